@@ -1,0 +1,71 @@
+// The one table of the configuration file "Polvareda.INI": every section, key, default and
+// parse rule. The game reads through it; the setup program reads and writes through it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace polvareda {
+
+enum class ReglaClave {
+    Modo,          // PantallaCompleta: Val; 0, 1 or 2, any other value changes nothing
+    Texto,         // held as text (Ancho, Alto, XGA)
+    ValEntero,     // Val, then the 16-bit conversion (Scroll, Izquierda, Derecha, Idioma)
+    Entero,        // the 16-bit conversion of the text itself (Disparo1..3)
+    Bandera,       // true when Val is not 0
+    BanderaSegura, // a flag whose failed read gives true (default "1")
+    ValSolo,       // Val only (DDraw)
+};
+
+enum class Clave {
+    PantallaCompleta, Ancho, Alto, Scroll, XGA, SND, MUS,
+    Izquierda, Derecha, Disparo1, Disparo2, Disparo3,
+    NoEsperarPuertas, VidaExtra, ChicaAmenazada, Idioma, DDraw,
+};
+
+struct DefinicionClave {
+    Clave clave;
+    std::string_view seccion;
+    std::string_view nombre;
+    std::string_view porDefecto;   // the default the game assumes when the key is missing
+    std::string_view valorSetUp;   // what the setup program writes for a fresh game
+    ReglaClave regla;
+};
+
+// In the order the game reads them; DDraw last (it is read by the device set-up).
+std::span<const DefinicionClave> TablaConfiguracion();
+const DefinicionClave& Definicion(Clave clave);
+
+constexpr std::string_view kArchivoConfiguracion = "Polvareda.INI";
+
+// The settings as the game holds them after reading.
+struct Configuracion {
+    bool modoPantallaCompleta = false;
+    bool escalaLibre = false;
+    std::string ancho;  // text until the device set-up converts it
+    std::string alto;
+    std::int16_t scroll = 0;
+    std::string nombreXGA;
+    bool sonido = false;
+    bool musica = false;
+    std::int16_t teclasMovimiento[2] = {0, 0};
+    std::int16_t teclasDisparo[3] = {0, 0, 0};
+    bool noEsperarPuertas = false;
+    bool vidaExtra = false;
+    bool chicaAmenazada = false;
+    std::int16_t idioma = 0;
+    double ddraw = 0;
+};
+
+// Reads every key except DDraw into `config`, in the table's order, by the parse rules.
+void LeerConfiguracion(std::string_view textoIni, Configuracion& config);
+// Reads DDraw (default "1", Val).
+double LeerDDraw(std::string_view textoIni);
+
+// The text of a fresh configuration as the setup program writes it by default.
+std::string ConfiguracionPorDefecto();
+
+}  // namespace polvareda

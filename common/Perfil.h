@@ -1,0 +1,38 @@
+// Profile files (sections of "key=value" lines) read and written by the classic rules the
+// configuration, language and setup files were made for.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace polvareda {
+
+// The classic reading buffer holds 255 characters including the terminating NUL.
+constexpr std::size_t kBufferPerfil = 255;
+
+// Reading, on the text of a whole file (bytes in the file's code page, any line ends).
+// Section and key names match without regard to case (ASCII); the first matching section and,
+// inside it, the first matching key count; blanks around the value are dropped; a value in
+// matching single or double quotes loses them; the result is cut to 254 characters.
+// Returns `porDefecto` (cut the same way) when the section or key is missing.
+std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
+                            std::string_view clave, std::string_view porDefecto);
+
+// The same on a file; an unreadable or missing file gives the default.
+std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view seccion,
+                       std::string_view clave, std::string_view porDefecto);
+
+// Writing, on the text of a whole file: replaces the first matching key's line in place,
+// appends the key at the end of the section when missing, appends the section at the end of
+// the text when missing. Every other line stays as it was. New lines end in CR LF.
+std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion,
+                                std::string_view clave, std::string_view valor);
+
+// The same on a file, created when missing, replaced atomically (a sibling file renamed over
+// it). Returns false, leaving the file as it was, when it cannot be written.
+bool EscribirPerfil(const std::filesystem::path& archivo, std::string_view seccion,
+                    std::string_view clave, std::string_view valor);
+
+}  // namespace polvareda
