@@ -11,27 +11,41 @@
 namespace polvareda {
 
 enum class ReglaClave {
-    Modo,          // PantallaCompleta: Val; 0, 1 or 2, any other value changes nothing
-    Texto,         // held as text (Ancho, Alto, XGA)
-    ValEntero,     // Val, then the 16-bit conversion (Scroll, Izquierda, Derecha, Idioma)
-    Entero,        // the 16-bit conversion of the text itself (Disparo1..3)
-    Bandera,       // true when Val is not 0
-    BanderaSegura, // a flag whose failed read gives true (default "1")
-    ValSolo,       // Val only (DDraw)
+    Modo,           // PantallaCompleta: Val; 0, 1 or 2, any other value changes nothing
+    Texto,          // held as text (Ancho, Alto, XGA)
+    ValEntero,      // Val, then the 16-bit conversion (Scroll, Izquierda, Derecha, Idioma)
+    Entero,         // the 16-bit conversion of the text itself (Disparo1..3)
+    Bandera,        // true when Val is not 0
+    BanderaSegura,  // a flag whose failed read gives true (default "1")
+    ValSolo,        // Val only (DDraw)
 };
 
 enum class Clave {
-    PantallaCompleta, Ancho, Alto, Scroll, XGA, SND, MUS,
-    Izquierda, Derecha, Disparo1, Disparo2, Disparo3,
-    NoEsperarPuertas, VidaExtra, ChicaAmenazada, Idioma, DDraw,
+    PantallaCompleta,
+    Ancho,
+    Alto,
+    Scroll,
+    XGA,
+    SND,
+    MUS,
+    Izquierda,
+    Derecha,
+    Disparo1,
+    Disparo2,
+    Disparo3,
+    NoEsperarPuertas,
+    VidaExtra,
+    ChicaAmenazada,
+    Idioma,
+    DDraw,
 };
 
 struct DefinicionClave {
     Clave clave;
     std::string_view seccion;
     std::string_view nombre;
-    std::string_view porDefecto;   // the default the game assumes when the key is missing
-    std::string_view valorSetUp;   // what the setup program writes for a fresh game
+    std::string_view porDefecto;  // the default the game assumes when the key is missing
+    std::string_view valorSetUp;  // what the setup program writes for a fresh game
     ReglaClave regla;
 };
 

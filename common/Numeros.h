@@ -25,7 +25,7 @@ std::optional<std::int16_t> EnteroCorto(std::string_view texto);
 std::optional<std::int32_t> EnteroLargo(double valor);
 
 // The Str form: one leading blank for a number that is not negative, a minus sign otherwise.
-std::string Str(std::int64_t valor);  // Str(640) == " 640", Str(-3) == "-3"
+std::string Str(std::int64_t valor);        // Str(640) == " 640", Str(-3) == "-3"
 std::string LTrim(std::string_view texto);  // without its leading blanks
 
 }  // namespace polvareda

@@ -1,25 +1,279 @@
+// Profile files: sections of "key=value" lines, read and written by the classic rules.
 #include "Perfil.h"
+
+#include <fstream>
+#include <random>
+#include <system_error>
+#include <vector>
 
 namespace polvareda {
 
-std::string LeerValorPerfil(std::string_view, std::string_view, std::string_view,
-                            std::string_view porDefecto) {
-    return std::string(porDefecto);
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kFinDeLinea = "\r\n";
+
+bool EsBlanco(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string LeerPerfil(const std::filesystem::path&, std::string_view, std::string_view,
-                       std::string_view porDefecto) {
-    return std::string(porDefecto);
+std::string_view Recortar(std::string_view texto) {
+    while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
+    while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
+    return texto;
 }
 
-std::string EscribirValorPerfil(std::string_view texto, std::string_view, std::string_view,
-                                std::string_view) {
-    return std::string(texto);
+char Minuscula(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EscribirPerfil(const std::filesystem::path&, std::string_view, std::string_view,
-                    std::string_view) {
-    return false;
+bool MismoNombre(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Minuscula(a[i]) != Minuscula(b[i])) return false;
+    }
+    return true;
+}
+
+enum class TipoLinea { Otra, Seccion, Clave };
+
+// One line of the text: where it lies, and what it says once blanks, the byte-order mark and
+// the line end are set aside.
+struct Linea {
+    std::size_t inicio = 0;
+    std::size_t fin = 0;        // end of the content, before CR LF or LF
+    std::size_t siguiente = 0;  // start of the next line
+    TipoLinea tipo = TipoLinea::Otra;
+    std::string_view nombre;  // section or key name
+    std::string_view valor;   // key lines only, blanks dropped
+    bool enBlanco = false;
+};
+
+Linea Clasificar(std::string_view texto, std::size_t inicio) {
+    Linea linea;
+    linea.inicio = inicio;
+    const std::size_t salto = texto.find('\n', inicio);
+    linea.siguiente = salto == std::string_view::npos ? texto.size() : salto + 1;
+    linea.fin = salto == std::string_view::npos ? texto.size() : salto;
+    if (linea.fin > inicio && texto[linea.fin - 1] == '\r') --linea.fin;
+
+    std::string_view contenido = texto.substr(inicio, linea.fin - inicio);
+    if (inicio == 0 && contenido.starts_with(kBom)) contenido.remove_prefix(kBom.size());
+    contenido = Recortar(contenido);
+    linea.enBlanco = contenido.empty();
+
+    if (contenido.starts_with('[')) {
+        // A header without its closing bracket still opens the section named by the rest.
+        contenido.remove_prefix(1);
+        const std::size_t cierre = contenido.find(']');
+        linea.tipo = TipoLinea::Seccion;
+        linea.nombre = Recortar(contenido.substr(0, cierre));
+    } else if (!contenido.starts_with(';')) {
+        const std::size_t igual = contenido.find('=');
+        if (igual != std::string_view::npos) {
+            linea.tipo = TipoLinea::Clave;
+            linea.nombre = Recortar(contenido.substr(0, igual));
+            linea.valor = Recortar(contenido.substr(igual + 1));
+        }
+    }
+    return linea;
+}
+
+std::vector<Linea> Lineas(std::string_view texto) {
+    std::vector<Linea> lineas;
+    for (std::size_t inicio = 0; inicio < texto.size();) {
+        lineas.push_back(Clasificar(texto, inicio));
+        inicio = lineas.back().siguiente;
+    }
+    return lineas;
+}
+
+std::string Cortar(std::string_view texto) {
+    return std::string(texto.substr(0, kBufferPerfil - 1));
+}
+
+// A name that would not read back as itself cannot be written: it would break the file's
+// structure (a line break, a bracket in a section, an equals sign in a key) or never match.
+bool NombreEscribible(std::string_view nombre, bool esSeccion) {
+    if (nombre.empty() || nombre != Recortar(nombre)) return false;
+    if (nombre.find_first_of("\r\n") != std::string_view::npos) return false;
+    if (esSeccion) return nombre.find(']') == std::string_view::npos;
+    return nombre.find('=') == std::string_view::npos && !nombre.starts_with(';') &&
+           !nombre.starts_with('[');
+}
+
+// Reads a whole file of at most kTamanoMaximoPerfil bytes; nothing for anything else.
+std::optional<std::string> LeerTextoAcotado(const std::filesystem::path& archivo) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(archivo, error)) return std::nullopt;
+    const auto tamano = std::filesystem::file_size(archivo, error);
+    if (error || tamano > kTamanoMaximoPerfil) return std::nullopt;
+    std::ifstream flujo(archivo, std::ios::binary);
+    if (!flujo) return std::nullopt;
+    std::string texto(static_cast<std::size_t>(tamano), '\0');
+    flujo.read(texto.data(), static_cast<std::streamsize>(texto.size()));
+    if (flujo.gcount() != static_cast<std::streamsize>(texto.size())) return std::nullopt;
+    return texto;
+}
+
+std::filesystem::path NombreTemporal(const std::filesystem::path& archivo) {
+    static std::random_device azar;
+    std::uniform_int_distribution<unsigned> cifra(0, 15);
+    std::string sufijo;
+    for (int i = 0; i < 8; ++i) sufijo += "0123456789abcdef"[cifra(azar)];
+    return archivo.parent_path() / ("." + archivo.filename().string() + "." + sufijo + ".tmp");
+}
+
+}  // namespace
+
+std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
+                            std::string_view clave, std::string_view porDefecto) {
+    bool enSeccion = false;
+    for (std::size_t inicio = 0; inicio < texto.size();) {
+        const Linea linea = Clasificar(texto, inicio);
+        inicio = linea.siguiente;
+        if (linea.tipo == TipoLinea::Seccion) {
+            // Only the first section of that name is looked at.
+            if (enSeccion) break;
+            enSeccion = MismoNombre(linea.nombre, seccion);
+        } else if (enSeccion && linea.tipo == TipoLinea::Clave &&
+                   MismoNombre(linea.nombre, clave)) {
+            std::string_view valor = linea.valor;
+            if (valor.size() >= 2 && (valor.front() == '"' || valor.front() == '\'') &&
+                valor.back() == valor.front()) {
+                valor = valor.substr(1, valor.size() - 2);
+            }
+            return Cortar(valor);
+        }
+    }
+    // The classic reader drops trailing blanks from the default it is given.
+    while (!porDefecto.empty() && EsBlanco(porDefecto.back())) porDefecto.remove_suffix(1);
+    return Cortar(porDefecto);
+}
+
+std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view seccion,
+                       std::string_view clave, std::string_view porDefecto) {
+    const auto texto = LeerTextoAcotado(archivo);
+    return LeerValorPerfil(texto ? std::string_view(*texto) : std::string_view(), seccion, clave,
+                           porDefecto);
+}
+
+std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion,
+                                std::string_view clave, std::string_view valor) {
+    if (!NombreEscribible(seccion, true) || !NombreEscribible(clave, false)) {
+        return std::string(texto);
+    }
+    // A line break inside the value would smuggle extra lines, even sections, into the file;
+    // the value ends where its first line ends.
+    valor = valor.substr(0, valor.find_first_of("\r\n"));
+
+    const std::vector<Linea> lineas = Lineas(texto);
+    std::size_t seccionEncontrada = lineas.size();
+    std::size_t finSeccion = lineas.size();
+    for (std::size_t i = 0; i < lineas.size(); ++i) {
+        if (lineas[i].tipo != TipoLinea::Seccion) continue;
+        if (seccionEncontrada < lineas.size()) {
+            finSeccion = i;
+            break;
+        }
+        if (MismoNombre(lineas[i].nombre, seccion)) seccionEncontrada = i;
+    }
+
+    std::string resultado;
+    resultado.reserve(texto.size() + seccion.size() + clave.size() + valor.size() + 16);
+    const auto nuevaClave = [&](std::string_view nombre) {
+        resultado.append(nombre).append("=").append(valor);
+    };
+
+    if (seccionEncontrada == lineas.size()) {
+        resultado.append(texto);
+        if (!resultado.empty() && resultado.back() != '\n') resultado.append(kFinDeLinea);
+        if (!lineas.empty() && !lineas.back().enBlanco) resultado.append(kFinDeLinea);
+        resultado.append("[").append(seccion).append("]").append(kFinDeLinea);
+        nuevaClave(clave);
+        resultado.append(kFinDeLinea);
+        return resultado;
+    }
+
+    for (std::size_t i = seccionEncontrada + 1; i < finSeccion; ++i) {
+        const Linea& linea = lineas[i];
+        if (linea.tipo == TipoLinea::Clave && MismoNombre(linea.nombre, clave)) {
+            // The key keeps its spelling and its line its own line end.
+            resultado.append(texto.substr(0, linea.inicio));
+            nuevaClave(linea.nombre);
+            resultado.append(texto.substr(linea.fin));
+            return resultado;
+        }
+    }
+
+    // A missing key goes after the section's last line that is not blank.
+    std::size_t ultima = finSeccion - 1;
+    while (ultima > seccionEncontrada && lineas[ultima].enBlanco) --ultima;
+    const Linea& anterior = lineas[ultima];
+    resultado.append(texto.substr(0, anterior.siguiente));
+    if (anterior.siguiente == anterior.fin) resultado.append(kFinDeLinea);
+    nuevaClave(clave);
+    resultado.append(kFinDeLinea);
+    resultado.append(texto.substr(anterior.siguiente));
+    return resultado;
+}
+
+bool EscribirPerfil(const std::filesystem::path& archivo, std::string_view seccion,
+                    std::string_view clave, std::string_view valor) {
+    if (!NombreEscribible(seccion, true) || !NombreEscribible(clave, false)) return false;
+
+    std::error_code error;
+    const auto estado = std::filesystem::status(archivo, error);
+    const bool existe = std::filesystem::exists(estado);
+    std::string texto;
+    if (existe) {
+        // A read-only file stays as it is, as the classic writer left it; renaming over it
+        // would otherwise succeed wherever the folder is writable.
+        if ((estado.permissions() & std::filesystem::perms::owner_write) ==
+            std::filesystem::perms::none) {
+            return false;
+        }
+        // A file we cannot read whole (too large, not a file, unreadable) is not replaced:
+        // its other lines would be lost.
+        auto leido = LeerTextoAcotado(archivo);
+        if (!leido) return false;
+        texto = std::move(*leido);
+    } else if (error && error != std::errc::no_such_file_or_directory) {
+        return false;
+    }
+
+    const std::string nuevo = EscribirValorPerfil(texto, seccion, clave, valor);
+    if (existe && nuevo == texto) return true;
+
+    std::filesystem::path temporal;
+    for (int intento = 0; intento < 16; ++intento) {
+        temporal = NombreTemporal(archivo);
+        if (!std::filesystem::exists(temporal, error) && !error) break;
+        temporal.clear();
+    }
+    if (temporal.empty()) return false;
+
+    bool escrito = false;
+    {
+        std::ofstream flujo(temporal, std::ios::binary | std::ios::trunc);
+        if (flujo) {
+            flujo.write(nuevo.data(), static_cast<std::streamsize>(nuevo.size()));
+            flujo.flush();
+            escrito = static_cast<bool>(flujo);
+            flujo.close();
+            escrito = escrito && !flujo.fail();
+        }
+    }
+    if (escrito && existe) {
+        std::filesystem::permissions(temporal, estado.permissions(), error);
+        escrito = !error;
+    }
+    if (escrito) {
+        std::filesystem::rename(temporal, archivo, error);
+        escrito = !error;
+    }
+    if (!escrito) std::filesystem::remove(temporal, error);
+    return escrito;
 }
 
 }  // namespace polvareda

@@ -2,6 +2,7 @@
 // configuration, language and setup files were made for.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +13,9 @@ namespace polvareda {
 // The classic reading buffer holds 255 characters including the terminating NUL.
 constexpr std::size_t kBufferPerfil = 255;
 
+// A larger file is no profile of ours: reading it gives the defaults and writing refuses it.
+constexpr std::size_t kTamanoMaximoPerfil = 16u << 20;
+
 // Reading, on the text of a whole file (bytes in the file's code page, any line ends).
 // Section and key names match without regard to case (ASCII); the first matching section and,
 // inside it, the first matching key count; blanks around the value are dropped; a value in
@@ -20,18 +24,25 @@ constexpr std::size_t kBufferPerfil = 255;
 std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
                             std::string_view clave, std::string_view porDefecto);
 
-// The same on a file; an unreadable or missing file gives the default.
+// Lines end in CR LF or LF; a UTF-8 byte-order mark is skipped; lines starting with ';' and, inside
+// a section, lines without '=' are ignored; NUL and other bytes are ordinary characters.
+
+// The same on a file; an unreadable, missing or oversized file gives the default.
 std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view seccion,
                        std::string_view clave, std::string_view porDefecto);
 
 // Writing, on the text of a whole file: replaces the first matching key's line in place,
 // appends the key at the end of the section when missing, appends the section at the end of
 // the text when missing. Every other line stays as it was. New lines end in CR LF.
+// A value is cut at its first line break; a section or key name that could not be read back
+// as itself (empty, blanks around it, a line break, ']' in a section, '=' in a key, a key
+// starting with ';' or '[') leaves the text unchanged.
 std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion,
                                 std::string_view clave, std::string_view valor);
 
 // The same on a file, created when missing, replaced atomically (a sibling file renamed over
-// it). Returns false, leaving the file as it was, when it cannot be written.
+// it). Returns false, leaving the file as it was, when it cannot be written: a read-only or
+// oversized file, an unwritable folder, a name that cannot be written.
 bool EscribirPerfil(const std::filesystem::path& archivo, std::string_view seccion,
                     std::string_view clave, std::string_view valor);
 
