@@ -7,7 +7,7 @@
 namespace polvareda {
 
 class Audio {
-public:
+  public:
     virtual ~Audio() = default;
 
     // Sounds: a loaded wave file is a "sample"; playing it happens on a numbered channel.

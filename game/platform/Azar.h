@@ -8,14 +8,14 @@
 namespace polvareda {
 
 class Azar {
-public:
+  public:
     explicit Azar(std::uint64_t semilla = 0x9E3779B97F4A7C15ull) : estado_(semilla) {}
 
-    void Sembrar(double segundosDesdeMedianoche);  // "Randomize Timer"
-    double Rnd();                                   // uniform in [0, 1)
+    void Sembrar(double segundosDesdeMedianoche);              // "Randomize Timer"
+    double Rnd();                                              // uniform in [0, 1)
     int Entero(int n) { return static_cast<int>(Rnd() * n); }  // Int(Rnd * n)
 
-private:
+  private:
     std::uint64_t estado_;
 };
 

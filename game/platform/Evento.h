@@ -17,15 +17,15 @@ constexpr int kBotonDerecho = 2;
 constexpr int kBotonCentral = 4;
 
 enum class TipoEvento {
-    TeclaPulsada,   // key down: `tecla` is the virtual-key code (65-90 letters, 48-57 digits, ...)
-    TeclaSoltada,   // key up
-    RatonPulsado,   // mouse button down: `boton`, position `x`, `y` in window pixels
-    RatonSoltado,   // mouse button up
-    RatonMovido,    // mouse moved
-    Cerrar,         // the user or the system closes the window
-    FinDelGuion,    // headless: the script has ended; the game shuts down in order
-    VolcarImagen,   // headless: write the window picture as PNG to `archivo`
-    VolcarEstado,   // headless: print the state as one JSON line (to `archivo`, or stdout if empty)
+    TeclaPulsada,  // key down: `tecla` is the virtual-key code (65-90 letters, 48-57 digits, ...)
+    TeclaSoltada,  // key up
+    RatonPulsado,  // mouse button down: `boton`, position `x`, `y` in window pixels
+    RatonSoltado,  // mouse button up
+    RatonMovido,   // mouse moved
+    Cerrar,        // the user or the system closes the window
+    FinDelGuion,   // headless: the script has ended; the game shuts down in order
+    VolcarImagen,  // headless: write the window picture as PNG to `archivo`
+    VolcarEstado,  // headless: print the state as one JSON line (to `archivo`, or stdout if empty)
 };
 
 struct Evento {

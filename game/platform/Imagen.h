@@ -23,7 +23,7 @@ struct Rect {
 };
 
 class Imagen {
-public:
+  public:
     Imagen() = default;
     Imagen(int width, int height, Pixel fill = 0)
         : width_(width > 0 ? width : 0),
@@ -45,7 +45,7 @@ public:
 
     bool operator==(const Imagen&) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;

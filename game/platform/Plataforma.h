@@ -39,11 +39,11 @@ struct Pantalla {
 using EstadoTeclas = std::array<std::uint8_t, 256>;
 
 class Plataforma {
-public:
+  public:
     virtual ~Plataforma() = default;
 
     // --- time ---
-    virtual std::int64_t AhoraMs() = 0;              // monotonic milliseconds
+    virtual std::int64_t AhoraMs() = 0;            // monotonic milliseconds
     virtual double SegundosDesdeMedianoche() = 0;  // the time of day, with fractions
 
     // Waits for the next event. Returns nothing once `limiteMs` (a value of AhoraMs) has come.
@@ -51,7 +51,7 @@ public:
     virtual std::optional<Evento> EsperarEvento(std::int64_t limiteMs) = 0;
 
     // --- windows ---
-    virtual Tamano Escritorio() = 0;  // the display's size in pixels
+    virtual Tamano Escritorio() = 0;                             // the display's size in pixels
     virtual bool MostrarPresentacion(const Imagen& cuadro) = 0;  // the small splash window
     virtual void QuitarPresentacion() = 0;
     virtual bool AbrirPantalla(const Pantalla& pantalla) = 0;  // the game window
@@ -65,7 +65,7 @@ public:
     // Returns the display count like the classic call: >= 0 shown, < 0 hidden.
     virtual int MostrarCursor(bool mostrar) = 0;
     virtual void ConfinarCursor(std::optional<Rect> zona) = 0;  // in canvas pixels; none frees
-    virtual void SalvapantallasActivo(bool activo) = 0;  // true: no screen saver may start
+    virtual void SalvapantallasActivo(bool activo) = 0;         // true: no screen saver may start
     virtual void LeerEstadoTeclas(EstadoTeclas& estado) = 0;
     virtual void EscribirEstadoTeclas(const EstadoTeclas& estado) = 0;  // sets the lamps
 

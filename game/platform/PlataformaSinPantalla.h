@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,31 +11,47 @@
 
 namespace polvareda {
 
-// One recorded call, e.g. {"lampara", "20=0"}, {"programa", "/x/SetUp /juego"}, {"tocar", "3 17 1"}.
+// One recorded call, e.g. {"lampara", "20=0"}, {"programa", "/x/SetUp /juego"}, {"tocar", "3 17
+// 1"}. The full list of names is in PlataformaSinPantalla.cpp and AudioGrabado.cpp.
 struct Llamada {
     std::string que;
     std::string detalle;
+    bool operator==(const Llamada&) const = default;
 };
 
 class PlataformaSinPantalla : public Plataforma {
-public:
+  public:
+    // After the end of the script, FinDelGuion comes again every kRepeticionFinMs of virtual
+    // time to a game that keeps waiting; after kFinesMaximos deliveries the run is considered
+    // hung and EsperarEvento throws std::runtime_error instead of looping for ever.
+    static constexpr std::int64_t kRepeticionFinMs = 10'000;
+    static constexpr int kFinesMaximos = 100;
+
     // `horaInicial`: the time of day (seconds since midnight) at virtual time 0, fixed so that
     // every run is repeatable.
-    explicit PlataformaSinPantalla(double horaInicial = 12 * 3600.0, Tamano escritorio = {1920, 1080});
+    explicit PlataformaSinPantalla(double horaInicial = 12 * 3600.0,
+                                   Tamano escritorio = {1920, 1080});
+    ~PlataformaSinPantalla() override;
 
     // Script: an event delivered when the virtual clock reaches `enMs`. Events must be queued
-    // in time order. When the queue is empty, EsperarEvento delivers FinDelGuion once the clock
-    // passes the time of the last event (so a game left running always ends).
+    // in time order (an earlier time is taken as the time of the previous event). When the
+    // queue is empty, EsperarEvento delivers FinDelGuion once the clock has reached the time
+    // of the last event (at once for an empty script), so a game left running always ends.
     void Encolar(std::int64_t enMs, Evento evento);
     void SinAudio(bool sinAudio) { sinAudio_ = sinAudio; }
     void Joysticks(int cuantos) { joysticks_ = cuantos; }
+    void FijarEstadoTeclas(const EstadoTeclas& estado) { teclas_ = estado; }  // not recorded
 
     const Imagen& Ventana() const { return ventana_; }  // the last presented canvas
-    const std::vector<Llamada>& Llamadas() const { return llamadas_; }
+    // Every call that changes the machine, in order. Time, Presentar and the reading calls
+    // are not recorded (Presentaciones counts the presents).
+    const std::vector<Llamada>& Llamadas() const;
     const EstadoTeclas& Teclas() const { return teclas_; }
     int ContadorCursor() const { return contadorCursor_; }
     bool PresentacionVisible() const { return presentacionVisible_; }
     bool PantallaAbierta() const { return pantallaAbierta_; }
+    int Presentaciones() const { return presentaciones_; }
+    int FinesEntregados() const { return finesEntregados_; }
 
     // Plataforma
     std::int64_t AhoraMs() override;
@@ -62,22 +79,32 @@ public:
 
     void Anotar(std::string que, std::string detalle);  // also used by the recording Audio
 
-private:
+    // What the recording Audio shares with its platform: it may outlive the platform object.
+    struct Registro {
+        std::vector<Llamada> llamadas;
+        std::int64_t ahora = 0;
+    };
+
+  private:
     struct Pendiente {
         std::int64_t enMs;
         Evento evento;
     };
+    std::optional<Evento> Entregar(std::int64_t enMs, Evento evento);
+
     double horaInicial_;
     Tamano escritorio_;
-    std::int64_t ahora_ = 0;
+    std::shared_ptr<Registro> registro_;
     std::deque<Pendiente> guion_;
-    bool finEntregado_ = false;
+    std::int64_t ultimoGuion_ = 0;  // time of the last queued event
+    std::int64_t ultimoFin_ = 0;    // time of the last FinDelGuion
+    int finesEntregados_ = 0;
     bool sinAudio_ = false;
     int joysticks_ = 0;
     Imagen ventana_;
-    std::vector<Llamada> llamadas_;
     EstadoTeclas teclas_{};
     int contadorCursor_ = 0;
+    int presentaciones_ = 0;
     bool presentacionVisible_ = false;
     bool pantallaAbierta_ = false;
 };

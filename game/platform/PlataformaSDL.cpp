@@ -1,0 +1,284 @@
+// The real backend on SDL: windows, the event pump, cursor, screen saver, keyboard lamps,
+// other programs, messages and devices.
+#include <SDL.h>
+
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <ctime>
+#include <string_view>
+
+#include "AudioSDL.h"
+#include "EventosSDL.h"
+#include "LamparasTeclado.h"
+#include "MapaTeclas.h"
+#include "Plataforma.h"
+#include "Procesos.h"
+#include "Teclas.h"
+#include "VentanaSDL.h"
+
+namespace polvareda {
+namespace {
+
+// SDL itself, from the first window to the last user (the platform or the sound device).
+struct VidaSDL {
+    VidaSDL() = default;
+    VidaSDL(const VidaSDL&) = delete;
+    VidaSDL& operator=(const VidaSDL&) = delete;
+    ~VidaSDL() { SDL_Quit(); }
+};
+
+struct BorrarCursor {
+    void operator()(SDL_Cursor* c) const { SDL_FreeCursor(c); }
+};
+
+constexpr int kLamparas[] = {vk::BloqMayus, vk::BloqNum, vk::BloqDespl};
+
+int ModificadorDeLampara(int tecla) {
+    switch (tecla) {
+        case vk::BloqMayus:
+            return KMOD_CAPS;
+        case vk::BloqNum:
+            return KMOD_NUM;
+        default:
+            return KMOD_SCROLL;
+    }
+}
+
+class PlataformaSDL : public Plataforma {
+  public:
+    explicit PlataformaSDL(std::shared_ptr<VidaSDL> vida) : vida_(std::move(vida)) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver != nullptr && std::string_view(driver) == "x11") {
+            lamparas_ = LamparasTeclado::AbrirX11();
+        }
+    }
+
+    ~PlataformaSDL() override {
+        // Windows go before SDL does; the pointer is the system's own again.
+        pantalla_.reset();
+        presentacion_.reset();
+        SDL_SetCursor(SDL_GetDefaultCursor());
+    }
+
+    std::int64_t AhoraMs() override { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+
+    double SegundosDesdeMedianoche() override {
+        const auto ahora = std::chrono::system_clock::now();
+        const std::time_t t = std::chrono::system_clock::to_time_t(ahora);
+        std::tm local{};
+#ifdef _WIN32
+        localtime_s(&local, &t);
+#else
+        localtime_r(&t, &local);
+#endif
+        const auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(ahora.time_since_epoch()) % 1000;
+        return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+               static_cast<double>(ms.count()) / 1000.0;
+    }
+
+    std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override {
+        for (;;) {
+            SDL_Event e;
+            const std::int64_t resto = limiteMs - AhoraMs();
+            // The wait ends at the deadline or at the first event: the thread sleeps in between.
+            const bool hay =
+                resto <= 0 ? SDL_PollEvent(&e) != 0
+                           : SDL_WaitEventTimeout(
+                                 &e, static_cast<int>(std::min<std::int64_t>(resto, INT_MAX))) != 0;
+            if (!hay) {
+                if (AhoraMs() >= limiteMs) return std::nullopt;
+                continue;
+            }
+            if (e.type == SDL_WINDOWEVENT) AtenderVentana(e.window);
+            const Encaje encaje = pantalla_ ? pantalla_->Colocacion() : Encaje{};
+            if (auto evento = TraducirEvento(e, encaje)) return evento;
+        }
+    }
+
+    Tamano Escritorio() override {
+        SDL_DisplayMode modo{};
+        if (SDL_GetDesktopDisplayMode(0, &modo) != 0) return {};
+        return {modo.w, modo.h};
+    }
+
+    bool MostrarPresentacion(const Imagen& cuadro) override {
+        presentacion_ = VentanaSDL::Abrir(
+            Pantalla{{cuadro.Width(), cuadro.Height()}, false, "", nullptr}, Marco::SinBorde);
+        if (!presentacion_) return false;
+        const Rect todo{0, 0, cuadro.Width(), cuadro.Height()};
+        presentacion_->Presentar(cuadro, std::span(&todo, 1));
+        AtenderVentanasPendientes();
+        return true;
+    }
+
+    void QuitarPresentacion() override {
+        presentacion_.reset();
+    }
+
+    bool AbrirPantalla(const Pantalla& pantalla) override {
+        pantalla_ = VentanaSDL::Abrir(pantalla, Marco::Normal);
+        if (!pantalla_) return false;
+        AplicarConfinamiento();
+        AtenderVentanasPendientes();
+        return true;
+    }
+
+    void CerrarPantalla() override {
+        pantalla_.reset();
+    }
+
+    void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override {
+        if (pantalla_) pantalla_->Presentar(lienzo, cambios);
+    }
+
+    void PunteroOcupado(bool ocupado) override {
+        if (ocupado && !espera_) espera_.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT));
+        SDL_SetCursor(ocupado && espera_ ? espera_.get() : SDL_GetDefaultCursor());
+    }
+
+    int MostrarCursor(bool mostrar) override {
+        contadorCursor_ += mostrar ? 1 : -1;
+        SDL_ShowCursor(contadorCursor_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
+        return contadorCursor_;
+    }
+
+    void ConfinarCursor(std::optional<Rect> zona) override {
+        confinamiento_ = zona;
+        AplicarConfinamiento();
+    }
+
+    void SalvapantallasActivo(bool activo) override {
+        if (activo) {
+            SDL_DisableScreenSaver();
+        } else {
+            SDL_EnableScreenSaver();
+        }
+    }
+
+    void LeerEstadoTeclas(EstadoTeclas& estado) override {
+        estado.fill(0);
+        int cuantas = 0;
+        const Uint8* pulsadas = SDL_GetKeyboardState(&cuantas);
+        const int modificadores = SDL_GetModState();
+        for (int sc = 0; sc < cuantas; ++sc) {
+            if (!pulsadas[sc]) continue;
+            const int tecla = TeclaVirtual(
+                sc, SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(sc)), modificadores);
+            if (tecla > 0 && tecla < 256) estado[static_cast<std::size_t>(tecla)] |= 0x80;
+        }
+        for (int tecla : kLamparas) {
+            std::optional<bool> encendida;
+            if (lamparas_) encendida = lamparas_->Encendida(tecla);
+            if (!encendida) encendida = (modificadores & ModificadorDeLampara(tecla)) != 0;
+            if (*encendida) estado[static_cast<std::size_t>(tecla)] |= 0x01;
+        }
+    }
+
+    void EscribirEstadoTeclas(const EstadoTeclas& estado) override {
+        int modificadores = SDL_GetModState();
+        for (int tecla : kLamparas) {
+            const bool encender = (estado[static_cast<std::size_t>(tecla)] & 1) != 0;
+            if (lamparas_ && lamparas_->Encendida(tecla) != encender) {
+                lamparas_->Encender(tecla, encender);
+            }
+            const int bit = ModificadorDeLampara(tecla);
+            modificadores = encender ? (modificadores | bit) : (modificadores & ~bit);
+        }
+        SDL_SetModState(static_cast<SDL_Keymod>(modificadores));
+    }
+
+    bool EjecutarPrograma(const std::filesystem::path& programa,
+                          const std::vector<std::string>& argumentos) override {
+        return LanzarPrograma(programa, argumentos);
+    }
+
+    bool AbrirDocumento(const std::string& rutaOEnlace) override {
+        return AbrirConEscritorio(rutaOEnlace);
+    }
+
+    void Mensaje(const std::string& titulo, const std::string& texto) override {
+        std::fprintf(stderr, "%s: %s\n", titulo.c_str(), texto.c_str());
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, titulo.c_str(), texto.c_str(),
+                                 pantalla_ ? pantalla_->Ventana() : nullptr);
+    }
+
+    void Pitido() override {
+        std::fputs("\a", stderr);
+        std::fflush(stderr);
+    }
+
+    std::unique_ptr<Audio> AbrirAudio() override {
+        std::filesystem::path carpeta;
+        if (char* base = SDL_GetBasePath()) {
+            carpeta = std::filesystem::u8path(base);
+            SDL_free(base);
+        }
+        return AbrirAudioSDL(carpeta, vida_);
+    }
+
+    int Joysticks() override {
+        if (!mandos_) mandos_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+        return mandos_ ? std::max(0, SDL_NumJoysticks()) : 0;
+    }
+
+  private:
+    void AtenderVentana(const SDL_WindowEvent& w) {
+        if (w.event != SDL_WINDOWEVENT_EXPOSED && w.event != SDL_WINDOWEVENT_SIZE_CHANGED) return;
+        for (auto* ventana : {pantalla_.get(), presentacion_.get()}) {
+            if (ventana != nullptr && ventana->Id() == w.windowID) ventana->RepintarTodo();
+        }
+        if (pantalla_ && w.event == SDL_WINDOWEVENT_SIZE_CHANGED) AplicarConfinamiento();
+    }
+
+    // A new window is mapped a moment after it is made; repaint it when that happens even if
+    // the game does not pump events for a while. Other events stay queued, in order.
+    void AtenderVentanasPendientes() {
+        SDL_PumpEvents();
+        SDL_Event e;
+        std::vector<SDL_Event> resto;
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) == 1) {
+            AtenderVentana(e.window);
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) resto.push_back(e);
+        }
+        for (auto& r : resto) SDL_PushEvent(&r);
+    }
+
+    void AplicarConfinamiento() {
+        if (!pantalla_) return;
+        SDL_Window* ventana = pantalla_->Ventana();
+        if (!confinamiento_) {
+            SDL_SetWindowMouseRect(ventana, nullptr);
+            SDL_SetWindowMouseGrab(ventana, SDL_FALSE);
+            return;
+        }
+        const Rect r = AVentana(pantalla_->Colocacion(), *confinamiento_);
+        const SDL_Rect zona{r.x, r.y, r.w, r.h};
+        if (SDL_SetWindowMouseRect(ventana, &zona) != 0) SDL_SetWindowMouseGrab(ventana, SDL_TRUE);
+    }
+
+    std::shared_ptr<VidaSDL> vida_;
+    std::unique_ptr<VentanaSDL> presentacion_;
+    std::unique_ptr<VentanaSDL> pantalla_;
+    std::unique_ptr<LamparasTeclado> lamparas_;
+    std::unique_ptr<SDL_Cursor, BorrarCursor> espera_;
+    std::optional<Rect> confinamiento_;
+    int contadorCursor_ = 0;
+    bool mandos_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Plataforma> CrearPlataformaSDL(std::string& error) {
+    // SDL would keep the screen saver away from the start; the game decides that itself.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        error = std::string("Cannot open the display: ") + SDL_GetError();
+        SDL_Quit();
+        return nullptr;
+    }
+    return std::make_unique<PlataformaSDL>(std::make_shared<VidaSDL>());
+}
+
+}  // namespace polvareda

@@ -1,0 +1,94 @@
+#include "VentanaSDL.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace polvareda {
+
+std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco marco) {
+    const Tamano l = pantalla.lienzo;
+    if (l.ancho <= 0 || l.alto <= 0 || l.ancho > 16384 || l.alto > 16384) {
+        SDL_SetError("invalid canvas size %dx%d", l.ancho, l.alto);
+        return nullptr;
+    }
+    Uint32 banderas = SDL_WINDOW_HIDDEN;
+    if (pantalla.pantallaCompleta) banderas |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (marco == Marco::SinBorde) banderas |= SDL_WINDOW_BORDERLESS;
+    SDL_Window* ventana = SDL_CreateWindow(pantalla.titulo.c_str(), SDL_WINDOWPOS_CENTERED,
+                                           SDL_WINDOWPOS_CENTERED, l.ancho, l.alto, banderas);
+    if (ventana == nullptr) return nullptr;
+    std::unique_ptr<VentanaSDL> v(new VentanaSDL(ventana, l));
+    if (pantalla.icono != nullptr && !pantalla.icono->Empty()) {
+        const Imagen& icono = *pantalla.icono;
+        std::unique_ptr<SDL_Surface, BorrarSuperficieSDL> s(SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<Pixel*>(icono.Pixels().data()), icono.Width(), icono.Height(), 32,
+            icono.Width() * 4, SDL_PIXELFORMAT_RGB888));
+        if (s) SDL_SetWindowIcon(ventana, s.get());
+    }
+    SDL_ShowWindow(ventana);
+    if (!v->PrepararSuperficie()) return nullptr;
+    v->RepintarTodo();
+    return v;
+}
+
+VentanaSDL::VentanaSDL(SDL_Window* ventana, Tamano lienzo)
+    : ventana_(ventana), copia_(lienzo.ancho, lienzo.alto) {}
+
+bool VentanaSDL::PrepararSuperficie() {
+    superficie_ = SDL_GetWindowSurface(ventana_.get());
+    if (superficie_ == nullptr) return false;
+    encaje_ = CalcularEncaje({superficie_->w, superficie_->h}, Lienzo());
+    intermedia_.reset();
+    if (superficie_->format->format != SDL_PIXELFORMAT_RGB888) {
+        intermedia_.reset(SDL_CreateRGBSurfaceWithFormat(0, superficie_->w, superficie_->h, 32,
+                                                         SDL_PIXELFORMAT_RGB888));
+        if (!intermedia_) return false;
+    }
+    return true;
+}
+
+void VentanaSDL::Enviar(Rect lienzo, SDL_Rect& enVentana) {
+    SDL_Surface* destino = intermedia_ ? intermedia_.get() : superficie_;
+    const Tamano tamano{destino->w, destino->h};
+    const Rect v = Recortar(AVentana(encaje_, lienzo), tamano);
+    enVentana = SDL_Rect{v.x, v.y, v.w, v.h};
+    if (v.w == 0 || v.h == 0) return;
+    if (SDL_MUSTLOCK(destino) && SDL_LockSurface(destino) != 0) return;
+    CopiarAmpliado(copia_, lienzo, encaje_, tamano, static_cast<std::uint32_t*>(destino->pixels),
+                   destino->pitch);
+    if (SDL_MUSTLOCK(destino)) SDL_UnlockSurface(destino);
+    if (intermedia_) SDL_BlitSurface(intermedia_.get(), &enVentana, superficie_, &enVentana);
+}
+
+void VentanaSDL::Presentar(const Imagen& lienzo, std::span<const Rect> cambios) {
+    if (superficie_ == nullptr && !PrepararSuperficie()) return;
+    std::vector<SDL_Rect> enviados;
+    enviados.reserve(cambios.size());
+    const Tamano limite{std::min(lienzo.Width(), copia_.Width()),
+                        std::min(lienzo.Height(), copia_.Height())};
+    for (const Rect& cambio : cambios) {
+        const Rect r = Recortar(cambio, limite);
+        if (r.w == 0 || r.h == 0) continue;
+        for (int y = r.y; y < r.y + r.h; ++y) {
+            std::copy_n(lienzo.Row(y) + r.x, r.w, copia_.Row(y) + r.x);
+        }
+        SDL_Rect enVentana{};
+        Enviar(r, enVentana);
+        if (enVentana.w > 0 && enVentana.h > 0) enviados.push_back(enVentana);
+    }
+    if (!enviados.empty()) {
+        SDL_UpdateWindowSurfaceRects(ventana_.get(), enviados.data(),
+                                     static_cast<int>(enviados.size()));
+    }
+}
+
+void VentanaSDL::RepintarTodo() {
+    if (!PrepararSuperficie()) return;
+    SDL_FillRect(superficie_, nullptr, SDL_MapRGB(superficie_->format, 0, 0, 0));
+    if (intermedia_) SDL_FillRect(intermedia_.get(), nullptr, 0);
+    SDL_Rect enVentana{};
+    Enviar(Rect{0, 0, copia_.Width(), copia_.Height()}, enVentana);
+    SDL_UpdateWindowSurface(ventana_.get());
+}
+
+}  // namespace polvareda

@@ -1,0 +1,53 @@
+// One window of the SDL backend: a software window surface showing a canvas enlarged by a
+// whole factor and centred on black. Only changed rectangles are copied and sent to the
+// display; an exposed or resized window is repainted whole from the window's own copy.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <span>
+#include <string>
+
+#include "Encaje.h"
+#include "Imagen.h"
+#include "Plataforma.h"
+
+namespace polvareda {
+
+struct BorrarVentanaSDL {
+    void operator()(SDL_Window* v) const { SDL_DestroyWindow(v); }
+};
+struct BorrarSuperficieSDL {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+
+enum class Marco { Normal, SinBorde };
+
+class VentanaSDL {
+  public:
+    // Nothing when the window cannot be made; the reason is left in SDL_GetError.
+    static std::unique_ptr<VentanaSDL> Abrir(const Pantalla& pantalla, Marco marco);
+
+    void Presentar(const Imagen& lienzo, std::span<const Rect> cambios);
+    void RepintarTodo();  // after the window was exposed or resized
+
+    std::uint32_t Id() const { return SDL_GetWindowID(ventana_.get()); }
+    SDL_Window* Ventana() const { return ventana_.get(); }
+    const Encaje& Colocacion() const { return encaje_; }
+    Tamano Lienzo() const { return {copia_.Width(), copia_.Height()}; }
+
+  private:
+    explicit VentanaSDL(SDL_Window* ventana, Tamano lienzo);
+    bool PrepararSuperficie();  // (re)reads the window surface and places the canvas in it
+    void Enviar(Rect lienzo, SDL_Rect& enVentana);
+
+    std::unique_ptr<SDL_Window, BorrarVentanaSDL> ventana_;
+    Imagen copia_;                       // what the window shows, in canvas pixels
+    SDL_Surface* superficie_ = nullptr;  // owned by the window
+    // Window surfaces that are not 32-bit 0x00RRGGBB get the picture through this one.
+    std::unique_ptr<SDL_Surface, BorrarSuperficieSDL> intermedia_;
+    Encaje encaje_;
+};
+
+}  // namespace polvareda
