@@ -14,8 +14,14 @@ void Complementar(std::span<std::uint8_t> bytes) {
 
 bool ComplementarArchivo(const std::filesystem::path& archivo) {
     std::error_code error;
-    // Only a regular file: a folder or a device must not be opened, let alone rewritten.
-    if (!std::filesystem::is_regular_file(archivo, error)) return false;
+    // Only a regular file: a folder or a device must not be opened, let alone rewritten. A
+    // read-only file stays as it is even for a user whom the system would let write it.
+    const auto estado = std::filesystem::status(archivo, error);
+    if (!std::filesystem::is_regular_file(estado)) return false;
+    if ((estado.permissions() & std::filesystem::perms::owner_write) ==
+        std::filesystem::perms::none) {
+        return false;
+    }
     const auto tamano = std::filesystem::file_size(archivo, error);
     if (error ||
         tamano > static_cast<std::uintmax_t>(std::numeric_limits<std::streamsize>::max())) {

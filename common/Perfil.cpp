@@ -187,7 +187,9 @@ std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion
 
     if (seccionEncontrada == lineas.size()) {
         resultado.append(texto);
-        if (!resultado.empty() && resultado.back() != '\n') resultado.append(kFinDeLinea);
+        if (!resultado.empty() && resultado.back() != '\n' && resultado != kBom) {
+            resultado.append(kFinDeLinea);
+        }
         if (!lineas.empty() && !lineas.back().enBlanco) resultado.append(kFinDeLinea);
         resultado.append("[").append(seccion).append("]").append(kFinDeLinea);
         nuevaClave(clave);

@@ -1,0 +1,211 @@
+// The configuration table and the game's reading of "Polvareda.INI".
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "Configuracion.h"
+#include "Perfil.h"
+
+using namespace polvareda;
+
+namespace {
+
+Configuracion Leida(std::string_view texto) {
+    Configuracion config;
+    LeerConfiguracion(texto, config);
+    return config;
+}
+
+}  // namespace
+
+TEST(TablaConfiguracion, ListsEveryKeyOnceInTheGamesReadingOrder) {
+    const auto tabla = TablaConfiguracion();
+    const char* orden[] = {"PantallaCompleta",
+                           "Ancho",
+                           "Alto",
+                           "Scroll",
+                           "XGA",
+                           "SND",
+                           "MUS",
+                           "Izquierda",
+                           "Derecha",
+                           "Disparo1",
+                           "Disparo2",
+                           "Disparo3",
+                           "NoEsperarPuertas",
+                           "VidaExtra",
+                           "ChicaAmenazada",
+                           "Idioma",
+                           "DDraw"};
+    ASSERT_EQ(tabla.size(), std::size(orden));
+    std::set<std::string_view> nombres;
+    for (std::size_t i = 0; i < tabla.size(); ++i) {
+        EXPECT_EQ(tabla[i].nombre, orden[i]);
+        EXPECT_EQ(&Definicion(tabla[i].clave), &tabla[i]);
+        nombres.insert(tabla[i].nombre);
+    }
+    EXPECT_EQ(nombres.size(), tabla.size());
+}
+
+TEST(ConfiguracionPorDefecto, IsTheSetUpProgramsFreshFile) {
+    EXPECT_EQ(
+        ConfiguracionPorDefecto(),
+        "[Pantalla]\r\nDDraw=1\r\nAncho= 640\r\nAlto= 400\r\nPantallaCompleta=1\r\n"
+        "Scroll=15\r\nXGA=\r\n\r\n"
+        "[Sonido]\r\nSND=1\r\nMUS=1\r\n\r\n"
+        "[Teclado]\r\nIzquierda=79\r\nDerecha=80\r\nDisparo1=49\r\nDisparo2=50\r\n"
+        "Disparo3=51\r\n\r\n"
+        "[Opciones]\r\nIdioma=0\r\nNoEsperarPuertas=0\r\nVidaExtra=1\r\nChicaAmenazada=1\r\n");
+}
+
+TEST(LeerConfiguracion, ReadsTheDefaultConfiguration) {
+    const std::string texto = ConfiguracionPorDefecto();
+    const Configuracion c = Leida(texto);
+    EXPECT_TRUE(c.modoPantallaCompleta);
+    EXPECT_FALSE(c.escalaLibre);
+    EXPECT_EQ(c.ancho, "640");
+    EXPECT_EQ(c.alto, "400");
+    EXPECT_EQ(c.scroll, 15);
+    EXPECT_EQ(c.nombreXGA, "");
+    EXPECT_TRUE(c.sonido);
+    EXPECT_TRUE(c.musica);
+    EXPECT_EQ(c.teclasMovimiento[0], 79);
+    EXPECT_EQ(c.teclasMovimiento[1], 80);
+    EXPECT_EQ(c.teclasDisparo[0], 49);
+    EXPECT_EQ(c.teclasDisparo[1], 50);
+    EXPECT_EQ(c.teclasDisparo[2], 51);
+    EXPECT_FALSE(c.noEsperarPuertas);
+    EXPECT_TRUE(c.vidaExtra);
+    EXPECT_TRUE(c.chicaAmenazada);
+    EXPECT_EQ(c.idioma, 0);
+    EXPECT_EQ(LeerDDraw(texto), 1);
+}
+
+TEST(LeerConfiguracion, MissingKeysTakeTheGamesDefaults) {
+    const Configuracion c = Leida("");
+    EXPECT_FALSE(c.modoPantallaCompleta);
+    EXPECT_EQ(c.ancho, "0");
+    EXPECT_EQ(c.alto, "0");
+    EXPECT_EQ(c.scroll, 15);
+    EXPECT_TRUE(c.sonido);
+    EXPECT_TRUE(c.musica);
+    EXPECT_EQ(c.teclasMovimiento[0], 1);
+    EXPECT_EQ(c.teclasDisparo[2], 1);
+    EXPECT_FALSE(c.noEsperarPuertas);
+    EXPECT_TRUE(c.vidaExtra);
+    EXPECT_TRUE(c.chicaAmenazada);
+    EXPECT_EQ(LeerDDraw(""), 1);
+}
+
+TEST(LeerConfiguracion, FullScreenModeMapsTwoOneAndZeroAndIgnoresOtherValues) {
+    Configuracion c = Leida("[Pantalla]\nPantallaCompleta=2\n");
+    EXPECT_TRUE(c.modoPantallaCompleta);
+    EXPECT_TRUE(c.escalaLibre);
+    LeerConfiguracion("[Pantalla]\nPantallaCompleta=1\n", c);
+    EXPECT_TRUE(c.modoPantallaCompleta);
+    EXPECT_FALSE(c.escalaLibre);
+    // Any other value leaves the previous setting.
+    for (const char* otro : {"3", "1.5", "-1", "1e999"}) {
+        LeerConfiguracion(std::string("[Pantalla]\nPantallaCompleta=") + otro + "\n", c);
+        EXPECT_TRUE(c.modoPantallaCompleta) << otro;
+        EXPECT_FALSE(c.escalaLibre) << otro;
+    }
+    // From the start values, 3 is the window mode.
+    c = Leida("[Pantalla]\nPantallaCompleta=3\n");
+    EXPECT_FALSE(c.modoPantallaCompleta);
+    EXPECT_FALSE(c.escalaLibre);
+    LeerConfiguracion("[Pantalla]\nPantallaCompleta=abc\n", c);  // Val gives 0
+    EXPECT_FALSE(c.modoPantallaCompleta);
+}
+
+TEST(LeerConfiguracion, ScrollZeroMissingOrUnconvertibleBecomesFifteen) {
+    EXPECT_EQ(Leida("[Pantalla]\nScroll=0\n").scroll, 15);
+    EXPECT_EQ(Leida("[Pantalla]\n").scroll, 15);
+    EXPECT_EQ(Leida("[Pantalla]\nScroll=99999\n").scroll, 15);
+    EXPECT_EQ(Leida("[Pantalla]\nScroll=5\n").scroll, 5);
+    EXPECT_EQ(Leida("[Pantalla]\nScroll=2.5\n").scroll, 2);
+    EXPECT_EQ(Leida("[Pantalla]\nScroll=-3\n").scroll, -3);
+    // A failed conversion keeps the value held before.
+    Configuracion c;
+    c.scroll = 7;
+    LeerConfiguracion("[Pantalla]\nScroll=99999\n", c);
+    EXPECT_EQ(c.scroll, 7);
+}
+
+TEST(LeerConfiguracion, FireKeysConvertTheTextItselfAndMoveKeysGoThroughVal) {
+    Configuracion c =
+        Leida("[Teclado]\nIzquierda=A\nDerecha=37abc\nDisparo1=A\nDisparo2= 50 \nDisparo3=51abc\n");
+    EXPECT_EQ(c.teclasMovimiento[0], 0);
+    EXPECT_EQ(c.teclasMovimiento[1], 37);
+    EXPECT_EQ(c.teclasDisparo[0], 0);
+    EXPECT_EQ(c.teclasDisparo[1], 50);
+    EXPECT_EQ(c.teclasDisparo[2], 0);
+
+    c.teclasDisparo[0] = 49;
+    c.teclasMovimiento[0] = 79;
+    LeerConfiguracion("[Teclado]\nIzquierda=99999\nDisparo1=A\n", c);
+    EXPECT_EQ(c.teclasDisparo[0], 49);
+    EXPECT_EQ(c.teclasMovimiento[0], 79);
+}
+
+TEST(LeerConfiguracion, FlagsAreTrueWhenValIsNotZero) {
+    Configuracion c = Leida(
+        "[Sonido]\nSND=0\nMUS=x\n[Opciones]\nVidaExtra=x\nChicaAmenazada=0.5\n"
+        "NoEsperarPuertas=-1\n");
+    EXPECT_FALSE(c.sonido);
+    EXPECT_FALSE(c.musica);
+    EXPECT_FALSE(c.vidaExtra);
+    EXPECT_TRUE(c.chicaAmenazada);
+    EXPECT_TRUE(c.noEsperarPuertas);
+}
+
+TEST(LeerConfiguracion, AFailedFlagReadGivesTrueOnlyForFlagsThatDefaultToOne) {
+    Configuracion c;
+    c.noEsperarPuertas = false;
+    LeerConfiguracion(
+        "[Sonido]\nSND=1e999\nMUS=1e999\n[Opciones]\nVidaExtra=1e999\n"
+        "ChicaAmenazada=-1e999\nNoEsperarPuertas=1e999\n",
+        c);
+    EXPECT_TRUE(c.sonido);
+    EXPECT_TRUE(c.musica);
+    EXPECT_TRUE(c.vidaExtra);
+    EXPECT_TRUE(c.chicaAmenazada);
+    EXPECT_FALSE(c.noEsperarPuertas);
+}
+
+TEST(LeerConfiguracion, KeepsWidthHeightAndExtensionAsText) {
+    const Configuracion c = Leida("[Pantalla]\nAncho= 640\nAlto=\" 400\"\nXGA= Oro \xE9\n");
+    EXPECT_EQ(c.ancho, "640");
+    EXPECT_EQ(c.alto, " 400");
+    EXPECT_EQ(c.nombreXGA, "Oro \xE9");
+}
+
+TEST(LeerConfiguracion, ReadsTheLanguageAndDirectDrawThroughVal) {
+    const std::string texto = "[Opciones]\nIdioma=1x\n[Pantalla]\nDDraw=2.5\n";
+    EXPECT_EQ(Leida(texto).idioma, 1);
+    EXPECT_EQ(LeerDDraw(texto), 2.5);
+    EXPECT_EQ(LeerDDraw("[Pantalla]\nDDraw=no\n"), 0);
+}
+
+TEST(LeerConfiguracion, ReadsBackWhatTheSetUpProgramWritesThroughTheTable) {
+    std::string texto = ConfiguracionPorDefecto();
+    const auto escribir = [&](Clave clave, std::string_view valor) {
+        const DefinicionClave& d = Definicion(clave);
+        texto = EscribirValorPerfil(texto, d.seccion, d.nombre, valor);
+    };
+    escribir(Clave::PantallaCompleta, "2");
+    escribir(Clave::Scroll, "5");
+    escribir(Clave::XGA, "Oro");
+    escribir(Clave::MUS, "0");
+    escribir(Clave::Disparo3, "32");
+    escribir(Clave::Idioma, "3");
+    const Configuracion c = Leida(texto);
+    EXPECT_TRUE(c.escalaLibre);
+    EXPECT_EQ(c.scroll, 5);
+    EXPECT_EQ(c.nombreXGA, "Oro");
+    EXPECT_TRUE(c.sonido);
+    EXPECT_FALSE(c.musica);
+    EXPECT_EQ(c.teclasDisparo[2], 32);
+    EXPECT_EQ(c.idioma, 3);
+}

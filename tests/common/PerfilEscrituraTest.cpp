@@ -1,0 +1,160 @@
+// Writing values into profile texts and files.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CarpetaTemporal.h"
+#include "Perfil.h"
+
+using polvareda::EscribirPerfil;
+using polvareda::EscribirValorPerfil;
+using polvareda::LeerPerfil;
+using polvareda::LeerValorPerfil;
+
+TEST(PerfilEscritura, ReplacesTheValueInPlaceKeepingEveryOtherByte) {
+    const std::string texto =
+        "; hecho a mano\r\n[Pantalla]\r\n  Ancho =  640 \r\nSCROLL = 15\n\r\n[Sonido]\r\nSND=1";
+    EXPECT_EQ(EscribirValorPerfil(texto, "pantalla", "Scroll", "5"),
+              "; hecho a mano\r\n[Pantalla]\r\n  Ancho =  640 \r\nSCROLL=5\n\r\n[Sonido]\r\nSND=1");
+    // The last line keeps its missing newline.
+    EXPECT_EQ(
+        EscribirValorPerfil(texto, "Sonido", "snd", "0"),
+        "; hecho a mano\r\n[Pantalla]\r\n  Ancho =  640 \r\nSCROLL = 15\n\r\n[Sonido]\r\nSND=0");
+}
+
+TEST(PerfilEscritura, ReplacesOnlyTheFirstMatchingKeyOfTheFirstSection) {
+    const std::string texto = "[a]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\n";
+    EXPECT_EQ(EscribirValorPerfil(texto, "A", "K", "9"), "[a]\r\nk=9\r\nk=2\r\n[A]\r\nk=3\r\n");
+}
+
+TEST(PerfilEscritura, AppendsAMissingKeyAtTheEndOfItsSectionBeforeBlankLines) {
+    const std::string texto = "[Pantalla]\r\nAncho= 640\r\n\r\n  \r\n[Sonido]\r\nSND=1\r\n";
+    EXPECT_EQ(EscribirValorPerfil(texto, "Pantalla", "Alto", " 400"),
+              "[Pantalla]\r\nAncho= 640\r\nAlto= 400\r\n\r\n  \r\n[Sonido]\r\nSND=1\r\n");
+    EXPECT_EQ(EscribirValorPerfil(texto, "Sonido", "MUS", "0"), texto + "MUS=0\r\n");
+}
+
+TEST(PerfilEscritura, EndsAnUnterminatedLastLineBeforeAppending) {
+    EXPECT_EQ(EscribirValorPerfil("[a]\nk=1", "a", "j", "2"), "[a]\nk=1\r\nj=2\r\n");
+    EXPECT_EQ(EscribirValorPerfil("[a]", "a", "j", "2"), "[a]\r\nj=2\r\n");
+    EXPECT_EQ(EscribirValorPerfil("[a]\nk=1", "b", "j", "2"), "[a]\nk=1\r\n\r\n[b]\r\nj=2\r\n");
+}
+
+TEST(PerfilEscritura, CreatesTheSectionAtTheEnd) {
+    EXPECT_EQ(EscribirValorPerfil("", "Pantalla", "DDraw", "1"), "[Pantalla]\r\nDDraw=1\r\n");
+    EXPECT_EQ(EscribirValorPerfil("[a]\r\nk=1\r\n", "b", "j", "2"),
+              "[a]\r\nk=1\r\n\r\n[b]\r\nj=2\r\n");
+    // No second blank line after one already there.
+    EXPECT_EQ(EscribirValorPerfil("[a]\r\nk=1\r\n\r\n", "b", "j", "2"),
+              "[a]\r\nk=1\r\n\r\n[b]\r\nj=2\r\n");
+    // A byte-order mark stays in front.
+    EXPECT_EQ(EscribirValorPerfil("\xEF\xBB\xBF", "b", "j", "2"), "\xEF\xBB\xBF[b]\r\nj=2\r\n");
+}
+
+TEST(PerfilEscritura, WrittenValuesReadBack) {
+    std::string texto = "[Pantalla]\nXGA=\n";
+    texto = EscribirValorPerfil(texto, "Pantalla", "XGA", "oro viejo");
+    texto = EscribirValorPerfil(texto, "Pantalla", "Ancho", " 640");
+    texto = EscribirValorPerfil(texto, "Opciones", "Idioma", "1");
+    texto = EscribirValorPerfil(texto, "Pantalla", "XGA", "");
+    EXPECT_EQ(texto, "[Pantalla]\nXGA=\nAncho= 640\r\n\r\n[Opciones]\r\nIdioma=1\r\n");
+    EXPECT_EQ(LeerValorPerfil(texto, "Pantalla", "Ancho", ""), "640");
+    EXPECT_EQ(LeerValorPerfil(texto, "opciones", "idioma", ""), "1");
+}
+
+TEST(PerfilEscritura, ALineBreakInTheValueCannotAddLines) {
+    const std::string texto =
+        EscribirValorPerfil("", "Pantalla", "XGA", "malo\r\n[Opciones]\r\nIdioma=9");
+    EXPECT_EQ(texto, "[Pantalla]\r\nXGA=malo\r\n");
+    EXPECT_EQ(LeerValorPerfil(texto, "Opciones", "Idioma", "0"), "0");
+}
+
+TEST(PerfilEscritura, NamesThatCannotReadBackLeaveTheTextUnchanged) {
+    const std::string texto = "[a]\r\nk=1\r\n";
+    for (const auto& [seccion, clave] : {std::pair<std::string, std::string>{"", "k"},
+                                         {"a", ""},
+                                         {"a]", "k"},
+                                         {"a", "k=j"},
+                                         {"a", ";k"},
+                                         {"a", "[k"},
+                                         {" a", "k"},
+                                         {"a", "k "},
+                                         {"a\nb", "k"},
+                                         {"a", "k\r"}}) {
+        EXPECT_EQ(EscribirValorPerfil(texto, seccion, clave, "2"), texto)
+            << seccion << "|" << clave;
+    }
+}
+
+TEST(PerfilEscrituraArchivo, CreatesTheFileAndKeepsOtherLinesByteForByte) {
+    CarpetaTemporal carpeta;
+    const auto archivo = carpeta.ruta() / "SetUp.INF";
+    ASSERT_TRUE(EscribirPerfil(archivo, "General", "Idioma", " 1"));
+    EXPECT_EQ(LeerBytes(archivo), "[General]\r\nIdioma= 1\r\n");
+
+    const std::string antes("[General]\nIdioma=0\n; nota\xFF\0\n[Otra]\nx = 1 ", 41);
+    EscribirBytes(archivo, antes);
+    ASSERT_TRUE(EscribirPerfil(archivo, "general", "IDIOMA", " 0"));
+    EXPECT_EQ(LeerBytes(archivo),
+              std::string("[General]\nIdioma= 0\n; nota\xFF\0\n[Otra]\nx = 1 ", 42));
+    EXPECT_EQ(LeerPerfil(archivo, "Otra", "x", ""), "1");
+
+    // Nothing but the file itself is left in the folder.
+    int archivos = 0;
+    for ([[maybe_unused]] const auto& entrada :
+         std::filesystem::directory_iterator(carpeta.ruta())) {
+        ++archivos;
+    }
+    EXPECT_EQ(archivos, 1);
+}
+
+TEST(PerfilEscrituraArchivo, KeepsThePermissionsOfTheReplacedFile) {
+    CarpetaTemporal carpeta;
+    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    EscribirBytes(archivo, "[Pantalla]\r\nScroll=15\r\n");
+    const auto permisos = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(archivo, permisos);
+    ASSERT_TRUE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
+    EXPECT_EQ(std::filesystem::status(archivo).permissions(), permisos);
+}
+
+TEST(PerfilEscrituraArchivo, LeavesAReadOnlyFileAsItWas) {
+    CarpetaTemporal carpeta;
+    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    const std::string antes = "[Pantalla]\r\nScroll=15\r\n";
+    EscribirBytes(archivo, antes);
+    std::filesystem::permissions(archivo, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
+    EXPECT_EQ(LeerBytes(archivo), antes);
+}
+
+TEST(PerfilEscrituraArchivo, LeavesTheFileAsItWasWhenTheFolderIsNotWritable) {
+    CarpetaTemporal carpeta;
+    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    const std::string antes = "[Pantalla]\r\nScroll=15\r\n";
+    EscribirBytes(archivo, antes);
+    std::filesystem::permissions(
+        carpeta.ruta(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    {
+        // A privileged user writes anywhere; the check is meaningless then.
+        std::ofstream prueba(carpeta.ruta() / "prueba");
+        if (prueba) GTEST_SKIP() << "the folder stays writable for this user";
+    }
+    EXPECT_FALSE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
+    EXPECT_FALSE(EscribirPerfil(carpeta.ruta() / "nuevo.INI", "a", "k", "1"));
+    EXPECT_EQ(LeerBytes(archivo), antes);
+}
+
+TEST(PerfilEscrituraArchivo, RefusesWhatItCannotReadWhole) {
+    CarpetaTemporal carpeta;
+    // A folder in the file's place, and a file above the size limit.
+    EXPECT_FALSE(EscribirPerfil(carpeta.ruta(), "a", "k", "1"));
+    const auto enorme = carpeta.ruta() / "enorme.INI";
+    EscribirBytes(enorme, "[a]\nk=0\n");
+    std::filesystem::resize_file(enorme, polvareda::kTamanoMaximoPerfil + 1);
+    EXPECT_FALSE(EscribirPerfil(enorme, "a", "k", "1"));
+    EXPECT_EQ(std::filesystem::file_size(enorme), polvareda::kTamanoMaximoPerfil + 1);
+    // A missing folder.
+    EXPECT_FALSE(EscribirPerfil(carpeta.ruta() / "no" / "hay.INI", "a", "k", "1"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.ruta() / "no"));
+}

@@ -1,0 +1,132 @@
+// Reading values from the text of a profile file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CarpetaTemporal.h"
+#include "Perfil.h"
+
+using polvareda::kBufferPerfil;
+using polvareda::LeerPerfil;
+using polvareda::LeerValorPerfil;
+
+namespace {
+
+std::string Leer(std::string_view texto, std::string_view seccion, std::string_view clave) {
+    return LeerValorPerfil(texto, seccion, clave, "<falta>");
+}
+
+}  // namespace
+
+TEST(PerfilLectura, MatchesSectionAndKeyNamesWithoutRegardToCase) {
+    const std::string texto = "[PANTALLA]\r\nscroll=5\r\n";
+    EXPECT_EQ(Leer(texto, "Pantalla", "Scroll"), "5");
+    EXPECT_EQ(Leer(texto, "pantalla", "SCROLL"), "5");
+}
+
+TEST(PerfilLectura, FirstMatchingSectionAndKeyWin) {
+    const std::string texto =
+        "[Pantalla]\nScroll=1\nscroll=2\n[Sonido]\nSND=0\n[pantalla]\nScroll=3\nAncho=640\n";
+    EXPECT_EQ(Leer(texto, "Pantalla", "Scroll"), "1");
+    // A key only in the later copy of the section is not found.
+    EXPECT_EQ(Leer(texto, "Pantalla", "Ancho"), "<falta>");
+}
+
+TEST(PerfilLectura, KeysOfOtherSectionsAndBeforeAnySectionAreNotSeen) {
+    const std::string texto = "Scroll=9\n[Sonido]\nScroll=8\n[Pantalla]\nAncho=1\n";
+    EXPECT_EQ(Leer(texto, "Pantalla", "Scroll"), "<falta>");
+    EXPECT_EQ(Leer(texto, "Sonido", "Scroll"), "8");
+}
+
+TEST(PerfilLectura, DropsBlanksAroundNamesAndValues) {
+    const std::string texto = "  [ Pantalla ]  \r\n\t Ancho \t=\t  640  \t\r\nAlto=\r\n";
+    EXPECT_EQ(Leer(texto, "Pantalla", "Ancho"), "640");
+    EXPECT_EQ(Leer(texto, "Pantalla", "Alto"), "");
+}
+
+TEST(PerfilLectura, KeepsEverythingAfterTheFirstEqualsSign) {
+    EXPECT_EQ(Leer("[a]\nk = x = y \n", "a", "k"), "x = y");
+}
+
+TEST(PerfilLectura, RemovesOnlyMatchingSurroundingQuotes) {
+    const std::string texto =
+        "[a]\nd=\"dos palabras\"\ns='una'\nm=\"mixta'\nabierta=\"sin cierre\nsolo=\"\n"
+        "dentro=a\"b\"c\nvacia=\"\"\nblancos=  \" x \"  \n";
+    EXPECT_EQ(Leer(texto, "a", "d"), "dos palabras");
+    EXPECT_EQ(Leer(texto, "a", "s"), "una");
+    EXPECT_EQ(Leer(texto, "a", "m"), "\"mixta'");
+    EXPECT_EQ(Leer(texto, "a", "abierta"), "\"sin cierre");
+    EXPECT_EQ(Leer(texto, "a", "solo"), "\"");
+    EXPECT_EQ(Leer(texto, "a", "dentro"), "a\"b\"c");
+    EXPECT_EQ(Leer(texto, "a", "vacia"), "");
+    EXPECT_EQ(Leer(texto, "a", "blancos"), " x ");
+}
+
+TEST(PerfilLectura, CutsValuesAndDefaultsToTheBuffer) {
+    const std::string largo(300, 'x');
+    const std::string esperado(kBufferPerfil - 1, 'x');
+    EXPECT_EQ(Leer("[a]\nk=" + largo + "\n", "a", "k"), esperado);
+    EXPECT_EQ(LeerValorPerfil("", "a", "k", largo), esperado);
+    EXPECT_EQ(Leer("[a]\nk=\"" + largo + "\"\n", "a", "k"), esperado);
+    const std::string justo(kBufferPerfil - 1, 'y');
+    EXPECT_EQ(Leer("[a]\nk=" + justo, "a", "k"), justo);
+}
+
+TEST(PerfilLectura, DefaultWhenSectionOrKeyIsMissingWithTrailingBlanksDropped) {
+    EXPECT_EQ(LeerValorPerfil("", "a", "k", "0"), "0");
+    EXPECT_EQ(LeerValorPerfil("[a]\nj=1\n", "a", "k", ""), "");
+    EXPECT_EQ(LeerValorPerfil("[b]\nk=1\n", "a", "k", " 640  "), " 640");
+}
+
+TEST(PerfilLectura, AcceptsAnyLineEndAndAMissingFinalNewline) {
+    EXPECT_EQ(Leer("[a]\r\nk=1\r\n", "a", "k"), "1");
+    EXPECT_EQ(Leer("[a]\nk=1\n", "a", "k"), "1");
+    EXPECT_EQ(Leer("[a]\nk=1", "a", "k"), "1");
+    EXPECT_EQ(Leer("[a]\r\nj=0\nk=1\r", "a", "k"), "1");
+}
+
+TEST(PerfilLectura, IgnoresCommentsAndLinesWithoutEquals) {
+    const std::string texto = "[a]\n;k=comentario\n  ; k=otro\nk\nsuelta\nk=1\n";
+    EXPECT_EQ(Leer(texto, "a", "k"), "1");
+    EXPECT_EQ(Leer(texto, "a", ";k"), "<falta>");
+}
+
+TEST(PerfilLectura, ToleratesAByteOrderMark) {
+    EXPECT_EQ(Leer("\xEF\xBB\xBF[Pantalla]\r\nXGA=oro\r\n", "Pantalla", "XGA"), "oro");
+}
+
+TEST(PerfilLectura, TreatsNulAndHighBytesAsOrdinaryCharacters) {
+    const std::string texto("[a]\nk=x\0y\xE9\nj\0=2\n", 15);
+    EXPECT_EQ(Leer(texto, "a", "k"), std::string("x\0y\xE9", 4));
+    EXPECT_EQ(Leer(texto, "a", std::string("j\0", 2)), "2");
+    // Names match byte for byte beyond ASCII: only A to Z fold.
+    EXPECT_EQ(Leer("[\xC9]\nk=1\n", "\xE9", "k"), "<falta>");
+}
+
+TEST(PerfilLectura, HeaderWithoutClosingBracketOpensTheSection) {
+    EXPECT_EQ(Leer("[a\nk=1\n", "a", "k"), "1");
+    EXPECT_EQ(Leer("[a] resto\nk=2\n", "a", "k"), "2");
+}
+
+TEST(PerfilLecturaArchivo, ReadsAFileAndGivesTheDefaultWhenItIsMissing) {
+    CarpetaTemporal carpeta;
+    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    EXPECT_EQ(LeerPerfil(archivo, "Pantalla", "Scroll", "0"), "0");
+    EscribirBytes(archivo, "[Pantalla]\r\nScroll=5\r\n");
+    EXPECT_EQ(LeerPerfil(archivo, "Pantalla", "Scroll", "0"), "5");
+    EXPECT_EQ(LeerPerfil(carpeta.ruta(), "Pantalla", "Scroll", "7"), "7");
+}
+
+TEST(PerfilLecturaArchivo, AFileAboveTheLimitGivesTheDefault) {
+    CarpetaTemporal carpeta;
+    const auto archivo = carpeta.ruta() / "enorme.INI";
+    {
+        std::ofstream flujo(archivo, std::ios::binary);
+        flujo << "[a]\nk=1\n";
+    }
+    // A sparse extension makes the file large without writing 16 MiB.
+    std::filesystem::resize_file(archivo, polvareda::kTamanoMaximoPerfil + 1);
+    EXPECT_EQ(LeerPerfil(archivo, "a", "k", "0"), "0");
+    std::filesystem::resize_file(archivo, polvareda::kTamanoMaximoPerfil);
+    EXPECT_EQ(LeerPerfil(archivo, "a", "k", "0"), "1");
+}
