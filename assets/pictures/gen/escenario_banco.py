@@ -12,6 +12,8 @@ import escenario_base as B
 P = B.P
 
 PUERTA_X, PUERTA_Y = 16, 7
+SUELO = (96, 62, 40)          # the lobby floor seen between the grille's bars
+SUELO_OSCURO = (72, 44, 28)
 
 
 # --- The wall -------------------------------------------------------------------------------
@@ -24,10 +26,10 @@ def hacer_pared():
     for y in range(3, 97):
         for x in range(88):
             r = rnd.random()
-            if r < 0.10:
+            if r < 0.05:
                 B.punto(img, x, y, P.ADOBE_CLARO)
-            elif r < 0.16:
-                B.punto(img, x, y, P.ADOBE_OSCURO if (x + y) % 2 else P.ADOBE)
+            elif r < 0.07:
+                B.punto(img, x, y, P.ADOBE_OSCURO)
     # Crown: a dark beam along the ceiling.
     B.caja(img, 0, 0, 87, 0, P.MADERA_NEGRA)
     B.caja(img, 0, 1, 87, 1, P.MADERA)
@@ -83,10 +85,12 @@ def cara_puerta():
     rnd = random.Random(5)
     # Wood grain running down the stiles.
     for x in range(56):
-        tono = [P.MADERA, P.MADERA, B.TABLA, P.MADERA_CLARA][rnd.randrange(4)]
-        for y in range(88):
-            if rnd.random() < 0.35:
-                B.punto(img, x, y, tono)
+        y = -rnd.randrange(12)
+        while y < 88:
+            largo = rnd.randrange(5, 18)
+            tono = [P.MADERA, P.MADERA, P.MADERA, B.TABLA, B.TABLA_CLARA][rnd.randrange(5)]
+            B.caja(img, x, y, x, y + largo - 1, tono)
+            y += largo
     B.marco(img, 0, 0, 55, 87, P.MADERA_NEGRA)
     B.caja(img, 1, 1, 54, 1, P.MADERA_CLARA)
     B.caja(img, 1, 1, 1, 86, P.MADERA_CLARA)
@@ -111,12 +115,15 @@ def cara_puerta():
     B.caja(img, 18, 6, 37, 14, P.LATON_OSCURO)
     B.caja(img, 18, 6, 36, 13, P.LATON)
     B.caja(img, 19, 7, 35, 7, B.LATON_BRILLO)
-    B.caja(img, 20, 9, 34, 11, P.ORO)
+    B.caja(img, 20, 9, 34, 11, P.LATON_OSCURO)
+    B.caja(img, 20, 12, 34, 12, B.LATON_BRILLO)
     for x in (19, 36):
         B.punto(img, x, 10, P.MADERA_NEGRA)
     # Kick plate.
-    B.caja(img, 2, 81, 53, 86, P.LATON_OSCURO)
-    B.caja(img, 2, 81, 53, 81, P.LATON)
+    B.caja(img, 2, 82, 53, 86, P.MADERA_OSCURA)
+    B.caja(img, 2, 82, 53, 82, P.LATON_OSCURO)
+    for x in range(4, 53, 8):
+        B.punto(img, x, 84, P.LATON)
     # Knob and key plate on the left stile.
     B.mapa(img, 2, 47, [
         ".##.", "#ll#", "#lo#", ".##.", ".##.", ".#o.", ".##.", "..#.",
@@ -165,7 +172,7 @@ def hacer_puertas():
     B.caja(borde, 1, 0, 1, 87, P.MADERA_CLARA)
     B.caja(borde, 4, 0, 6, 87, P.MADERA_OSCURA)
     B.caja(borde, 7, 0, 7, 87, P.MADERA_NEGRA)
-    B.caja(borde, 1, 81, 3, 86, P.LATON_OSCURO)
+    B.caja(borde, 1, 82, 3, 82, P.LATON_OSCURO)
     B.mapa(borde, 0, 48, ["##.", "#l#", "##."], {"#": P.LATON_OSCURO, "l": B.LATON_BRILLO})
     B.caja(borde, 0, 0, 7, 0, P.MADERA_NEGRA)
     B.caja(borde, 0, 87, 7, 87, P.MADERA_NEGRA)
@@ -178,7 +185,7 @@ def hacer_puertas():
 def tercio(clase):
     """One 88-pixel third of the counter; every third starts and ends on the same post so that
     any two thirds join."""
-    img = B.nuevo(88, 28, P.NEGRO)
+    img = B.nuevo(88, 28, SUELO)
     # Brass grille on the counter top, rows 0-8: bars every 3 pixels, a rail on top, and the
     # teller's opening in the middle of the third.
     for x in range(88):
@@ -189,7 +196,8 @@ def tercio(clase):
     B.caja(img, 0, 1, 87, 1, P.LATON)
     B.caja(img, 0, 2, 87, 2, P.LATON_OSCURO)
     abertura = (30, 57)
-    B.caja(img, abertura[0], 3, abertura[1], 8, P.NEGRO)
+    B.caja(img, abertura[0], 3, abertura[1], 8, SUELO)
+    B.caja(img, abertura[0], 3, abertura[1], 3, SUELO_OSCURO)
     B.caja(img, abertura[0] - 1, 2, abertura[0] - 1, 8, P.LATON)
     B.caja(img, abertura[1] + 1, 2, abertura[1] + 1, 8, P.LATON_OSCURO)
     # Posts at both ends of the third, half on each side of the join.

@@ -4,6 +4,7 @@ Rows 24-111 show through the doors (x 13-60, 101-148 and 189-236 for the three s
 duel shows the whole picture and writes its scores over the sky at rows 10-21, so the sky stays
 calm there. Figures stand on the street with their feet near the bottom row."""
 
+import math
 import random
 
 import escenario_base as B
@@ -29,7 +30,7 @@ def mesas(img, horizonte=HORIZONTE, ancho=256):
     # Far range: a long low line with two flat-topped mesas.
     perfil = []
     for x in range(ancho):
-        h = 4 + int(2 * abs(((x * 7) % 23) - 11) / 11)
+        h = 3 + int(round(1.5 + 1.5 * math.sin(x / 9.0) + math.sin(x / 3.7 + 1)))
         for (a, b, alto) in ((14, 70, 18), (120, 150, 12), (196, 250, 22)):
             if a <= x <= b:
                 h = max(h, alto)

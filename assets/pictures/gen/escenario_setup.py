@@ -9,12 +9,13 @@ from PIL import Image
 
 import escenario_base as B
 import escenario_letras as L
+import escenario_paisaje as PA
 import escenario_titulo as T
 
 P = B.P
 
-PERGAMINO = (238, 224, 188)
-PERGAMINO_OSCURO = (222, 204, 162)
+PERGAMINO = (230, 212, 172)
+PERGAMINO_OSCURO = (216, 196, 154)
 TABLERO = (92, 56, 32)
 CREMA = (255, 255, 221)       # the window's caption colour
 TIERRA = (160, 128, 96)       # the window's frame colour
@@ -22,7 +23,9 @@ TIERRA = (160, 128, 96)       # the window's frame colour
 # Three-by-five capitals for the little plaques.
 MINI = {
     "E": ["###", "#..", "##.", "#..", "###"], "S": ["###", "#..", "###", "..#", "###"],
-    "N": ["#..#", "##.#", "#.##", "#..#", "#..#"],
+    "N": ["#..#", "##.#", "#.##", "#..#", "#..#"], "J": ["..#", "..#", "..#", "#.#", "###"],
+    "U": ["#.#", "#.#", "#.#", "#.#", "###"], "G": ["###", "#..", "#.#", "#.#", "###"],
+    "O": ["###", "#.#", "#.#", "#.#", "###"],
 }
 
 
@@ -34,9 +37,11 @@ def hacer_fondo():
         B.punto(img, rnd.randrange(104, 480), rnd.randrange(460), PERGAMINO_OSCURO)
     # Left column: a tall desert view with the bank's sign, framed in wood.
     B.degradado(img, 0, 0, 103, 300, [P.CIELO_ALTO, B.CIELO_MEDIO, P.CIELO_BAJO, B.CIELO_HORIZONTE])
+    for (x, y, largo) in ((8, 120, 40), (20, 123, 50), (50, 190, 36), (4, 60, 24)):
+        B.caja(img, x, y, x + largo, y, P.NUBE)
+        B.caja(img, x + 4, y - 1, x + largo - 8, y - 1, P.NUBE)
     B.disco(img, 70, 250, 12, P.SOL)
     B.disco(img, 70, 250, 9, B.SOL_BLANCO)
-    import escenario_paisaje as PA
     sub = B.nuevo(104, 320)
     sub.paste(img.crop((0, 0, 104, 320)), (0, 0))
     PA.mesas(sub, 300, 104)
@@ -44,9 +49,8 @@ def hacer_fondo():
     B.degradado(img, 0, 301, 103, 459, [P.ARENA, B.ARENA_BRILLO, P.ARENA_CLARA, P.ARENA, P.ARENA_OSCURA])
     for _ in range(300):
         B.punto(img, rnd.randrange(104), rnd.randrange(303, 460), P.ARENA_OSCURA)
-    import escenario_paisaje as PA2
-    PA2.cactus(img, 30, 400, 60)
-    PA2.cactus(img, 78, 350, 22)
+    PA.cactus(img, 30, 400, 60)
+    PA.cactus(img, 78, 350, 22)
     B.caja(img, 104, 0, 107, 459, P.MADERA)
     B.caja(img, 104, 0, 104, 459, P.MADERA_CLARA)
     B.caja(img, 107, 0, 107, 459, P.MADERA_NEGRA)
@@ -58,12 +62,11 @@ def hacer_fondo():
         B.caja(img, 114, y, 464, y, P.PANEL_OSCURO)
     B.caja(img, 113, 159, 465, 159, P.MADERA)
     for (x, y) in ((116, 162), (460, 162), (116, 204), (460, 204)):
-        T.lampara  # keep the import used for the lamp elsewhere
         B.punto(img, x, y, P.LATON)
         B.punto(img, x + 1, y, P.LATON_OSCURO)
     # A thin rule under the title lines and over the buttons.
     B.caja(img, 120, 52, 390, 52, TIERRA)
-    B.caja(img, 120, 404, 350, 404, TIERRA)
+    B.caja(img, 120, 398, 350, 398, TIERRA)
     return img
 
 
@@ -112,18 +115,16 @@ def dib_sonido(img):
     B.caja(img, 7, 33, 29, 33, P.MADERA_CLARA)
     B.caja(img, 4, 30, 32, 31, P.MADERA_OSCURA)
     B.caja(img, 17, 22, 19, 30, P.LATON_OSCURO)
-    for k in range(20):
-        r = 2 + k * 0.6
-        cx, cy = 20 + k * 0.9, 21 - k * 0.8
-        for a in range(0, 360, 6):
-            x = int(round(cx + r * 0.45 * math.cos(math.radians(a)) + r * 0.3))
-            y = int(round(cy + r * math.sin(math.radians(a))))
-            B.punto(img, x, y, P.LATON if a < 180 else P.LATON_OSCURO)
-    for a in range(0, 360, 3):
-        x = int(round(38 + 5 * math.cos(math.radians(a))))
-        y = int(round(5 + 13 * math.sin(math.radians(a))))
-        B.punto(img, x, y, B.LATON_BRILLO)
-    B.caja(img, 36, 1, 40, 17, P.CONTORNO)
+    # The horn rises from the tone arm and flares into a bell facing up and to the right.
+    for k in range(0, 22):
+        cx, cy = 18 + k, 22 - k * 0.75
+        r = 1.2 + (k / 21) ** 2 * 10
+        for y in range(int(round(cy - r)), int(round(cy + r)) + 1):
+            c = P.LATON_OSCURO if y > cy + r * 0.35 else (B.LATON_BRILLO if y < cy - r * 0.45 else P.LATON)
+            B.punto(img, cx, y, c)
+    for y in range(-1, 17):
+        B.punto(img, 40, y, P.LATON_OSCURO)
+        B.caja(img, 41, y, 42, y, P.CONTORNO)
     # Notes.
     B.mapa(img, 2, 4, ["..##", "..#.", "..#.", "###.", "##.."], {"#": P.CONTORNO})
     B.mapa(img, 8, 12, ["..#", "..#", "###", "##."], {"#": P.CONTORNO})
@@ -310,17 +311,14 @@ def hacer_logo():
     img = B.nuevo(100, 36, TABLERO)
     B.marco(img, 0, 0, 99, 35, P.LATON_OSCURO)
     B.marco(img, 1, 1, 98, 34, P.MADERA_NEGRA)
-    T.lampara(img, 5, 8, 1)
+    T.lampara(img, 6, 9, 1)
     L.rotulo(img, 26, 5, "Candil", 1, [B.LATON_BRILLO, P.ORO, P.LATON_OSCURO], P.MADERA_NEGRA,
              None, paso=8)
-    x = 26
+    B.caja(img, 26, 18, 94, 18, P.LATON_OSCURO)
+    x = 36
     for ch in "JUEGOS":
-        pass
-    B.caja(img, 26, 19, 73, 19, P.LATON_OSCURO)
-    # Small tagline in 3 x 5 capitals: a row of lamp dots for a flourish instead.
-    for k in range(6):
-        B.punto(img, 28 + k * 8, 24, P.ORO)
-        B.punto(img, 28 + k * 8 + 1, 25, P.ORO_OSCURO)
+        B.mapa(img, x, 23, MINI[ch], {"#": P.ORO})
+        x += len(MINI[ch][0]) + 5
     return img
 
 

@@ -133,12 +133,12 @@ def lampara(img, x, y, escala=1):
 def hacer_splash():
     img = B.nuevo(320, 96, P.GRIS_CLARO)
     lampara(img, 14, 10, 3)
-    L.rotulo(img, 74, 12, "Candil", 3, [(120, 70, 36), (92, 52, 28), (64, 34, 18)],
-             None, ((150, 150, 150), (1, 1)))
+    L.rotulo(img, 78, 10, "Candil", 3, [(120, 70, 36), (92, 52, 28), (64, 34, 18)],
+             None, ((150, 150, 150), (2, 2)), paso=7)
     B.caja(img, 74, 48, 300, 48, (150, 150, 150))
     B.caja(img, 74, 49, 300, 49, (232, 232, 232))
-    L.rotulo(img, 74, 60, "Polvareda Plus", 2, [(230, 150, 40), (196, 90, 24), (140, 50, 20)],
-             (70, 30, 14), None)
+    L.rotulo(img, 78, 60, "Polvareda Plus", 2, [(230, 150, 40), (196, 90, 24), (140, 50, 20)],
+             (70, 30, 14), None, paso=8)
     return img
 
 
