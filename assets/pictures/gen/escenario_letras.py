@@ -108,6 +108,22 @@ def ancho_texto(texto, escala=1, paso=None):
     return len(texto) * paso * escala
 
 
+def exterior(puntos):
+    """The pixels around a lettering that can be reached from outside it without crossing ink."""
+    xs = [p[0] for p in puntos]
+    ys = [p[1] for p in puntos]
+    x0, x1, y0, y1 = min(xs) - 6, max(xs) + 6, min(ys) - 6, max(ys) + 6
+    visto = {(x0, y0)}
+    pila = [(x0, y0)]
+    while pila:
+        x, y = pila.pop()
+        for q in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+            if x0 <= q[0] <= x1 and y0 <= q[1] <= y1 and q not in visto and q not in puntos:
+                visto.add(q)
+                pila.append(q)
+    return visto
+
+
 def rotulo(img, x, y, texto, escala, relleno, contorno=None, sombra=None, paso=8):
     """Big lettering: each font pixel becomes an escala x escala block, shaded by `relleno`
     (a list of colours from top to bottom), with an optional outline and drop shadow."""
@@ -126,9 +142,13 @@ def rotulo(img, x, y, texto, escala, relleno, contorno=None, sombra=None, paso=8
     alto = 10 * escala
     if sombra:
         color, (sx, sy) = sombra
+        fuera = exterior(puntos)
         for (px, py) in puntos:
             for k in range(1, max(sx, sy) + 1):
-                B.punto(img, px + min(k, sx), py + min(k, sy), color)
+                q = (px + min(k, sx), py + min(k, sy))
+                # The shadow falls only outside the letters, not into the holes of O or A.
+                if q in fuera:
+                    B.punto(img, q[0], q[1], color)
     if contorno:
         for (px, py) in puntos:
             for dx in (-1, 0, 1):
