@@ -10,7 +10,7 @@
 namespace polvareda {
 
 class Lienzo {
-public:
+  public:
     // A black canvas of the given size; everything counts as changed.
     void Redimensionar(int ancho, int alto);
     int Ancho() const { return imagen_.Width(); }
@@ -38,7 +38,7 @@ public:
     bool DebePresentar() const { return HayCambios() && (!persistente_ || refrescoPedido_); }
     void Presentado() { refrescoPedido_ = false; }
 
-private:
+  private:
     Imagen imagen_;
     std::vector<Rect> cambios_;
     bool persistente_ = false;

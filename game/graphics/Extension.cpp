@@ -1,0 +1,245 @@
+// Unpacking and loading the graphics extension container.
+#include "Extension.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+#include <system_error>
+
+#include "Numeros.h"
+#include "Plataforma.h"
+
+namespace polvareda {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::int64_t kFinDirectorio = 32767;  // byte positions were 16-bit
+constexpr std::size_t kMiembrosMaximos = 256;
+constexpr std::int64_t kMiembroMaximo = 16ll << 20;
+constexpr int kLadoMaximo = 4096;
+constexpr int kFactorMaximo = 16;  // 4096-pixel pictures over a 256-pixel picture
+
+std::string Minusculas(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return r;
+}
+
+// One CR-ended line from `pos`; the LF after the CR is passed over. A last line without an
+// end is still a line, as the old line reader gave it.
+std::optional<std::string_view> Linea(std::span<const std::uint8_t> b, std::size_t& pos) {
+    if (pos >= b.size()) return std::nullopt;
+    const auto* inicio = reinterpret_cast<const char*>(b.data()) + pos;
+    std::size_t fin = pos;
+    while (fin < b.size() && b[fin] != '\r') ++fin;
+    const std::string_view linea(inicio, fin - pos);
+    pos = fin;
+    if (pos < b.size()) ++pos;                                      // CR
+    if (pos < b.size() && b[pos] == '\n' && fin < b.size()) ++pos;  // LF
+    return linea;
+}
+
+// The size a PNG, GIF or BMP header claims, read before decoding so a hostile header cannot
+// make the decoder allocate more than a 4096 x 4096 picture.
+bool MedidasAceptables(std::span<const std::uint8_t> b) {
+    auto num = [&](std::size_t i, int n, bool grande) {
+        std::uint32_t v = 0;
+        for (int k = 0; k < n; ++k)
+            v = (v << 8) | b[i + static_cast<std::size_t>(grande ? k : n - 1 - k)];
+        return static_cast<std::int64_t>(v);
+    };
+    auto bien = [](std::int64_t w, std::int64_t h) {
+        return w > 0 && h > 0 && w <= kLadoMaximo && h <= kLadoMaximo;
+    };
+    static constexpr std::array<std::uint8_t, 8> kPng = {0x89, 'P',  'N',  'G',
+                                                         0x0D, 0x0A, 0x1A, 0x0A};
+    if (b.size() >= 24 && std::equal(kPng.begin(), kPng.end(), b.begin())) {
+        return bien(num(16, 4, true), num(20, 4, true));
+    }
+    if (b.size() >= 10 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F') {
+        return bien(num(6, 2, false), num(8, 2, false));
+    }
+    if (b.size() >= 26 && b[0] == 'B' && b[1] == 'M') {
+        const auto w = static_cast<std::int32_t>(num(18, 4, false));
+        const auto h = static_cast<std::int32_t>(num(22, 4, false));
+        return bien(w, h < 0 ? -static_cast<std::int64_t>(h) : h);
+    }
+    return false;
+}
+
+std::optional<std::vector<std::uint8_t>> LeerArchivo(const fs::path& ruta, std::int64_t maximo) {
+    std::error_code ec;
+    const auto tamano = fs::file_size(ruta, ec);
+    if (ec || tamano > static_cast<std::uintmax_t>(maximo)) return std::nullopt;
+    std::ifstream in(ruta, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(tamano));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
+    return bytes;
+}
+
+struct Conocido {
+    std::string archivo;
+    Superficie* superficie;
+};
+
+// The known members in the order they are loaded.
+std::vector<Conocido> Conocidos(Superficies& s) {
+    std::vector<Conocido> lista = {
+        {"bang.gif", &s.BangBMP},         {"cajas.gif", &s.cajas},
+        {"cuadro.gif", &s.CuadroCajas},   {"dolar.gif", &s.dolar},
+        {"estrella.gif", &s.estrella},    {"letras.gif", &s.letras},
+        {"paisaje.gif", &s.Paisaje},      {"panel.gif", &s.panel},
+        {"pantalla.gif", &s.Pantalla},    {"pared.gif", &s.Pared},
+        {"puertas.gif", &s.Puertas},      {"sino.gif", &s.sino},
+        {"sombrer0.gif", &s.sombrero[0]}, {"sombrer1.gif", &s.sombrero[1]},
+    };
+    // Names for sheet numbers without a surface (10, 20, 30-32, 40-47) are left unloaded.
+    for (int i = 0; i < 50; ++i) {
+        if (Superficie* hoja = s.Sprite(i))
+            lista.push_back({"sprite" + std::to_string(i) + ".gif", hoja});
+    }
+    lista.push_back({"ventanil.gif", &s.ventanilla[0]});
+    lista.push_back({"vida.gif", &s.vida[0]});
+    return lista;
+}
+
+bool CopiarTramo(std::ifstream& in, std::int64_t largo, std::ofstream* out) {
+    std::array<char, 64 * 1024> buffer{};
+    while (largo > 0) {
+        const auto n = static_cast<std::streamsize>(std::min<std::int64_t>(largo, buffer.size()));
+        in.read(buffer.data(), n);
+        if (in.gcount() != n) return false;
+        if (out != nullptr && !out->write(buffer.data(), n)) return false;
+        largo -= n;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<DirectorioXGA> LeerDirectorioXGA(std::span<const std::uint8_t> cabeza) {
+    std::size_t pos = 0;
+    const auto primera = Linea(cabeza, pos);
+    if (!primera || *primera != "XGA") return std::nullopt;
+    DirectorioXGA dir;
+    // p is the 1-based position after the lines read, counted as text plus CR LF.
+    std::int64_t p = 6;
+    for (;;) {
+        const auto nombre = Linea(cabeza, pos);
+        if (!nombre) return std::nullopt;  // the directory never closes
+        p += static_cast<std::int64_t>(nombre->size()) + 2;
+        if (p > kFinDirectorio) return std::nullopt;
+        if (*nombre == "XGA") break;
+        if (dir.miembros.size() == kMiembrosMaximos) return std::nullopt;
+        const auto largo = Linea(cabeza, pos);
+        if (!largo) return std::nullopt;
+        p += static_cast<std::int64_t>(largo->size()) + 2;
+        if (p > kFinDirectorio) return std::nullopt;
+        const std::optional<std::int32_t> valor = EnteroLargo(Val(*largo));
+        if (!valor || *valor < 0) return std::nullopt;
+        dir.miembros.push_back({std::string(*nombre), *valor});
+    }
+    dir.inicioDatos = p - 1;
+    return dir;
+}
+
+bool NombreDeMiembroAceptable(std::string_view nombre) {
+    if (nombre.empty() || nombre.size() > 255 || nombre == "." || nombre == "..") return false;
+    for (const char c : nombre) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127) return false;
+        // Separators, drive letters and the characters no file name may hold on either system.
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) return false;
+    }
+    if (nombre.back() == '.' || nombre.back() == ' ') return false;
+    const std::string bajo = Minusculas(nombre);
+    // The game's own working files in the folder (decoded copies, scores, the register) all
+    // end in ".tmp"; a member must never overwrite one of them.
+    if (bajo.size() >= 4 && bajo.ends_with(".tmp")) return false;
+    const std::string raiz = bajo.substr(0, bajo.find('.'));
+    static constexpr std::array<std::string_view, 4> kDispositivos = {"con", "prn", "aux", "nul"};
+    if (std::find(kDispositivos.begin(), kDispositivos.end(), raiz) != kDispositivos.end())
+        return false;
+    if (raiz.size() == 4 && (raiz.starts_with("com") || raiz.starts_with("lpt")) &&
+        std::isdigit(static_cast<unsigned char>(raiz[3]))) {
+        return false;
+    }
+    return true;
+}
+
+ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
+                                   const std::function<void(const fs::path&)>& registrar,
+                                   Superficies& s) {
+    ResultadoExtension resultado;
+    std::error_code ec;
+    const std::uintmax_t tamano = fs::file_size(xga, ec);
+    if (ec) return resultado;
+    std::ifstream in(xga, std::ios::binary);
+    if (!in) return resultado;
+
+    std::vector<std::uint8_t> cabeza(static_cast<std::size_t>(
+        std::min<std::uintmax_t>(tamano, static_cast<std::uintmax_t>(kFinDirectorio))));
+    in.read(reinterpret_cast<char*>(cabeza.data()), static_cast<std::streamsize>(cabeza.size()));
+    if (in.gcount() != static_cast<std::streamsize>(cabeza.size())) return resultado;
+    const std::optional<DirectorioXGA> dir = LeerDirectorioXGA(cabeza);
+    if (!dir) return resultado;
+
+    // Members, back to back. One running past the end of the file abandons the rest before
+    // anything of it is written; a member with an unacceptable name or size is passed over.
+    std::int64_t pos = dir->inicioDatos;
+    in.clear();
+    in.seekg(pos);
+    for (const MiembroXGA& m : dir->miembros) {
+        if (pos + m.largo > static_cast<std::int64_t>(tamano)) return resultado;
+        if (!NombreDeMiembroAceptable(m.nombre) || m.largo > kMiembroMaximo) {
+            in.seekg(pos + m.largo);
+        } else {
+            const fs::path ruta = carpeta / fs::path(m.nombre);
+            if (registrar) registrar(ruta);
+            std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
+            if (!out || !CopiarTramo(in, m.largo, &out)) return resultado;
+        }
+        pos += m.largo;
+        if (!in) return resultado;
+    }
+
+    // The last byte: the multiplier. Without it the extension counts as unread.
+    if (pos >= static_cast<std::int64_t>(tamano)) return resultado;
+    char byte = 0;
+    if (!in.get(byte)) return resultado;
+    const int factor = static_cast<unsigned char>(byte);
+    // A multiplier of 0 would make the window and every copy to it zero pixels wide, and one
+    // above 16 could never be filled by pictures of at most 4096 pixels while the window would
+    // need gigabytes; both keep the standard multiplier 1 and the pictures still load.
+    resultado.factorXGA = (factor >= 1 && factor <= kFactorMaximo) ? factor : 1;
+    resultado.leida = true;
+    in.close();
+
+    for (const Conocido& c : Conocidos(s)) {
+        const fs::path ruta = carpeta / c.archivo;
+        if (!fs::is_regular_file(ruta, ec)) continue;
+        const auto bytes = LeerArchivo(ruta, kMiembroMaximo);
+        if (!bytes || !MedidasAceptables(*bytes)) continue;
+        std::optional<Imagen> imagen = DecodificarImagen(*bytes);
+        if (!imagen || imagen->Empty() || imagen->Width() > kLadoMaximo ||
+            imagen->Height() > kLadoMaximo) {
+            continue;
+        }
+        const int anchoAnterior = c.superficie->Ancho();
+        if (anchoAnterior <= 0) continue;
+        c.superficie->t = static_cast<double>(imagen->Width()) / anchoAnterior;
+        c.superficie->imagen = std::move(*imagen);
+        if (c.superficie == &s.Pared) {
+            c.superficie->Redimensionar(c.superficie->Ancho() * 4, c.superficie->Alto());
+        }
+        resultado.cargados.push_back(c.archivo);
+    }
+    return resultado;
+}
+
+}  // namespace polvareda
