@@ -56,7 +56,7 @@ def _estrella(lz, cx, cy, R, r, bola):
             d = math.hypot(dx, dy)
             th = math.atan2(dy, dx) + math.pi / 2          # 0 at the top point
             sector = 2 * math.pi / puntas
-            a = (th % sector) - sector / 2                  # angle from the nearest point's axis
+            a = ((th + sector / 2) % sector) - sector / 2   # angle from the nearest point's axis
             u = abs(a) / (sector / 2)
             lim = R * (1 - u) + r * u
             dentro = d <= lim * (1 - 0.15 * u * (1 - u))
@@ -106,6 +106,8 @@ def vida():
     hat.pon(4, 1, tono(SOMBRERO_PARDO, 0.75))
     hat.fila(4, 2, 6, tono(SOMBRERO_PARDO, 0.6))
     hat.fila(5, 0, 8, SOMBRERO_PARDO)
+    hat.pon(0, 4, SOMBRERO_PARDO)
+    hat.pon(8, 4, SOMBRERO_PARDO)
     hat.pon(2, 2, tono(SOMBRERO_PARDO, 1.3))
     bala = Pieza()
     bala.rect(3, 8, 5, 11, (200, 120, 72))                    # copper tip

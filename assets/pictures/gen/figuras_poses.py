@@ -110,9 +110,6 @@ def tumbado(a):
     lz = Lienzo(ANCHO, ALTO)
     baja = 27
     w = a.ancho
-    # the hat lies on the floor beside him, brim down
-    if a.estilo not in ("ninguno", "gorro"):
-        lz.estampa(sombrero(a).inclinada(6, 9), dx=12, dy=baja + 49)
     if a.falda is None:
         p = Pieza()
         p.rect(CX - 9, 72, CX + 8, 78, a.pantalon)
@@ -148,9 +145,12 @@ def tumbado(a):
         mano_pt = (hombro[0] + 7 * sig, 72)
         lz.estampa(brazo(a, [hombro, codo, mano_pt]))
     lz.estampa(herida(CX - 4, 57), contorno=False)
-    lz.estampa(cabeza(a, cara="ko").inclinada(4, 22), dx=-2, dy=baja + 1)
+    lz.estampa(cabeza(a, cara="ko").inclinada(3, 22), dx=-2, dy=baja + 2)
     if a.estilo == "gorro":
-        lz.estampa(sombrero(a).inclinada(4, 22), dx=-2, dy=baja + 1)
+        lz.estampa(sombrero(a).inclinada(3, 22), dx=-2, dy=baja + 2)
+    else:
+        # the hat has rolled off and lies on the floor beside him
+        lz.estampa(sombrero(a).inclinada(-5, 9), dx=16, dy=baja + 48)
     return lz
 
 

@@ -44,17 +44,18 @@ def sombrero_de_pila(j, c, banda):
 
 
 def cara_pequena():
-    """His face under the hats: rows 42-45, columns 18-29 with the outline."""
+    """His face under the hats: rows 42-47; rows 42-45 are also drawn in the hat sheet."""
     p = Pieza()
-    p.rect(19, 42, 28, 45, PIEL_HOMBRE)
+    p.rect(19, 42, 28, 46, PIEL_HOMBRE)
+    p.fila(47, 20, 27, PIEL_HOMBRE)
     p.fila(42, 19, 28, PELO_CASTANO)
     p.pon(21, 43, CONTORNO); p.pon(26, 43, CONTORNO)
     p.pon(20, 43, OJO_BLANCO); p.pon(27, 43, OJO_BLANCO)
-    p.fila(44, 20, 27, BIGOTE)
     p.pon(23, 44, sombra(PIEL_HOMBRE)); p.pon(24, 44, sombra(PIEL_HOMBRE))
-    p.pon(19, 45, BIGOTE); p.pon(28, 45, BIGOTE)
-    p.fila(45, 22, 25, (150, 44, 40))
-    p.pon(28, 43, sombra(PIEL_HOMBRE))
+    p.pon(28, 43, sombra(PIEL_HOMBRE)); p.pon(28, 44, sombra(PIEL_HOMBRE))
+    p.fila(45, 20, 27, BIGOTE)
+    p.pon(19, 46, BIGOTE); p.pon(28, 46, BIGOTE)
+    p.fila(46, 22, 25, (150, 44, 40))
     return p
 
 
@@ -63,13 +64,13 @@ def pila_de_sombreros():
     a = Aspecto(camisa=CAMISA_AMARILLA, pantalon=PANTALON_PARDO, ancho=1)
     # body: short and round, rows 46-87
     cuerpo = Pieza()
-    for y in range(47, 70):
-        hw = 10 if y < 64 else 10 - (y - 63) // 2
+    for y in range(49, 70):
+        hw = 9 if y == 49 else 10 if y < 64 else 10 - (y - 63) // 2
         cuerpo.fila(y, CX - hw, CX + hw - 1, a.camisa)
     cuerpo.tinta(lambda x, y, c: x >= CX + 7, sombra(a.camisa))
     for x in (CX - 5, CX + 4):                                  # red braces
-        cuerpo.rect(x, 47, x, 66, CAMISA_ROJA)
-    cuerpo.rect(CX - 1, 50, CX, 51, OJO_BLANCO)                 # bow tie? a white collar knot
+        cuerpo.rect(x, 49, x, 66, CAMISA_ROJA)
+    cuerpo.rect(CX - 2, 49, CX + 1, 50, CAMISA_ROJA)              # bow tie
     cuerpo.rect(CX - 7, 66, CX + 6, 69, PANTALON_PARDO)
     piernas = Pieza()
     piernas.rect(CX - 7, 68, CX - 2, 80, PANTALON_PARDO)
@@ -83,7 +84,7 @@ def pila_de_sombreros():
     lz.estampa(botas)
     lz.estampa(cuerpo)
     for x0, sig in ((CX - 12, -1), (CX + 11, 1)):
-        arm = brazo(a, [(x0 - sig, 49), (x0 + sig, 56), (x0 + sig, 63)], mano=False)
+        arm = brazo(a, [(x0 - sig, 51), (x0 + sig, 57), (x0 + sig, 63)], mano=False)
         lz.estampa(arm)
         lz.estampa(mano_suelta(a, x0 + sig, 64))
     lz.estampa(cara_pequena())
@@ -117,14 +118,16 @@ def sombrero_suelto(con_bomba):
         lz.pon(11, 0, FOGONAZO_ROJO)
         lz.pon(10, 1, FOGONAZO_ROJO)
     else:
-        # banknotes stuffed into the crown, sticking out on top
-        b = Pieza()
-        for x, top in ((3, 1), (5, 0), (7, 1)):
-            b.rect(x, top, x + 1, 3, BILLETE)
-            b.pon(x + 1, top + 1, BILLETE_OSCURO)
+        # banknotes stuffed into the crown, fanned out on top, and a gold coin
         lz.estampa(p)
-        lz.estampa(b)
-        lz.pon(9, 4, LATON)
+        for x, top in ((2, 1), (5, 0), (8, 1)):
+            b = Pieza()
+            b.rect(x, top, x + 1, 3, BILLETE)
+            b.pon(x, top, tono(BILLETE, 1.3))
+            b.pon(x + 1, top + 1, BILLETE_OSCURO)
+            lz.estampa(b)
+        lz.pon(4, 4, LATON)
+        lz.pon(7, 4, LATON)
     # his face below the brim, the same pixels as on his sheet
     cara = Lienzo(48, 88)
     cara.estampa(cara_pequena())
