@@ -364,25 +364,18 @@ def billetes(x, y):
 
 
 def herida(x, y):
-    """A red mark where the bullet went in."""
+    """A red splash where the bullet went in."""
     p = Pieza()
-    p.rect(x, y, x + 2, y + 2, SANGRE)
-    p.pon(x + 1, y + 1, SANGRE_OSCURA)
+    p.rect(x, y, x + 3, y + 2, SANGRE)
+    p.rect(x + 1, y - 1, x + 2, y + 3, SANGRE)
+    p.rect(x + 1, y, x + 2, y + 1, SANGRE_OSCURA)
     p.pon(x - 1, y + 1, SANGRE)
-    p.pon(x + 3, y, SANGRE)
-    p.pon(x + 1, y + 3, SANGRE)
-    p.pon(x + 2, y + 4, SANGRE_OSCURA)
-    return p
-
-
-def chispa_impacto(x, y):
-    """Little white star of the impact, drawn without outline."""
-    p = Pieza()
-    for dx, dy in ((0, -2), (0, 2), (-2, 0), (2, 0), (-1, -1), (1, 1), (1, -1), (-1, 1)):
-        p.pon(x + dx, y + dy, OJO_BLANCO)
+    p.pon(x + 4, y + 1, SANGRE)
+    p.pon(x + 2, y + 4, SANGRE)
+    p.pon(x + 2, y + 5, SANGRE_OSCURA)
     return p
 
 
 __all__ = ["Aspecto", "ANCHO", "ALTO", "CX", "Lienzo", "Pieza", "piernas", "bota", "torso",
            "brazo", "brazos_quietos", "mano_suelta", "cabeza", "sombrero", "revolver", "bolsa", "billetes",
-           "herida", "chispa_impacto", "sombra", "luz", "replace"]
+           "herida", "sombra", "luz", "replace"]

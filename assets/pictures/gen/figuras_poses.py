@@ -3,7 +3,7 @@
 from figuras_colores import ARMA_BRILLO, CONTORNO, SANGRE, SANGRE_OSCURA
 from figuras_cuerpo import (
     ANCHO, ALTO, CX, Lienzo, Pieza, billetes, bolsa, bota, brazo, brazos_quietos, cabeza,
-    herida, chispa_impacto, mano_suelta as mano, piernas, revolver, sombra, luz, sombrero, torso)
+    herida, mano_suelta as mano, piernas, revolver, sombra, luz, sombrero, torso)
 
 
 def _cuerpo(lz, a, dx=0, dy=0):
@@ -92,9 +92,8 @@ def herido(a, vuela=None, marca=(CX - 3, 36)):
     if a.estilo == "gorro":
         lz.estampa(sombrero(a, inclina=4), dx=1, dy=0)
     elif a.estilo != "ninguno":
-        lz.estampa(sombrero(a, inclina=3), dx=9, dy=-2)
+        lz.estampa(sombrero(a, inclina=3), dx=9, dy=-1 if a.estilo == "copa" else -2)
     lz.estampa(herida(*marca), contorno=False, dx=1, dy=2)
-    lz.estampa(chispa_impacto(marca[0] + 1, marca[1] + 1), contorno=False, dx=1, dy=2)
     if vuela == "arma":
         lz.estampa(revolver(6, 10, True).movida(0, 0))
     elif vuela == "bolsa":
