@@ -1,0 +1,142 @@
+#include "ArchivosDatos.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "Complemento.h"
+#include "Idioma.h"
+#include "Mejores.h"
+
+namespace polvareda {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Copies a stored file to its temporary name; fails for a missing, odd or oversized file.
+bool Copiar(const fs::path& origen, const fs::path& destino) {
+    std::error_code error;
+    if (!fs::is_regular_file(origen, error)) return false;
+    const auto tamano = fs::file_size(origen, error);
+    if (error || tamano > kLimiteArchivoDatos) return false;
+    return fs::copy_file(origen, destino, fs::copy_options::overwrite_existing, error) && !error;
+}
+
+// The file attribute "temporary" of the old platform only told its cache not to bother
+// writing the file out; there is no such attribute here and nothing to do.
+void MarcarTemporal(const fs::path&) {}
+
+// Copy, note in the register, mark, decode: the handling every data file gets.
+bool Extraer1(const fs::path& origen, const fs::path& destino, RegistroTemporales& registro) {
+    if (!Copiar(origen, destino)) return false;
+    registro.Anotar(destino);
+    MarcarTemporal(destino);
+    return ComplementarArchivo(destino);
+}
+
+bool LegibleEntero(const fs::path& archivo) {
+    std::error_code error;
+    const auto tamano = fs::file_size(archivo, error);
+    if (error) return false;
+    std::ifstream entrada(archivo, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(tamano), '\0');
+    entrada.read(bytes.data(), static_cast<std::streamsize>(tamano));
+    return entrada.gcount() == static_cast<std::streamsize>(tamano);
+}
+
+}  // namespace
+
+fs::path ArchivoIdioma(const fs::path& rutaJuego, int idioma) {
+    return rutaJuego / "LNG" / ("Texto" + std::to_string(idioma) + ".LNG");
+}
+
+fs::path ArchivoEfecto(const fs::path& rutaJuego, int i) {
+    return rutaJuego / "SND" / ("Efecto" + std::to_string(i) + ".SND");
+}
+
+fs::path ArchivoTema(const fs::path& rutaJuego, int i) {
+    return rutaJuego / "MUS" / ("Tema" + std::to_string(i) + ".MUS");
+}
+
+fs::path ArchivoExtension(const fs::path& rutaJuego, std::string_view nombreXGA) {
+    // The name comes from the configuration file: it names a file in XTRAS, never a path.
+    if (nombreXGA.find_first_of(std::string_view("/\\:\0", 4)) != std::string_view::npos) return {};
+    return rutaJuego / "XTRAS" / (std::string(nombreXGA) + ".XGA");
+}
+
+std::string NombreTemporalEfecto(int i) {
+    return "snd" + std::to_string(i) + ".tmp";
+}
+std::string NombreTemporalTema(int i) {
+    return "mus" + std::to_string(i) + ".tmp";
+}
+
+DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, int idioma,
+                       std::string_view nombreXGA, RegistroTemporales& registro,
+                       const Aviso& avisar) {
+    DatosExtraidos datos;
+
+    // 1. The language. A missing file cannot be copied: every text then reads "0" and the
+    // rest of the data is extracted all the same.
+    const fs::path idiomaTmp = rutaTemporal / kArchivoIdiomaTemporal;
+    if (Copiar(ArchivoIdioma(rutaJuego, idioma), idiomaTmp)) {
+        registro.Anotar(idiomaTmp);
+        MarcarTemporal(idiomaTmp);
+        datos.idioma = ComplementarArchivo(idiomaTmp);
+        if (!datos.idioma && avisar) {
+            const bool leido = LegibleEntero(idiomaTmp);
+            avisar((leido ? "Error writing file " : "Error reading file ") + idiomaTmp.string());
+        }
+    }
+
+    // 2. From here on a failing file is skipped without a word.
+    for (int i = 0; i < kEfectos; ++i)
+        if (Extraer1(ArchivoEfecto(rutaJuego, i), rutaTemporal / NombreTemporalEfecto(i), registro))
+            ++datos.efectos;
+    for (int i = 1; i <= kTemas; ++i)
+        if (Extraer1(ArchivoTema(rutaJuego, i), rutaTemporal / NombreTemporalTema(i), registro))
+            ++datos.temas;
+
+    // 5. The high scores. Without a stored table the name is noted all the same: shutdown
+    // creates the file.
+    const fs::path mejoresTmp = rutaTemporal / kArchivoMejoresTemporal;
+    if (Copiar(rutaJuego / kArchivoMejores, mejoresTmp)) {
+        registro.Anotar(mejoresTmp);
+        MarcarTemporal(mejoresTmp);
+        datos.mejores = ComplementarArchivo(mejoresTmp);
+    } else {
+        registro.Anotar(mejoresTmp);
+    }
+
+    // 6. The graphics extension; an empty or unknown name leaves the standard pictures.
+    const fs::path extension = ArchivoExtension(rutaJuego, nombreXGA);
+    if (!extension.empty())
+        datos.extension = Extraer1(extension, rutaTemporal / kArchivoExtensionTemporal, registro);
+    return datos;
+}
+
+bool DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
+    std::error_code error;
+    const auto estado = fs::symlink_status(polvaredaDat, error);
+    if (fs::exists(estado)) {
+        // A rename would replace even a file we may not write: ask first, without touching it.
+        if (!fs::is_regular_file(estado)) return false;
+        std::ofstream prueba(polvaredaDat, std::ios::binary | std::ios::app);
+        if (!prueba) return false;
+    }
+    if (!fs::is_regular_file(mejoresTmp, error)) return false;
+
+    fs::path nuevo = polvaredaDat;
+    nuevo += ".nuevo";
+    const bool bien =
+        fs::copy_file(mejoresTmp, nuevo, fs::copy_options::overwrite_existing, error) && !error &&
+        ComplementarArchivo(nuevo);
+    if (bien) {
+        fs::rename(nuevo, polvaredaDat, error);
+        if (!error) return true;
+    }
+    fs::remove(nuevo, error);
+    return false;
+}
+
+}  // namespace polvareda

@@ -1,0 +1,58 @@
+// The game's data files beside the program, stored with every byte complemented: their
+// decoding into temporary copies at start (Extraer) and the write-back of the high scores.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "RegistroTemporales.h"
+
+namespace polvareda {
+
+constexpr int kEfectos = 24;  // SND/Efecto0.SND to Efecto23.SND
+constexpr int kTemas = 3;     // MUS/Tema1.MUS to Tema3.MUS
+constexpr std::string_view kArchivoMejores = "Polvareda.DAT";
+constexpr std::string_view kArchivoExtensionTemporal = "xga.tmp";
+
+// A data file larger than this is not copied at all: no file we ship comes near it, and
+// decoding reads the whole file into memory.
+constexpr std::uintmax_t kLimiteArchivoDatos = 64ull * 1024 * 1024;
+
+std::filesystem::path ArchivoIdioma(const std::filesystem::path& rutaJuego, int idioma);
+std::filesystem::path ArchivoEfecto(const std::filesystem::path& rutaJuego, int i);
+std::filesystem::path ArchivoTema(const std::filesystem::path& rutaJuego, int i);
+// Empty when the name could lead out of the XTRAS folder.
+std::filesystem::path ArchivoExtension(const std::filesystem::path& rutaJuego,
+                                       std::string_view nombreXGA);
+std::string NombreTemporalEfecto(int i);  // "snd3.tmp"
+std::string NombreTemporalTema(int i);    // "mus1.tmp"
+
+struct DatosExtraidos {
+    bool idioma = false;     // idioma.tmp decoded
+    int efectos = 0;         // sound copies made
+    int temas = 0;           // music copies made
+    bool mejores = false;    // mejores.tmp decoded from Polvareda.DAT
+    bool extension = false;  // xga.tmp decoded, ready to be unpacked
+};
+
+using Aviso = std::function<void(const std::string&)>;
+
+// Copies every data file into `rutaTemporal`, notes each copy in the register as it is made,
+// and decodes it in place: the language, sounds 0-23, music 1-3, the high scores and the
+// graphics extension, in this order. A missing file is skipped; only the language file's
+// short reads or writes are reported, through `avisar`.
+DatosExtraidos Extraer(const std::filesystem::path& rutaJuego,
+                       const std::filesystem::path& rutaTemporal, int idioma,
+                       std::string_view nombreXGA, RegistroTemporales& registro,
+                       const Aviso& avisar);
+
+// Encodes the decoded table `mejoresTmp` into `polvaredaDat`: written beside it under another
+// name, then renamed over it, so the stored file is never half-written nor left decoded.
+// A stored file we may not write to stays exactly as it is. False when nothing was replaced.
+bool DevolverMejores(const std::filesystem::path& mejoresTmp,
+                     const std::filesystem::path& polvaredaDat);
+
+}  // namespace polvareda

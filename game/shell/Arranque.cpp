@@ -1,0 +1,164 @@
+#include "Arranque.h"
+
+#include <exception>
+#include <system_error>
+
+#include "ArchivoAcotado.h"
+#include "ArchivosDatos.h"
+#include "Despacho.h"
+#include "Dispositivos.h"
+#include "Modulo.h"
+#include "Recursos.h"
+#include "Salida.h"
+#include "Sistema.h"
+
+namespace polvareda {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kTitulo = "Polvareda Plus";
+
+// The toggle keys switched off for the game: Caps Lock, Num Lock, Scroll Lock, Print Screen
+// and the space bar, in this order.
+constexpr int kTeclasApagadas[] = {20, 144, 145, 44, 32};
+
+Imagen ImagenPresentacion() {
+    if (auto imagen = DecodificarImagen(Recurso("splash"))) return *imagen;
+    return Imagen(320, 96, Rgb(0xC0, 0xC0, 0xC0));
+}
+
+void Hito(const OpcionesArranque& opciones, std::string_view hito) {
+    if (opciones.alHito) opciones.alHito(hito);
+}
+
+// The missing-configuration path: the setup program is started to make one, and the game
+// ends. Whatever start-up has changed so far is put back first.
+int ArrancarSetUp(Modulo& m) {
+    Plataforma& p = m.plataforma;
+    const fs::path setup = m.rutaJuego / ("SetUp" + std::string(SufijoEjecutable()));
+    std::error_code error;
+    const bool arrancado =
+        fs::is_regular_file(setup, error) && p.EjecutarPrograma(setup, {"/juego"});
+    if (!arrancado) {
+        // Ending silently would leave the player with nothing at all: say what is missing.
+        p.Mensaje(std::string(kTitulo),
+                  "The configuration file Polvareda.INI is missing and the setup program "
+                  "could not be started to create it:\n" +
+                      setup.string());
+    }
+    p.EscribirEstadoTeclas(m.estadoTeclado);
+    m.registro.Cerrar();
+    m.carpetaTemporal.Eliminar();
+    p.PunteroOcupado(false);
+    p.QuitarPresentacion();
+    return arrancado ? 0 : 1;
+}
+
+int ErrorDeArranque(Plataforma& p, const std::string& texto) {
+    p.PunteroOcupado(false);
+    p.QuitarPresentacion();
+    p.Mensaje(std::string(kTitulo), texto);
+    return 1;
+}
+
+int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
+    Plataforma& p = m.plataforma;
+
+    // 1. The splash window with the busy pointer.
+    p.MostrarPresentacion(ImagenPresentacion());
+    p.PunteroOcupado(true);
+    Hito(opciones, "presentacion");
+
+    // 2-4. Until the keyboard is saved, a failure ends the program with a message.
+    m.rutaJuego = opciones.carpeta;
+    std::error_code error;
+    const fs::path sistema = fs::temp_directory_path(error);
+    if (error || !m.carpetaTemporal.Crear(sistema))
+        return ErrorDeArranque(p, "Cannot create a temporary folder in " + sistema.string());
+    m.rutaTemporal = m.carpetaTemporal.Ruta();
+
+    // 5. The register's name: eight letters a to y drawn right after seeding from the clock.
+    m.azar.Sembrar(p.SegundosDesdeMedianoche());
+    std::string letras;
+    for (int i = 0; i < 8; ++i) letras += static_cast<char>('a' + m.azar.Entero(25));
+    m.listaTemporales = m.rutaTemporal / (letras + ".tmp");
+    if (!m.registro.Abrir(m.listaTemporales))
+        return ErrorDeArranque(p, "Cannot create " + m.listaTemporales.string());
+
+    // 6.
+    p.LeerEstadoTeclas(m.estadoTeclado);
+    m.tecladoGuardado = true;
+    for (int vk : kTeclasApagadas) DesactivarTecla(p, vk);
+
+    // 7-8. From here on a failing step is skipped.
+    const fs::path ini = m.rutaJuego / kArchivoConfiguracion;
+    if (!fs::exists(ini, error) && !error) return ArrancarSetUp(m);
+
+    // 9-10. The configuration is read once, here; only the device set-up reads DDraw later.
+    m.textoConfiguracion = LeerArchivoAcotado(ini).value_or("");
+    LeerConfiguracion(m.textoConfiguracion, m.configuracion);
+
+    // 11.
+    m.factorXGA = 1;
+    CargarVentana(m);
+
+    // 12-14. The backdrop is the black around the picture in the game window itself.
+    p.QuitarPresentacion();
+    OcultarCursor(p);
+    p.PunteroOcupado(false);
+
+    // 15-16.
+    m.bucle.AlEvento([&m](const Evento& evento) { AtenderEvento(m, evento); });
+    PrepararDispositivos(m);
+    Hito(opciones, "ventana");
+    ActivarVentana(m);
+    BuclePrincipal(m, opciones.primeraEtapa);
+
+    // 17. Reached only if the game's top level ever returns.
+    if (m.ventana.abierta)
+        p.ConfinarCursor(Rect{0, 0, m.ventana.lienzo.Ancho(), m.ventana.lienzo.Alto()});
+    Salir(m);
+    return 0;
+}
+
+}  // namespace
+
+std::string_view SufijoEjecutable() {
+#ifdef _WIN32
+    return ".exe";
+#else
+    return "";
+#endif
+}
+
+void CargarVentana(Modulo& m) {
+    const Configuracion& c = m.configuracion;
+    const auto datos = Extraer(
+        m.rutaJuego, m.rutaTemporal, c.idioma, c.nombreXGA, m.registro,
+        [&m](const std::string& texto) { m.plataforma.Mensaje(std::string(kTitulo), texto); });
+    if (datos.extension) CargarExtension(m);
+    ConstruirDerivadas(m);
+    PrepararFundido(m);
+    m.textos = LeerTextosJuego(Idioma::Cargar(m.rutaTemporal / kArchivoIdiomaTemporal));
+    m.mejores = CargarMejores(m.rutaTemporal / kArchivoMejoresTemporal);
+}
+
+int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
+    Azar azar;
+    Modulo m(plataforma, azar);
+    try {
+        return Arrancar(m, opciones);
+    } catch (const FinDelPrograma& fin) {
+        return fin.codigo;
+    } catch (const std::exception& e) {
+        // Something unforeseen: the machine is put back and nothing is left behind, as when
+        // the window is closed.
+        CierreDeVentana(m);
+        plataforma.Mensaje(std::string(kTitulo), std::string("Unexpected error: ") + e.what());
+        return 3;
+    }
+}
+
+}  // namespace polvareda

@@ -1,0 +1,35 @@
+// Start-up of the game: from the splash window to the menu, and the load handler of the game
+// window. The run ends inside (Salir, the close request, a missing configuration); Main then
+// returns the exit code.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "Etapa.h"
+#include "Plataforma.h"
+#include "Presentacion.h"
+
+namespace polvareda {
+
+struct Modulo;
+
+struct OpcionesArranque {
+    std::filesystem::path carpeta;  // RutaJuego: the game's folder
+    // What follows the presentation; the menu plugs in here.
+    Etapa primeraEtapa{PantallaDeEspera};
+    // Told of the moments "presentacion" (splash shown) and "ventana" (game window open),
+    // for start-up measurements.
+    std::function<void(std::string_view)> alHito;
+};
+
+// The program's executable suffix ("" here, ".exe" on Windows).
+std::string_view SufijoEjecutable();
+
+int Main(Plataforma& plataforma, const OpcionesArranque& opciones);
+
+// The load handler of the game window: data decoded, pictures, texts, high scores.
+void CargarVentana(Modulo& modulo);
+
+}  // namespace polvareda

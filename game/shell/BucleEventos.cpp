@@ -1,0 +1,134 @@
+#include "BucleEventos.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace polvareda {
+
+namespace {
+constexpr double kSegundosDia = 86400.0;
+constexpr std::int64_t kNunca = std::numeric_limits<std::int64_t>::max();
+}  // namespace
+
+BucleEventos::BucleEventos(Plataforma& plataforma, Ventana& ventana)
+    : plataforma_(plataforma), ventana_(ventana) {}
+
+int BucleEventos::AgregarTemporizador(std::string nombre, std::int64_t intervaloMs,
+                                      std::function<void()> alVencer) {
+    Temporizador t;
+    t.nombre = std::move(nombre);
+    t.intervalo = intervaloMs;
+    t.alVencer = std::move(alVencer);
+    temporizadores_.push_back(std::move(t));
+    return static_cast<int>(temporizadores_.size()) - 1;
+}
+
+int BucleEventos::BuscarTemporizador(std::string_view nombre) const {
+    for (std::size_t i = 0; i < temporizadores_.size(); ++i)
+        if (temporizadores_[i].nombre == nombre) return static_cast<int>(i);
+    return -1;
+}
+
+void BucleEventos::Habilitar(int id, bool habilitado) {
+    Temporizador& t = temporizadores_.at(static_cast<std::size_t>(id));
+    if (habilitado && !t.habilitado) t.vence = plataforma_.AhoraMs() + t.intervalo;
+    t.habilitado = habilitado;
+}
+
+bool BucleEventos::Habilitado(int id) const {
+    return temporizadores_.at(static_cast<std::size_t>(id)).habilitado;
+}
+
+void BucleEventos::Intervalo(int id, std::int64_t intervaloMs) {
+    Temporizador& t = temporizadores_.at(static_cast<std::size_t>(id));
+    t.intervalo = intervaloMs;
+    t.vence = plataforma_.AhoraMs() + intervaloMs;
+}
+
+std::int64_t BucleEventos::Intervalo(int id) const {
+    return temporizadores_.at(static_cast<std::size_t>(id)).intervalo;
+}
+
+std::int64_t BucleEventos::ProximoVencimiento() const {
+    std::int64_t proximo = kNunca;
+    for (const auto& t : temporizadores_)
+        if (Activo(t)) proximo = std::min(proximo, t.vence);
+    return proximo;
+}
+
+bool BucleEventos::CorrerVencido(std::int64_t ahora) {
+    for (std::size_t i = 0; i < temporizadores_.size(); ++i) {
+        Temporizador& t = temporizadores_[i];
+        if (!Activo(t) || t.vence > ahora) continue;
+        // Ticks missed while the game was busy are not made up one by one: the timer fires
+        // once and counts a whole interval from now.
+        t.vence += t.intervalo;
+        if (t.vence <= ahora) t.vence = ahora + t.intervalo;
+        t.corriendo = true;
+        struct Fin {
+            std::vector<Temporizador>& lista;
+            std::size_t i;
+            ~Fin() { lista[i].corriendo = false; }
+        } fin{temporizadores_, i};
+        // Copied: the handler may add timers, which moves the list.
+        const auto alVencer = t.alVencer;
+        if (alVencer) alVencer();
+        return true;
+    }
+    return false;
+}
+
+void BucleEventos::Atender(std::int64_t limiteMs) {
+    if (!CorrerVencido(plataforma_.AhoraMs())) {
+        const std::int64_t hasta = std::min(limiteMs, ProximoVencimiento());
+        if (auto evento = plataforma_.EsperarEvento(hasta)) {
+            if (manejador_) manejador_(*evento);
+        } else {
+            CorrerVencido(plataforma_.AhoraMs());
+        }
+    }
+    PresentarSiToca();
+}
+
+void BucleEventos::AtenderPendientes() {
+    // A bounded number of rounds: a timer due again at once must not hold the caller for ever.
+    const std::int64_t ahora = plataforma_.AhoraMs();
+    for (int ronda = 0; ronda < 64; ++ronda) {
+        if (CorrerVencido(ahora)) {
+            PresentarSiToca();
+            continue;
+        }
+        auto evento = plataforma_.EsperarEvento(ahora);
+        if (!evento) break;
+        if (manejador_) manejador_(*evento);
+        PresentarSiToca();
+    }
+    PresentarSiToca();
+}
+
+void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {
+    const double inicio = plataforma_.SegundosDesdeMedianoche();
+    const double espera = static_cast<double>(ms) / 1000.0;
+    for (;;) {
+        if (!modo.empty() && ventana_.tag != modo) return;
+        // The time-of-day clock starts again at midnight; a wait that spans it counts on
+        // from there instead of running for a whole day.
+        double pasado = plataforma_.SegundosDesdeMedianoche() - inicio;
+        if (pasado < 0) pasado += kSegundosDia;
+        // The clock is read in fractions of a second; a hair below the mark counts as there.
+        if (pasado >= espera - 1e-6) return;
+        const auto falta = static_cast<std::int64_t>(std::ceil((espera - pasado) * 1000.0));
+        Atender(plataforma_.AhoraMs() + std::max<std::int64_t>(falta, 1));
+    }
+}
+
+void BucleEventos::PresentarSiToca() {
+    Lienzo& lienzo = ventana_.lienzo;
+    if (!ventana_.abierta || !lienzo.DebePresentar()) return;
+    const auto cambios = lienzo.TomarCambios();
+    plataforma_.Presentar(lienzo.Pixeles(), cambios);
+    lienzo.Presentado();
+}
+
+}  // namespace polvareda

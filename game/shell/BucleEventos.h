@@ -1,0 +1,72 @@
+// The window's event pump: input events, timers with a millisecond interval, and the screen
+// catching up with the canvas. It never spins: it sleeps in the platform until the next event,
+// due timer or deadline. A timer's handler never runs inside itself.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Evento.h"
+#include "Plataforma.h"
+#include "Ventana.h"
+
+namespace polvareda {
+
+class BucleEventos {
+  public:
+    using Manejador = std::function<void(const Evento&)>;
+
+    BucleEventos(Plataforma& plataforma, Ventana& ventana);
+
+    // Who receives the events the pump takes from the platform.
+    void AlEvento(Manejador manejador) { manejador_ = std::move(manejador); }
+
+    // Timers start disabled. Enabling one, or changing its interval, starts its count afresh;
+    // an interval of 0 keeps it from firing.
+    int AgregarTemporizador(std::string nombre, std::int64_t intervaloMs,
+                            std::function<void()> alVencer);
+    int BuscarTemporizador(std::string_view nombre) const;  // -1 when there is none
+    void Habilitar(int id, bool habilitado);
+    bool Habilitado(int id) const;
+    void Intervalo(int id, std::int64_t intervaloMs);
+    std::int64_t Intervalo(int id) const;
+
+    // Runs one event or the due timers, waiting for them at most until `limiteMs` (a value of
+    // Plataforma::AhoraMs). Presents the canvas afterwards when it should.
+    void Atender(std::int64_t limiteMs);
+    // Lets every pending event and due timer run, without waiting.
+    void AtenderPendientes();
+
+    // Waits `ms` milliseconds of the time-of-day clock while handling events; with a mode
+    // text, ends as soon as the window's mode text differs from it.
+    void Esperar(std::int64_t ms, std::string_view modo);
+
+    // Shows the canvas's changed rectangles when the window's drawing mode asks for it.
+    void PresentarSiToca();
+
+  private:
+    struct Temporizador {
+        std::string nombre;
+        std::int64_t intervalo = 0;
+        std::function<void()> alVencer;
+        bool habilitado = false;
+        bool corriendo = false;
+        std::int64_t vence = 0;
+    };
+
+    bool Activo(const Temporizador& t) const {
+        return t.habilitado && t.intervalo > 0 && !t.corriendo;
+    }
+    std::int64_t ProximoVencimiento() const;
+    bool CorrerVencido(std::int64_t ahora);  // runs the first due timer, if any
+
+    Plataforma& plataforma_;
+    Ventana& ventana_;
+    Manejador manejador_;
+    std::vector<Temporizador> temporizadores_;
+};
+
+}  // namespace polvareda

@@ -1,0 +1,71 @@
+#include "Despacho.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "Estado.h"
+#include "Modulo.h"
+#include "Salida.h"
+
+namespace polvareda {
+
+namespace {
+
+void Llamar(const std::function<void(const Evento&)>& manejador, const Evento& evento) {
+    // A copy: the handler may replace itself while it runs.
+    const auto copia = manejador;
+    if (copia) copia(evento);
+}
+
+void VolcarImagen(const Modulo& m, const std::string& archivo) {
+    const Imagen& imagen = m.ventana.lienzo.Pixeles();
+    if (!m.ventana.abierta || imagen.Empty() || !GuardarPng(imagen, archivo))
+        std::cerr << "Polvareda: cannot write the picture to " << archivo << "\n";
+}
+
+void VolcarEstado(const Modulo& m, const std::string& archivo) {
+    const std::string linea = EstadoJson(m) + "\n";
+    if (archivo.empty()) {
+        std::cout << linea << std::flush;
+        return;
+    }
+    std::ofstream salida(archivo, std::ios::binary | std::ios::app);
+    salida << linea;
+    if (!salida) std::cerr << "Polvareda: cannot write the state to " << archivo << "\n";
+}
+
+}  // namespace
+
+void AtenderEvento(Modulo& m, const Evento& evento) {
+    Ventana& v = m.ventana;
+    switch (evento.tipo) {
+        case TipoEvento::TeclaPulsada:
+            Llamar(v.alPulsarTecla, evento);
+            break;
+        case TipoEvento::TeclaSoltada:
+            Llamar(v.alSoltarTecla, evento);
+            break;
+        case TipoEvento::RatonPulsado:
+            Llamar(v.alPulsarRaton, evento);
+            break;
+        case TipoEvento::RatonSoltado:
+            Llamar(v.alSoltarRaton, evento);
+            break;
+        case TipoEvento::RatonMovido:
+            Llamar(v.alMoverRaton, evento);
+            break;
+        case TipoEvento::Cerrar:
+            CierreDeVentana(m);
+            throw FinDelPrograma{0};
+        case TipoEvento::FinDelGuion:
+            Terminar(m);
+        case TipoEvento::VolcarImagen:
+            VolcarImagen(m, evento.archivo);
+            break;
+        case TipoEvento::VolcarEstado:
+            VolcarEstado(m, evento.archivo);
+            break;
+    }
+}
+
+}  // namespace polvareda

@@ -1,0 +1,17 @@
+// The play state as one line of JSON, for scripted runs and their checks:
+// {"mode": ..., "config": {...}, ...}. One function builds it, so every new field goes here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace polvareda {
+
+struct Modulo;
+
+std::string EstadoJson(const Modulo& modulo);
+
+// A JSON string literal of text in the game's code page (Windows-1252), quotes included.
+std::string CadenaJson(std::string_view texto);
+
+}  // namespace polvareda

@@ -1,0 +1,150 @@
+#include "Guion.h"
+
+#include <charconv>
+#include <optional>
+
+namespace polvareda {
+
+namespace {
+
+// One advance may not pass more than a day; the whole script not more than a year.
+constexpr std::int64_t kAvanceMaximo = 86'400'000;
+constexpr std::int64_t kGuionMaximo = 365 * kAvanceMaximo;
+constexpr int kCoordenadaMaxima = 100'000;
+
+bool Blanco(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view Recortar(std::string_view texto) {
+    while (!texto.empty() && Blanco(texto.front())) texto.remove_prefix(1);
+    while (!texto.empty() && Blanco(texto.back())) texto.remove_suffix(1);
+    return texto;
+}
+
+// The words of a command line; a word starting with '#' begins a comment.
+std::vector<std::string_view> Palabras(std::string_view linea) {
+    std::vector<std::string_view> palabras;
+    std::size_t i = 0;
+    while (i < linea.size()) {
+        while (i < linea.size() && Blanco(linea[i])) ++i;
+        if (i >= linea.size() || linea[i] == '#') break;
+        const std::size_t inicio = i;
+        while (i < linea.size() && !Blanco(linea[i])) ++i;
+        palabras.push_back(linea.substr(inicio, i - inicio));
+    }
+    return palabras;
+}
+
+std::optional<std::int64_t> Numero(std::string_view palabra, std::int64_t minimo,
+                                   std::int64_t maximo) {
+    std::int64_t valor = 0;
+    const auto [fin, error] =
+        std::from_chars(palabra.data(), palabra.data() + palabra.size(), valor);
+    if (error != std::errc{} || fin != palabra.data() + palabra.size()) return std::nullopt;
+    if (valor < minimo || valor > maximo) return std::nullopt;
+    return valor;
+}
+
+struct Lector {
+    std::vector<std::string_view> palabras;
+    std::string error;
+
+    bool Cantidad(std::size_t minimo, std::size_t maximo, std::string_view uso) {
+        const std::size_t n = palabras.size() - 1;
+        if (n >= minimo && n <= maximo) return true;
+        error = "expected: " + std::string(uso);
+        return false;
+    }
+
+    // Word i as a number in [minimo, maximo]; absent optional words give `porDefecto`.
+    std::optional<int> Entero(std::size_t i, std::int64_t minimo, std::int64_t maximo,
+                              std::string_view que, std::optional<int> porDefecto = {}) {
+        if (i >= palabras.size() && porDefecto) return porDefecto;
+        const auto valor = Numero(palabras[i], minimo, maximo);
+        if (!valor) {
+            error = std::string(que) + " must be a whole number from " + std::to_string(minimo) +
+                    " to " + std::to_string(maximo) + ", not '" + std::string(palabras[i]) + "'";
+            return std::nullopt;
+        }
+        return static_cast<int>(*valor);
+    }
+};
+
+}  // namespace
+
+std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
+    Guion guion;
+    int numero = 0;
+    std::size_t inicio = 0;
+    while (inicio <= texto.size()) {
+        std::size_t fin = texto.find('\n', inicio);
+        if (fin == std::string_view::npos) fin = texto.size();
+        const std::string_view linea = texto.substr(inicio, fin - inicio);
+        inicio = fin + 1;
+        ++numero;
+
+        Lector l{Palabras(linea), {}};
+        if (l.palabras.empty()) continue;
+        const std::string_view orden = l.palabras[0];
+        auto fallo = [&](std::string mensaje) { return ErrorGuion{numero, std::move(mensaje)}; };
+        // The rest of the line after the command word: a file name may hold blanks.
+        auto resto = [&] {
+            const auto pos = static_cast<std::size_t>(orden.data() - linea.data()) + orden.size();
+            return std::string(Recortar(linea.substr(pos)));
+        };
+        Evento evento;
+
+        if (orden == "advance") {
+            if (!l.Cantidad(1, 1, "advance MILLISECONDS")) return fallo(l.error);
+            const auto ms = Numero(l.palabras[1], 0, kAvanceMaximo);
+            if (!ms)
+                return fallo("advance takes a whole number of milliseconds from 0 to " +
+                             std::to_string(kAvanceMaximo));
+            guion.finMs += *ms;
+            if (guion.finMs > kGuionMaximo) return fallo("the script runs longer than a year");
+            continue;
+        } else if (orden == "keydown" || orden == "keyup") {
+            if (!l.Cantidad(1, 2, std::string(orden) + " VK [SHIFT]")) return fallo(l.error);
+            const auto tecla = l.Entero(1, 0, 255, "VK");
+            const auto shift = tecla ? l.Entero(2, 0, 7, "SHIFT", 0) : std::nullopt;
+            if (!shift) return fallo(l.error);
+            evento.tipo = orden == "keydown" ? TipoEvento::TeclaPulsada : TipoEvento::TeclaSoltada;
+            evento.tecla = *tecla;
+            evento.shift = *shift;
+        } else if (orden == "mousedown" || orden == "mouseup") {
+            if (!l.Cantidad(3, 4, std::string(orden) + " BUTTON X Y [SHIFT]"))
+                return fallo(l.error);
+            const auto boton = l.Entero(1, 1, 4, "BUTTON");
+            if (boton && *boton == 3) return fallo("BUTTON must be 1, 2 or 4");
+            const auto x =
+                boton ? l.Entero(2, -kCoordenadaMaxima, kCoordenadaMaxima, "X") : std::nullopt;
+            const auto y =
+                x ? l.Entero(3, -kCoordenadaMaxima, kCoordenadaMaxima, "Y") : std::nullopt;
+            const auto shift = y ? l.Entero(4, 0, 7, "SHIFT", 0) : std::nullopt;
+            if (!shift) return fallo(l.error);
+            evento.tipo =
+                orden == "mousedown" ? TipoEvento::RatonPulsado : TipoEvento::RatonSoltado;
+            evento.boton = *boton;
+            evento.x = *x;
+            evento.y = *y;
+            evento.shift = *shift;
+        } else if (orden == "png") {
+            evento.tipo = TipoEvento::VolcarImagen;
+            evento.archivo = resto();
+            if (evento.archivo.empty()) return fallo("expected: png FILE");
+        } else if (orden == "state") {
+            evento.tipo = TipoEvento::VolcarEstado;
+            evento.archivo = resto();
+        } else if (orden == "close") {
+            if (!l.Cantidad(0, 0, "close")) return fallo(l.error);
+            evento.tipo = TipoEvento::Cerrar;
+        } else {
+            return fallo("unknown command '" + std::string(orden) + "'");
+        }
+        guion.pasos.push_back({guion.finMs, std::move(evento)});
+    }
+    return guion;
+}
+
+}  // namespace polvareda

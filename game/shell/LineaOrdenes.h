@@ -1,0 +1,26 @@
+// The game's command line. A player starts the game without arguments; testers and tests add
+//   --carpeta DIR     the game folder (default: the executable's folder)
+//   --headless        run without a display, on the virtual clock
+//   --guion SCRIPT    the headless run's script (required with --headless)
+//   --hora SECONDS    the time of day the headless run starts at (default 43200, noon)
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+namespace polvareda {
+
+struct LineaOrdenes {
+    std::optional<std::filesystem::path> carpeta;
+    bool sinPantalla = false;
+    std::filesystem::path guion;
+    double hora = 43200;
+};
+
+// The options, or one line saying what is wrong.
+std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::string> argumentos);
+
+}  // namespace polvareda

@@ -1,0 +1,58 @@
+// The run-wide values of the game, alive from start-up to shutdown and passed explicitly to
+// whoever needs them: paths, the temporary-file register, the saved keyboard state, the
+// configuration, the display's scale and margins, the high scores, the window and its pump.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "Azar.h"
+#include "BucleEventos.h"
+#include "CarpetaTemporal.h"
+#include "Configuracion.h"
+#include "Idioma.h"
+#include "Mejores.h"
+#include "Plataforma.h"
+#include "RegistroTemporales.h"
+#include "Ventana.h"
+
+namespace polvareda {
+
+struct Modulo {
+    Modulo(Plataforma& p, Azar& a) : plataforma(p), azar(a), bucle(p, ventana) {}
+    Modulo(const Modulo&) = delete;
+    Modulo& operator=(const Modulo&) = delete;
+
+    Plataforma& plataforma;
+    Azar& azar;
+
+    std::filesystem::path rutaJuego;     // the game's folder
+    CarpetaTemporal carpetaTemporal;     // this run's private temporary folder
+    std::filesystem::path rutaTemporal;  // its path
+    std::filesystem::path listaTemporales;
+    RegistroTemporales registro;
+    EstadoTeclas estadoTeclado{};  // the keyboard as it was before the game touched it
+    bool tecladoGuardado = false;
+
+    std::string textoConfiguracion;  // Polvareda.INI as read at start
+    Configuracion configuracion;
+
+    // The display (set by the device set-up). Escala is fixed point with four decimals.
+    std::int16_t factorXGA = 1;
+    std::int64_t escala = 10000;
+    std::int16_t margenX = 0;
+    std::int16_t margenY = 0;
+    bool pantallaCompletaExclusiva = false;  // the 320 x 200 path
+
+    TextosJuego textos;
+    TablaMejores mejores = MejoresPorDefecto();
+
+    Ventana ventana;
+    BucleEventos bucle;
+
+    bool apagado = false;  // Salir or the close request has run
+};
+
+}  // namespace polvareda

@@ -1,0 +1,87 @@
+#include "Salida.h"
+
+#include <fstream>
+
+#include "ArchivosDatos.h"
+#include "Dispositivos.h"
+#include "Modulo.h"
+#include "Sistema.h"
+
+namespace polvareda {
+
+namespace {
+
+void BorrarVentana(Modulo& m) {
+    Lienzo& lienzo = m.ventana.lienzo;
+    if (!m.ventana.abierta) return;
+    lienzo.Borrar();
+    lienzo.Refrescar();
+    m.bucle.PresentarSiToca();
+}
+
+// What Salir and the close request share: display mode, cursor, its confinement, the
+// keyboard's toggle keys and the screen-saver flag, in this order.
+void RestaurarMaquina(Modulo& m) {
+    Plataforma& p = m.plataforma;
+    RestaurarModoPantalla(m);
+    MostrarCursor(p);
+    p.ConfinarCursor(std::nullopt);
+    if (m.tecladoGuardado) p.EscribirEstadoTeclas(m.estadoTeclado);
+    p.SalvapantallasActivo(false);
+}
+
+// Every registered file inside our folder, the register, then the folder itself, so that
+// nothing of this run is left in the temporary folder.
+void LimpiarTemporales(Modulo& m) {
+    m.registro.BorrarAnotados(m.rutaTemporal);
+    m.carpetaTemporal.Eliminar();
+}
+
+void CerrarVentana(Modulo& m) {
+    if (!m.ventana.abierta) return;
+    m.plataforma.CerrarPantalla();
+    m.ventana.abierta = false;
+}
+
+}  // namespace
+
+void Salir(Modulo& m) {
+    if (m.apagado) return;
+    m.apagado = true;
+    BorrarVentana(m);
+    m.registro.Cerrar();
+
+    const auto mejoresTmp = m.rutaTemporal / kArchivoMejoresTemporal;
+    bool guardado = GuardarMejores(mejoresTmp, m.mejores);
+    if (!guardado) {
+        // Create the file by other means and try once more.
+        { std::ofstream crear(mejoresTmp, std::ios::binary | std::ios::app); }
+        guardado = GuardarMejores(mejoresTmp, m.mejores);
+    }
+    // A table that could not be written whole would be encoded over the stored one: then the
+    // stored table is kept, and only this run's changes are lost.
+    if (guardado) DevolverMejores(mejoresTmp, m.rutaJuego / kArchivoMejores);
+
+    LimpiarTemporales(m);
+    BorrarVentana(m);
+    RestaurarMaquina(m);
+    CerrarVentana(m);
+}
+
+void Terminar(Modulo& m, int codigo) {
+    Salir(m);
+    throw FinDelPrograma{codigo};
+}
+
+void CierreDeVentana(Modulo& m) {
+    if (m.apagado) return;
+    m.apagado = true;
+    RestaurarMaquina(m);
+    // The process ends with its window, so the decoded copies must go now too, or every
+    // window closed from outside would leave them behind.
+    m.registro.Cerrar();
+    LimpiarTemporales(m);
+    CerrarVentana(m);
+}
+
+}  // namespace polvareda

@@ -1,0 +1,28 @@
+// The game window `Ventana`: its picture, its mode text and the handlers of its key and mouse
+// events. Every surface, timer and the play state belong to it and live as long as it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "Evento.h"
+#include "Lienzo.h"
+
+namespace polvareda {
+
+struct Ventana {
+    Lienzo lienzo;
+    // The mode text ("menu", "juego", "trans", ...): what an event does depends on it, and
+    // the long sequences end their waits when it changes.
+    std::string tag;
+    bool abierta = false;
+
+    // The window's event procedures; an empty one ignores its event.
+    std::function<void(const Evento&)> alPulsarTecla;
+    std::function<void(const Evento&)> alSoltarTecla;
+    std::function<void(const Evento&)> alPulsarRaton;
+    std::function<void(const Evento&)> alSoltarRaton;
+    std::function<void(const Evento&)> alMoverRaton;
+};
+
+}  // namespace polvareda

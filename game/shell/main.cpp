@@ -1,0 +1,94 @@
+// The game program: picks the real or the headless platform and runs the game on it.
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "ArchivoAcotado.h"
+#include "Arranque.h"
+#include "Guion.h"
+#include "LineaOrdenes.h"
+#include "PlataformaSinPantalla.h"
+
+namespace fs = std::filesystem;
+using namespace polvareda;
+
+namespace {
+
+constexpr std::size_t kLimiteGuion = 16 * 1024 * 1024;
+
+fs::path CarpetaDelPrograma(const char* argv0) {
+    std::error_code error;
+    // Linux names the running executable here; elsewhere the path it was started by.
+    fs::path programa = fs::read_symlink("/proc/self/exe", error);
+    if (error || programa.empty()) programa = fs::absolute(argv0 ? argv0 : "", error);
+    return programa.parent_path();
+}
+
+// With POLVAREDA_TIEMPOS set, the moments of start-up go to stderr in milliseconds of the
+// wall clock, for the start-up benchmark.
+void AnunciarHito(std::string_view hito) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::system_clock::now().time_since_epoch())
+                        .count();
+    std::cerr << "Polvareda: " << hito << " " << ms << std::endl;
+}
+
+int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
+    const auto texto = LeerArchivoAcotado(linea.guion, kLimiteGuion);
+    if (!texto) {
+        std::cerr << "Polvareda: cannot read the script " << linea.guion.string() << "\n";
+        return 2;
+    }
+    const auto leido = LeerGuion(*texto);
+    if (const auto* error = std::get_if<ErrorGuion>(&leido)) {
+        std::cerr << "Polvareda: " << linea.guion.string() << " line " << error->linea << ": "
+                  << error->mensaje << "\n";
+        return 2;
+    }
+    const Guion& guion = std::get<Guion>(leido);
+    PlataformaSinPantalla plataforma(linea.hora);
+    for (const auto& paso : guion.pasos) plataforma.Encolar(paso.enMs, paso.evento);
+    // The end of the script is an event of its own, at the time its last line reached.
+    Evento fin;
+    fin.tipo = TipoEvento::FinDelGuion;
+    plataforma.Encolar(guion.finMs, fin);
+    return Main(plataforma, opciones);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> argumentos(argv + 1, argv + argc);
+    const auto leida = LeerLineaOrdenes(argumentos);
+    if (const auto* error = std::get_if<std::string>(&leida)) {
+        std::cerr << "Polvareda: " << *error << "\n"
+                  << "usage: Polvareda [--carpeta DIR] "
+                     "[--headless --guion SCRIPT [--hora SECONDS]]\n";
+        return 2;
+    }
+    const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
+
+    OpcionesArranque opciones;
+    opciones.carpeta = linea.carpeta ? fs::absolute(*linea.carpeta) : CarpetaDelPrograma(argv[0]);
+    if (std::getenv("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
+
+    try {
+        if (linea.sinPantalla) return SinPantalla(linea, opciones);
+        std::string error;
+        auto plataforma = CrearPlataformaSDL(error);
+        if (!plataforma) {
+            std::cerr << "Polvareda: "
+                      << (error.empty() ? "no display available (set DISPLAY or use --headless)."
+                                        : error)
+                      << "\n";
+            return 1;
+        }
+        return Main(*plataforma, opciones);
+    } catch (const std::exception& e) {
+        std::cerr << "Polvareda: " << e.what() << "\n";
+        return 3;
+    }
+}
