@@ -20,12 +20,11 @@ constexpr std::size_t kTamanoMaximoPerfil = 16u << 20;
 // Section and key names match without regard to case (ASCII); the first matching section and,
 // inside it, the first matching key count; blanks around the value are dropped; a value in
 // matching single or double quotes loses them; the result is cut to 254 characters.
-// Returns `porDefecto` (cut the same way) when the section or key is missing.
+// Returns `porDefecto` (trailing blanks dropped, cut the same way) when the section or key is
+// missing. Lines end in CR LF or LF; a UTF-8 byte-order mark is skipped; lines starting with ';'
+// and lines without '=' are ignored; NUL and other bytes are ordinary characters.
 std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
                             std::string_view clave, std::string_view porDefecto);
-
-// Lines end in CR LF or LF; a UTF-8 byte-order mark is skipped; lines starting with ';' and, inside
-// a section, lines without '=' are ignored; NUL and other bytes are ordinary characters.
 
 // The same on a file; an unreadable, missing or oversized file gives the default.
 std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view seccion,
