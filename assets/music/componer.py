@@ -228,7 +228,7 @@ def tema2():
     inicio_banjo = 2 * barra
     inicio_silbato = 10 * barra
     banjo.melodia(inicio_banjo, melodia, 92, subir)
-    silbato.melodia(inicio_silbato, melodia, 84, subir + 12, legato=0.8)
+    silbato.melodia(inicio_silbato, melodia, 84, subir, legato=0.8)
     banjo.melodia(inicio_silbato, melodia, 58, subir - 12, legato=0.5)
     for i, entrada in enumerate(plan):
         inicio = i * barra
