@@ -89,10 +89,11 @@ def es_color(imagen, color):
     return np.all(imagen == np.array(color, dtype=imagen.dtype), axis=-1)
 
 
-def arreglar_mascara(mascara, figuras):
+def arreglar_mascara(mascara, figuras, exacta=False):
     """Makes a mask fit its figures: only black and white, and black under every figure pixel
-    that is not black (otherwise that pixel would be painted over the scenery). Returns how many
-    pixels had to change; the mask is changed in place."""
+    that is not black (otherwise that pixel would be painted over the scenery). An exact mask is
+    also white wherever every figure is black (a figure sheet's ground). Returns how many pixels
+    had to change; the mask is changed in place."""
     cambios = 0
     ni_negro_ni_blanco = ~(es_color(mascara, NEGRO) | es_color(mascara, BLANCO))
     if ni_negro_ni_blanco.any():
@@ -104,4 +105,9 @@ def arreglar_mascara(mascara, figuras):
         descubierta = ~es_color(figura, NEGRO) & es_color(mascara, BLANCO)
         cambios += int(descubierta.sum())
         mascara[descubierta] = NEGRO
+    if exacta:
+        suelo = np.logical_and.reduce([es_color(f, NEGRO) for f in figuras]) & es_color(mascara,
+                                                                                         NEGRO)
+        cambios += int(suelo.sum())
+        mascara[suelo] = BLANCO
     return cambios

@@ -73,7 +73,7 @@ def ajustar_mascaras(doble, regla):
     tipo, banda = regla
     banda *= MULTIPLICADOR
     if tipo == "mitades":
-        return escalado.arreglar_mascara(doble[banda:2 * banda], [doble[:banda]])
+        return escalado.arreglar_mascara(doble[banda:2 * banda], [doble[:banda]], exacta=True)
     # letras: band 0 is the mask of the six coloured bands below it.
     figuras = [doble[banda * c: banda * (c + 1)] for c in range(1, 7)]
     return escalado.arreglar_mascara(doble[:banda], figuras)
