@@ -348,19 +348,19 @@ def efecto_dolar():
 def efecto_bomba():
     # The bomb: a blast of noise that darkens, a deep thump, and a rolling rumble.
     r = rng(13)
-    seconds = 2.6
+    seconds = 2.2
     t = t_axis(seconds)
     noise = r.standard_normal(len(t))
-    cutoff = 200.0 + 7000.0 * np.exp(-t / 0.12)
+    cutoff = 150.0 + 3500.0 * np.exp(-t / 0.08)
     blast = one_pole_lowpass(noise, cutoff)
     blast = one_pole_lowpass(blast, cutoff)
     blast *= envelope(len(t), 0.003, 0.55) * 4.0
     thump = np.sin(2 * np.pi * (38 + 60 * np.exp(-t / 0.05)) * t) * np.exp(-t / 0.35)
     rumble = lowpass(r.standard_normal(len(t)), 120, 3)
-    rumble *= np.exp(-t / 0.9) * (1.0 + 0.5 * np.sin(2 * np.pi * 3.1 * t)) * 6.0
-    x = blast + 1.2 * thump + rumble
-    x = np.tanh(1.6 * x / np.abs(x).max())
-    out = with_room(fade(x, 0.001, 0.2), 113, 0.35, seconds=1.2, decay_tau=0.35,
+    rumble *= np.exp(-t / 0.6) * (1.0 + 0.5 * np.sin(2 * np.pi * 3.1 * t)) * 6.0
+    x = blast + 1.5 * thump + rumble
+    x = lowpass(np.tanh(1.3 * x / np.abs(x).max()), 2500, 2)
+    out = with_room(fade(x, 0.001, 0.2), 113, 0.35, seconds=0.9, decay_tau=0.25,
                     brightness=2500)
     return normalise(out, -3.0)
 
@@ -416,6 +416,7 @@ def efecto_pared():
         s = int(i * SR / 4.0)
         knocks[s:s + len(knock)] += knock[: len(t) - s] * (0.9 if i % 2 == 0 else 0.6)
     mono = rumble / np.abs(rumble).max() + scrape / np.abs(scrape).max() * 0.3 + 0.35 * knocks
+    mono = lowpass(mono, 1600, 2)
     left = mono + 0.15 * lowpass(r.standard_normal(len(t)), 400, 2)
     right = mono + 0.15 * lowpass(r.standard_normal(len(t)), 400, 2)
     x = make_loop(np.stack([left, right], axis=1), loop, cross)
@@ -433,7 +434,7 @@ def efecto_ambiente():
         wind = r.standard_normal(len(t))
         centre = 600.0 + 250.0 * np.sin(2 * np.pi * t / 3.0 + ch)   # one sweep per loop
         wind = one_pole_lowpass(wind, centre)
-        wind = highpass(wind, 150, 1)
+        wind = lowpass(highpass(wind, 150, 1), 1100, 2)
         wind *= 0.7 + 0.3 * np.sin(2 * np.pi * t * 2.0 / 3.0 + 0.5 * ch)
         murmur = bandpass(r.standard_normal(len(t)), 450, 3)
         syll = np.abs(np.sin(2 * np.pi * 3.0 * t + ch)) ** 2 * (
@@ -464,7 +465,7 @@ def disparo(seed, body_freq, crack_level, body_level):
         -t / 0.06) * body_level
     x = crack + blast + body
     x[0] = 0.0
-    return np.tanh(2.0 * x / np.abs(x).max()), r
+    return lowpass(np.tanh(2.0 * x / np.abs(x).max()), 7000, 1), r
 
 
 def efecto_disparo():
@@ -568,9 +569,12 @@ def main():
         rms = 20 * np.log10(np.sqrt(np.mean(x ** 2)))
         line = 'Efecto%-2d %5.2f s  peak %6.1f dBFS  rms %6.1f dBFS' % (i, len(x) / SR, peak, rms)
         if i in BUCLES:
+            # The step from the last sample back to the first, next to the ordinary steps
+            # between neighbouring samples inside the loop: a click would stand far out.
             jump = np.abs(x[0] - x[-1]).max()
-            step = np.abs(np.diff(x, axis=0)).max()
-            line += '  wrap jump %.4f (largest step inside %.4f)' % (jump, step)
+            steps = np.abs(np.diff(x, axis=0)).max(axis=1)
+            line += '  wrap step %.4f (inside: median %.4f, 99th pct %.4f, max %.4f)' % (
+                jump, np.median(steps), np.percentile(steps, 99), steps.max())
         print(line)
 
 
