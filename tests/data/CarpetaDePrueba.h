@@ -1,0 +1,66 @@
+// A fresh folder per test, removed afterwards, and helpers to lay files into it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace polvareda::prueba {
+
+class CarpetaDePrueba {
+  public:
+    CarpetaDePrueba() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::random_device azar;
+        ruta_ = std::filesystem::temp_directory_path() /
+                ("polvareda-prueba-" + std::string(info ? info->name() : "x") + "-" +
+                 std::to_string(azar()));
+        std::filesystem::create_directories(ruta_);
+    }
+    ~CarpetaDePrueba() {
+        std::error_code error;
+        std::filesystem::permissions(ruta_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
+        std::filesystem::remove_all(ruta_, error);
+    }
+    CarpetaDePrueba(const CarpetaDePrueba&) = delete;
+    CarpetaDePrueba& operator=(const CarpetaDePrueba&) = delete;
+
+    const std::filesystem::path& Ruta() const { return ruta_; }
+    std::filesystem::path operator/(const std::filesystem::path& p) const { return ruta_ / p; }
+
+  private:
+    std::filesystem::path ruta_;
+};
+
+inline void Escribir(const std::filesystem::path& archivo, const std::string& bytes) {
+    std::filesystem::create_directories(archivo.parent_path());
+    std::ofstream(archivo, std::ios::binary) << bytes;
+}
+
+inline std::string Complemento(std::string bytes) {
+    for (char& c : bytes) c = static_cast<char>(255 - static_cast<unsigned char>(c));
+    return bytes;
+}
+
+// A data file as the game ships it: every byte complemented.
+inline void EscribirCodificado(const std::filesystem::path& archivo, const std::string& texto) {
+    Escribir(archivo, Complemento(texto));
+}
+
+inline std::string Leer(const std::filesystem::path& archivo) {
+    std::ifstream entrada(archivo, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(entrada), {});
+}
+
+// Running as the superuser, permission bits do not stop writes; tests of read-only files
+// cannot observe anything then.
+inline bool PermisosEfectivos(const std::filesystem::path& soloLectura) {
+    std::ofstream prueba(soloLectura, std::ios::binary | std::ios::app);
+    return !prueba;
+}
+
+}  // namespace polvareda::prueba
