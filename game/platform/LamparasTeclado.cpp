@@ -17,7 +17,7 @@ struct LibX11 {
     void* biblioteca = nullptr;
     Display* (*OpenDisplay)(const char*) = nullptr;
     int (*CloseDisplay)(Display*) = nullptr;
-    int (*Flush)(Display*) = nullptr;
+    int (*Sync)(Display*, Bool) = nullptr;
     Atom (*InternAtom)(Display*, const char*, Bool) = nullptr;
     Bool (*QueryExtension)(Display*, int*, int*, int*, int*, int*) = nullptr;
     Status (*GetState)(Display*, unsigned, XkbStatePtr) = nullptr;
@@ -36,7 +36,7 @@ struct LibX11 {
         biblioteca = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
         if (biblioteca == nullptr) return false;
         return Buscar(OpenDisplay, "XOpenDisplay") && Buscar(CloseDisplay, "XCloseDisplay") &&
-               Buscar(Flush, "XFlush") && Buscar(InternAtom, "XInternAtom") &&
+               Buscar(Sync, "XSync") && Buscar(InternAtom, "XInternAtom") &&
                Buscar(QueryExtension, "XkbQueryExtension") && Buscar(GetState, "XkbGetState") &&
                Buscar(LockModifiers, "XkbLockModifiers") &&
                Buscar(KeysymToModifiers, "XkbKeysymToModifiers") &&
@@ -85,7 +85,7 @@ class LamparasX11 : public LamparasTeclado {
         } else if (const unsigned mascara = Mascara(tecla); mascara != 0) {
             x_->LockModifiers(pantalla_, XkbUseCoreKbd, mascara, encendida ? mascara : 0);
         }
-        x_->Flush(pantalla_);
+        x_->Sync(pantalla_, False);  // the lamp is set before anyone reads it back
     }
 
   private:

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string_view>
 
@@ -219,8 +220,12 @@ class PlataformaSDL : public Plataforma {
     }
 
     int Joysticks() override {
-        if (!mandos_) mandos_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-        return mandos_ ? std::max(0, SDL_NumJoysticks()) : 0;
+        // Counted and let go again: while SDL watches a joystick its event wait polls every
+        // millisecond instead of sleeping.
+        if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return 0;
+        const int cuantos = std::max(0, SDL_NumJoysticks());
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        return cuantos;
     }
 
   private:
@@ -265,7 +270,6 @@ class PlataformaSDL : public Plataforma {
     std::unique_ptr<SDL_Cursor, BorrarCursor> espera_;
     std::optional<Rect> confinamiento_;
     int contadorCursor_ = 0;
-    bool mandos_ = false;
 };
 
 }  // namespace
@@ -275,6 +279,15 @@ std::unique_ptr<Plataforma> CrearPlataformaSDL(std::string& error) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error = std::string("Cannot open the display: ") + SDL_GetError();
+        SDL_Quit();
+        return nullptr;
+    }
+    // Without a display SDL falls back to drivers that draw nowhere; only take those when
+    // somebody asked for them by name.
+    const std::string_view driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    const char* pedido = std::getenv("SDL_VIDEODRIVER");
+    if ((driver == "offscreen" || driver == "dummy") && (pedido == nullptr || driver != pedido)) {
+        error = "Cannot open the display: no graphical desktop was found";
         SDL_Quit();
         return nullptr;
     }
