@@ -40,9 +40,9 @@ def fft_filter(x, response):
     """Zero-phase filter: multiplies the spectrum of x by response(frequencies in Hz)."""
     n = len(x)
     size = 1 << int(np.ceil(np.log2(max(n, 2) * 2)))
-    spec = np.fft.rfft(x, size)
+    espectro = np.fft.rfft(x, size)
     freqs = np.fft.rfftfreq(size, 1.0 / SR)
-    return np.fft.irfft(spec * response(freqs), size)[:n]
+    return np.fft.irfft(espectro * response(freqs), size)[:n]
 
 
 def lowpass(x, fc, order=2):
