@@ -1,0 +1,162 @@
+// The score panel: points, lives, paid doors, the lit boxes and the spinning dollar.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Ayudas.h"
+#include "Panel.h"
+
+namespace polvareda {
+namespace {
+
+using prueba::Lisa;
+using prueba::Numerada;
+using prueba::Ventana;
+
+struct ServiciosGrabados : ServiciosPanel {
+    std::vector<std::string> llamadas;
+    int esperado = 0;
+    void PararEfecto(int e) override { llamadas.push_back("parar " + std::to_string(e)); }
+    void TocarEfectoDesdeElPrincipio(int e) override {
+        llamadas.push_back("tocar " + std::to_string(e));
+    }
+    void TocarTema(int t) override { llamadas.push_back("tema " + std::to_string(t)); }
+    void Esperar(int ms) override { esperado += ms; }
+};
+
+// A glyph sheet whose digit glyphs paint their whole cell with the digit's value.
+Superficie Digitos() {
+    Superficie l{Imagen(266, 84, 0), 1.0};
+    for (int g = 26; g < 36; ++g)
+        for (int y = 12; y < 24; ++y)
+            for (int x = 0; x < 7; ++x) l.imagen.At(7 * g + x, y) = static_cast<Pixel>(g - 25);
+    return l;
+}
+
+std::string Leer(const Ventana& v, int x, int y, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>('0' + v.At(x + 8 * i + 3, y + 5) - 1);
+    return s;
+}
+
+TEST(SumaPuntos, ClampsAtSixNinesAndPadsWithZeros) {
+    EXPECT_EQ(TextoPuntos(50), "000050");
+    EXPECT_EQ(TextoPuntos(0), "000000");
+    Ventana v;
+    v.g.superficies.letras = Digitos();
+    EstadoPanel e;
+    e.Puntos = 999990;
+    SumaPuntos(v.g, e, 50, false);
+    EXPECT_EQ(e.Puntos, 999999);
+    EXPECT_EQ(Leer(v, 64, 178, 6), "999999");
+    e.Puntos = 0;
+    SumaPuntos(v.g, e, 50, true);
+    EXPECT_EQ(Leer(v, 64, 178, 6), "000050");
+    SumaPuntos(v.g, e, 0, false);  // only redraws
+    EXPECT_EQ(e.Puntos, 50);
+    e.Puntos = 2000000000;
+    SumaPuntos(v.g, e, 2000000000, false);  // no overflow on the way to the clamp
+    EXPECT_EQ(e.Puntos, 999999);
+}
+
+TEST(CambiaVidas, DrawsSlotsBelowTheCountAndLeavesTheRest) {
+    Ventana v;
+    Superficies& s = v.g.superficies;
+    s.vida[0] = Lisa(9, 23, 0x111111);
+    s.vida[1] = Lisa(9, 23, 0x222222);
+    EstadoPanel e;
+    e.Vidas = 3;
+    CambiaVidas(v.g, e, 0, true);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(v.At(180 + 16 * k, 169), 0x222222u);
+        EXPECT_EQ(v.At(188 + 16 * k, 191), 0x222222u);
+        EXPECT_EQ(v.At(189 + 16 * k, 169), 0u);
+    }
+    EXPECT_EQ(v.At(228, 169), 0u);  // slot 3 untouched
+    CambiaVidas(v.g, e, -1, false);
+    EXPECT_EQ(e.Vidas, 2);
+    EXPECT_EQ(v.At(196, 169), 0x111111u);
+    EXPECT_EQ(v.At(212, 169), 0x222222u);  // the slot now beyond the count keeps its picture
+}
+
+TEST(ParpadeaVida, BlinksTheLostSlotFiveTimesInThreeAndAQuarterSeconds) {
+    Ventana v;
+    Superficies& s = v.g.superficies;
+    s.vida[1] = Lisa(9, 23, 0x222222);
+    v.lienzo.Rellenar({0, 0, 256, 192}, 0x999999);
+    v.lienzo.Persistente(true);
+    EstadoPanel e;
+    e.Vidas = 1;
+    ServiciosGrabados sv;
+    ParpadeaVida(v.g, e, true, sv);
+    EXPECT_EQ(sv.esperado, 3250);
+    EXPECT_EQ(sv.llamadas, (std::vector<std::string>{"parar 18", "tema 2"}));
+    EXPECT_FALSE(v.lienzo.Persistente());
+    EXPECT_EQ(v.At(196, 169), 0x222222u);  // ends showing the icon
+    EXPECT_EQ(v.At(205, 169), 0u);         // the black box reaches x 189 + 16
+    EXPECT_EQ(v.At(206, 169), 0x999999u);
+    EXPECT_EQ(v.At(180, 169), 0x999999u);  // slot 0 untouched
+}
+
+TEST(MarcaPuerta, DrawsThePaidMarkAndEndsThePhaseOnlyWhenAsked) {
+    EXPECT_EQ(XMarcaPuerta(5), 89);
+    EXPECT_EQ(XMarcaPuerta(6), 153);
+    Ventana v;
+    v.g.superficies.sino = Superficie{Numerada(28, 14), 1.0};
+    int fines = 0;
+    const auto fin = [&] { ++fines; };
+    MarcaPuerta(v.g, 5, 11, true, fin);
+    MarcaPuerta(v.g, 6, 12, false, fin);
+    EXPECT_EQ(v.At(89, 9), v.g.superficies.sino.imagen.At(14, 0));
+    EXPECT_EQ(v.At(153 + 13, 9 + 13), v.g.superficies.sino.imagen.At(27, 13));
+    EXPECT_EQ(v.At(88, 9), 0u);
+    EXPECT_EQ(fines, 0);
+    MarcaPuerta(v.g, 0, 12, true, fin);
+    EXPECT_EQ(fines, 1);
+    MarcaPuerta(v.g, 12, 12, true, fin);  // no such door
+    EXPECT_EQ(fines, 1);
+}
+
+TEST(PintaCajas, LightsTheThreeVisibleDoors) {
+    Ventana v;
+    v.g.superficies.cajas = Superficie{Numerada(192, 16), 1.0};
+    const Imagen& c = v.g.superficies.cajas.imagen;
+    PintaCajas(v.g, {5, 6, 7});
+    EXPECT_EQ(v.At(8, 0), c.At(0, 0));         // door 0 unlit
+    EXPECT_EQ(v.At(8 + 80, 0), c.At(80, 8));   // door 5 lit
+    EXPECT_EQ(v.At(56 + 96, 0), c.At(96, 8));  // door 6 lit, right group
+    EXPECT_EQ(v.At(56 + 112 + 15, 7), c.At(127, 15));
+    EXPECT_EQ(v.At(56 + 128, 0), c.At(128, 0));  // door 8 unlit
+    EXPECT_EQ(v.At(104, 0), 0xFF00FFu);          // the gap between the groups shows `temp`
+    const auto cambios = v.lienzo.TomarCambios();
+    ASSERT_EQ(cambios.size(), 1u);
+    EXPECT_EQ(cambios[0], (Rect{8, 0, 240, 8}));
+}
+
+TEST(GiraDolar, ASpinShowsFramesZeroToThreeAndEndsWithTheTimerOff) {
+    Ventana v;
+    v.g.superficies.dolar = Superficie{Numerada(16, 64), 1.0};
+    const Imagen& d = v.g.superficies.dolar.imagen;
+    EstadoPanel e;
+    ServiciosGrabados sv;
+    EmpezarGiro(v.g, e, sv);
+    EXPECT_EQ(v.At(120, 8), d.At(0, 0));
+    EXPECT_TRUE(e.giroActivo);
+    EXPECT_EQ(e.fotogramaDolar, 1);
+    std::vector<Pixel> vistos;
+    while (e.giroActivo) {
+        GiraDolar(v.g, e, sv);
+        vistos.push_back(v.At(120, 8));
+    }
+    EXPECT_EQ(vistos, (std::vector<Pixel>{d.At(0, 16), d.At(0, 32), d.At(0, 48)}));
+    EXPECT_EQ(e.fotogramaDolar, 0);
+    EXPECT_EQ(sv.llamadas, (std::vector<std::string>{"tocar 12"}));
+    // A spin started during another restarts at frame 0.
+    e.fotogramaDolar = 2;
+    EmpezarGiro(v.g, e, sv);
+    EXPECT_EQ(v.At(120, 8), d.At(0, 0));
+}
+
+}  // namespace
+}  // namespace polvareda
