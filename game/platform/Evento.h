@@ -19,7 +19,7 @@ constexpr int kBotonCentral = 4;
 enum class TipoEvento {
     TeclaPulsada,  // key down: `tecla` is the virtual-key code (65-90 letters, 48-57 digits, ...)
     TeclaSoltada,  // key up
-    RatonPulsado,  // mouse button down: `boton`, position `x`, `y` in window pixels
+    RatonPulsado,  // mouse button down: `boton`, position `x`, `y` in canvas pixels
     RatonSoltado,  // mouse button up
     RatonMovido,   // mouse moved
     Cerrar,        // the user or the system closes the window
