@@ -87,6 +87,10 @@ void MarcaPuerta(Graficos& g, int puerta, int depositos, bool noEsperarPuertas,
 
 void PintaCajas(Graficos& g, const std::array<int, 3>& puertasVisibles) {
     Superficies& s = g.superficies;
+    // The row shown spans both groups of boxes and the top bar between them; that stretch of
+    // `temp` is never composed otherwise, so it is first taken from the background (or the
+    // scratch colour would show there).
+    Transferir(s.temp, 8, 0, s.Fondo, 8, 0, 240, 8, Rop::SrcCopy);
     Transferir(s.temp, 8, 0, s.cajas, 0, 0, 96, 8, Rop::SrcCopy);
     Transferir(s.temp, 152, 0, s.cajas, 96, 0, 96, 8, Rop::SrcCopy);
     for (const int d : puertasVisibles) {

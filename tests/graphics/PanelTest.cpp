@@ -121,6 +121,7 @@ TEST(MarcaPuerta, DrawsThePaidMarkAndEndsThePhaseOnlyWhenAsked) {
 TEST(PintaCajas, LightsTheThreeVisibleDoors) {
     Ventana v;
     v.g.superficies.cajas = Superficie{Numerada(192, 16), 1.0};
+    v.g.superficies.Fondo.imagen = Imagen(256, 192, 0x5A3A1A);
     const Imagen& c = v.g.superficies.cajas.imagen;
     PintaCajas(v.g, {5, 6, 7});
     EXPECT_EQ(v.At(8, 0), c.At(0, 0));         // door 0 unlit
@@ -128,7 +129,9 @@ TEST(PintaCajas, LightsTheThreeVisibleDoors) {
     EXPECT_EQ(v.At(56 + 96, 0), c.At(96, 8));  // door 6 lit, right group
     EXPECT_EQ(v.At(56 + 112 + 15, 7), c.At(127, 15));
     EXPECT_EQ(v.At(56 + 128, 0), c.At(128, 0));  // door 8 unlit
-    EXPECT_EQ(v.At(104, 0), 0xFF00FFu);          // the gap between the groups shows `temp`
+    // Between the groups the top bar of the background shows, not the scratch colour.
+    EXPECT_EQ(v.At(104, 0), 0x5A3A1Au);
+    EXPECT_EQ(v.At(151, 7), 0x5A3A1Au);
     const auto cambios = v.lienzo.TomarCambios();
     ASSERT_EQ(cambios.size(), 1u);
     EXPECT_EQ(cambios[0], (Rect{8, 0, 240, 8}));
