@@ -143,3 +143,46 @@ TEST(ConstruirDerivadas, LifeIconOnBlackReplacesOnlyThePanelGround) {
 
 }  // namespace
 }  // namespace polvareda
+
+namespace polvareda {
+namespace {
+
+TEST(CargarIncorporadas, MissingPicturesBecomeGreySurfacesOfTheRightSize) {
+    Superficies s;
+    CargarIncorporadas(s, nullptr);
+    EXPECT_EQ(s.Puertas.Ancho(), 128);
+    EXPECT_EQ(s.sprite[48].Alto(), 176);
+    EXPECT_EQ(s.sprite[48].imagen.At(0, 87), 0x808080u);
+    EXPECT_EQ(s.sprite[48].imagen.At(47, 88), 0xFFFFFFu);  // mask: the scenery shows
+    EXPECT_EQ(s.sombrero[1].imagen.At(0, 11), 0xFFFFFFu);
+    EXPECT_EQ(s.temp.imagen.At(511, 383), 0xFF00FFu);
+    EXPECT_EQ(s.Sprite(30), nullptr);
+}
+
+TEST(CargarIncorporadas, BuiltInPicturesHaveTheirLogicalSizes) {
+    Superficies s;
+    CargarIncorporadas(s);
+    const std::pair<const Superficie*, Rect> tamanos[] = {
+        {&s.Pantalla, {0, 0, 256, 192}},     {&s.letras, {0, 0, 266, 84}},
+        {&s.panel, {0, 0, 256, 24}},         {&s.estrella, {0, 0, 72, 84}},
+        {&s.dolar, {0, 0, 16, 64}},          {&s.cajas, {0, 0, 192, 16}},
+        {&s.CuadroCajas, {0, 0, 16, 16}},    {&s.sino, {0, 0, 28, 14}},
+        {&s.vida[0], {0, 0, 9, 23}},         {&s.Paisaje, {0, 0, 256, 112}},
+        {&s.Puertas, {0, 0, 128, 88}},       {&s.Pared, {0, 0, 88, 115}},
+        {&s.ventanilla[0], {0, 0, 264, 28}}, {&s.sombrero[0], {0, 0, 12, 22}},
+        {&s.BangBMP, {0, 0, 62, 180}},       {&s.Bala, {0, 0, 12, 6}},
+        {&s.menu, {0, 0, 56, 96}},           {&s.reloj[1], {0, 0, 32, 32}},
+    };
+    for (const auto& [sup, r] : tamanos) {
+        EXPECT_EQ(sup->Ancho(), r.w);
+        EXPECT_EQ(sup->Alto(), r.h);
+    }
+    for (int i = 0; i < 50; ++i) {
+        if (const Superficie* h = s.Sprite(i)) {
+            EXPECT_EQ(h->Alto(), 176) << i;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace polvareda
