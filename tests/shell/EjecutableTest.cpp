@@ -1,0 +1,90 @@
+// The built game program, run the way testers run it: headless with a script, and without
+// any display at all.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "CarpetaDePrueba.h"
+#include "Plataforma.h"
+
+namespace polvareda {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kPrograma = fs::path(POLVAREDA_BINARY_DIR) / "game" / "shell" / "Polvareda";
+
+class EjecutableTest : public ::testing::Test {
+  protected:
+    EjecutableTest() {
+        fs::create_directories(sistema_);
+        prueba::Escribir(juego_ / "Polvareda.INI", "[Pantalla]\r\nDDraw=0\r\nScroll=5\r\n");
+    }
+
+    // Runs the program with `argumentos`; stdout and stderr land in files of the test folder.
+    int Correr(const std::string& argumentos, const std::string& entorno = "") {
+        const std::string orden = "cd '" + carpeta_.Ruta().string() + "' && env " + entorno +
+                                  " TMPDIR='" + sistema_.string() + "' '" + kPrograma.string() +
+                                  "' " + argumentos + " >salida.txt 2>errores.txt";
+        const int estado = std::system(orden.c_str());
+        return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    }
+
+    std::string Salida() const { return prueba::Leer(carpeta_ / "salida.txt"); }
+    std::string Errores() const { return prueba::Leer(carpeta_ / "errores.txt"); }
+
+    prueba::CarpetaDePrueba carpeta_;
+    fs::path juego_ = carpeta_ / "juego";
+    fs::path sistema_ = carpeta_ / "sistema";
+};
+
+TEST_F(EjecutableTest, HeadlessScriptDumpsAPictureAndStateLinesThenQuitsWithEscape) {
+    prueba::Escribir(carpeta_ / "guion.txt",
+                     "# look at the waiting screen, then leave\n"
+                     "advance 1000\n"
+                     "png shot.png\n"
+                     "state estado.json\n"
+                     "state\n"
+                     "advance 500\n"
+                     "keydown 27\n"
+                     "advance 60000\n"
+                     "state never.json\n");
+    ASSERT_EQ(Correr("--headless --carpeta juego --guion guion.txt"), 0) << Errores();
+
+    const auto imagen = CargarImagen(carpeta_ / "shot.png");
+    ASSERT_TRUE(imagen);
+    EXPECT_EQ(imagen->Width(), 256);
+    EXPECT_EQ(imagen->Height(), 192);
+    EXPECT_EQ(imagen->At(128, 96), 0u);
+
+    const std::string estado = prueba::Leer(carpeta_ / "estado.json");
+    EXPECT_TRUE(estado.starts_with("{\"mode\": \"pantalla\", \"config\": {")) << estado;
+    EXPECT_NE(estado.find("\"Scroll\": \"5\""), std::string::npos);
+    EXPECT_NE(estado.find("\"DDraw\": \"0\""), std::string::npos);
+    EXPECT_TRUE(estado.ends_with("}}\n"));
+    EXPECT_EQ(Salida(), estado);
+
+    // Escape quit through the orderly shutdown before the last line came.
+    EXPECT_FALSE(fs::exists(carpeta_ / "never.json"));
+    EXPECT_TRUE(fs::exists(juego_ / "Polvareda.DAT"));
+    EXPECT_TRUE(fs::is_empty(sistema_));
+}
+
+TEST_F(EjecutableTest, BadScriptLineIsNamedAndNothingRuns) {
+    prueba::Escribir(carpeta_ / "guion.txt", "advance 10\nshoot 3\n");
+    EXPECT_EQ(Correr("--headless --carpeta juego --guion guion.txt"), 2);
+    EXPECT_NE(Errores().find("guion.txt line 2: unknown command 'shoot'"), std::string::npos)
+        << Errores();
+    EXPECT_FALSE(fs::exists(juego_ / "Polvareda.DAT"));
+    EXPECT_TRUE(fs::is_empty(sistema_));
+}
+
+TEST_F(EjecutableTest, WithoutADisplayItSaysSoAndExitsWithOne) {
+    EXPECT_EQ(Correr("--carpeta juego", "-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER"), 1);
+    EXPECT_NE(Errores().find("Polvareda: "), std::string::npos) << Errores();
+    EXPECT_TRUE(fs::is_empty(sistema_));
+}
+
+}  // namespace
+}  // namespace polvareda
