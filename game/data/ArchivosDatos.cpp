@@ -19,7 +19,13 @@ bool Copiar(const fs::path& origen, const fs::path& destino) {
     if (!fs::is_regular_file(origen, error)) return false;
     const auto tamano = fs::file_size(origen, error);
     if (error || tamano > kLimiteArchivoDatos) return false;
-    return fs::copy_file(origen, destino, fs::copy_options::overwrite_existing, error) && !error;
+    if (!fs::copy_file(origen, destino, fs::copy_options::overwrite_existing, error) || error)
+        return false;
+    // The copy takes the stored file's permissions; a read-only game folder must still give
+    // copies we can decode in place.
+    fs::permissions(destino, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                    error);
+    return true;
 }
 
 // The file attribute "temporary" of the old platform only told its cache not to bother

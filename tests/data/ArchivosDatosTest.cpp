@@ -98,6 +98,20 @@ TEST_F(ExtraerTest, ZeroLengthFilesGiveZeroLengthCopiesSilently) {
     EXPECT_TRUE(avisos_.empty());
 }
 
+TEST_F(ExtraerTest, ReadOnlyStoredFilesGiveDecodedWritableCopies) {
+    prueba::EscribirCodificado(juego_ / "Polvareda.DAT", "OLD\r\n 5 \r\n");
+    prueba::EscribirCodificado(juego_ / "LNG" / "Texto0.LNG", "[Juego]\r\n");
+    for (const char* f : {"Polvareda.DAT", "LNG/Texto0.LNG"})
+        fs::permissions(juego_ / f, fs::perms::owner_read);
+    const DatosExtraidos datos = Extraer();
+    EXPECT_TRUE(datos.mejores);
+    EXPECT_TRUE(datos.idioma);
+    EXPECT_EQ(Leer(temporal_ / "mejores.tmp"), "OLD\r\n 5 \r\n");
+    EXPECT_NE(fs::status(temporal_ / "mejores.tmp").permissions() & fs::perms::owner_write,
+              fs::perms::none);
+    EXPECT_TRUE(avisos_.empty());
+}
+
 TEST_F(ExtraerTest, ExtensionNamesCannotLeadOutOfTheExtrasFolder) {
     prueba::EscribirCodificado(juego_ / "secreto.XGA", "outside");
     for (const char* nombre : {"../secreto", "..\\secreto", "/etc/passwd", "a:b"}) {
