@@ -125,7 +125,11 @@ void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {
 
 void BucleEventos::PresentarSiToca() {
     Lienzo& lienzo = ventana_.lienzo;
-    if (!ventana_.abierta || !lienzo.DebePresentar()) return;
+    if (!ventana_.abierta) return;
+    // A refresh asked for with nothing changed is already done: it must not carry over and
+    // show later persistent drawing before its own refresh.
+    if (!lienzo.HayCambios()) lienzo.Presentado();
+    if (!lienzo.DebePresentar()) return;
     const auto cambios = lienzo.TomarCambios();
     plataforma_.Presentar(lienzo.Pixeles(), cambios);
     lienzo.Presentado();
