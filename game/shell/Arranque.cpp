@@ -138,6 +138,7 @@ void CargarVentana(Modulo& m) {
     const auto datos = Extraer(
         m.rutaJuego, m.rutaTemporal, c.idioma, c.nombreXGA, m.registro,
         [&m](const std::string& texto) { m.plataforma.Mensaje(std::string(kTitulo), texto); });
+    CargarImagenes(m);
     if (datos.extension) CargarExtension(m);
     ConstruirDerivadas(m);
     PrepararFundido(m);

@@ -1,59 +1,95 @@
 #include "Dispositivos.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "Modulo.h"
+#include "Numeros.h"
+#include "Salida.h"
 
 namespace polvareda {
 
 namespace {
 
-constexpr int kAnchoLogico = 256;
-constexpr int kAltoLogico = 192;
+constexpr const char* kTitulo = "Polvareda Plus";
 
-// Int(n * m * Escala), Escala held as value x 10000.
-int Escalado(int n, const Modulo& m) {
-    return static_cast<int>(static_cast<std::int64_t>(n) * m.factorXGA * m.escala / 10000);
+// Val of a configured size, as a whole number of pixels (nearest, halves to even); values no
+// screen could have are kept large enough to be refused and shown.
+long long Lado(const std::string& texto) {
+    const double v = std::nearbyint(Val(texto));
+    if (!std::isfinite(v)) return 0;
+    return static_cast<long long>(std::clamp(v, -1e12, 1e12));
 }
 
-void PrepararSonido(Modulo&) {}
-void PrepararMusica(Modulo&) {}
-void PrepararJoystick(Modulo&) {}
+[[noreturn]] void NoSePuede(Modulo& m, long long ancho, long long alto) {
+    m.plataforma.Mensaje(kTitulo, MensajeErrorPantalla(ancho, alto));
+    Terminar(m, 1);
+}
+
+bool Abrir(Modulo& m, const ModoPantalla& modo) {
+    Pantalla pantalla;
+    pantalla.titulo = kTitulo;
+    pantalla.lienzo = modo.lienzo;
+    pantalla.pantallaCompleta = modo.pantallaCompleta;
+    if (!m.plataforma.AbrirPantalla(pantalla)) return false;
+    m.ventana.lienzo.Redimensionar(modo.lienzo.ancho, modo.lienzo.alto);
+    m.ventana.abierta = true;
+    AplicarModo(m, modo);
+    return true;
+}
 
 }  // namespace
 
-void PrepararDispositivos(Modulo& m) {
-    Pantalla pantalla;
-    pantalla.titulo = "Polvareda Plus";
-    const double ddraw = LeerDDraw(m.textoConfiguracion);
-    if (ddraw == 1) {
-        m.escala = 10000;
-        m.margenX = 32;
-        m.margenY = 4;
-        m.pantallaCompletaExclusiva = true;
-        pantalla.lienzo = {320 * m.factorXGA, 200 * m.factorXGA};
-        pantalla.pantallaCompleta = true;
-    } else {
-        // The desktop path (DDraw 0) sizes the window to Escala; any other value leaves the
-        // window at its designed size, which is the same 256 x 192 picture.
-        m.escala = 10000;
-        m.margenX = 0;
-        m.margenY = 0;
-        m.pantallaCompletaExclusiva = false;
-        pantalla.lienzo = {Escalado(kAnchoLogico, m), Escalado(kAltoLogico, m)};
+void AplicarModo(Modulo& m, const ModoPantalla& modo) {
+    m.escala = modo.escala.Valor();
+    m.margenX = static_cast<std::int16_t>(modo.margenX);
+    m.margenY = static_cast<std::int16_t>(modo.margenY);
+    m.pantallaCompletaExclusiva = modo.exclusiva;
+    Vista& vista = m.ventana.graficos.vista;
+    vista.escala = modo.escala;
+    vista.factorXGA = m.factorXGA;
+    vista.margenX = modo.margenX;
+    vista.margenY = modo.margenY;
+    vista.origenX = modo.origenX;
+    vista.origenY = modo.origenY;
+}
+
+ModoPantalla FijarModoPantalla(Modulo& m, long long ancho, long long alto) {
+    const Configuracion& c = m.configuracion;
+    if (ancho == 0 && alto == 0) {
+        // No size configured: the screen is the display as it is, and Escala stays 1.
+        return ModoEscritorio(m.plataforma.Escritorio(), m.factorXGA, false, false);
     }
-    if (m.plataforma.AbrirPantalla(pantalla)) {
-        m.ventana.lienzo.Redimensionar(pantalla.lienzo.ancho, pantalla.lienzo.alto);
-        m.ventana.abierta = true;
+    const Tamano pantalla{static_cast<int>(std::clamp<long long>(ancho, -1, INT32_MAX)),
+                          static_cast<int>(std::clamp<long long>(alto, -1, INT32_MAX))};
+    if (!TamanoPosible(pantalla)) NoSePuede(m, ancho, alto);
+    return ModoEscritorio(pantalla, m.factorXGA, c.modoPantallaCompleta, c.escalaLibre);
+}
+
+void PrepararDispositivos(Modulo& m) {
+    Plataforma& p = m.plataforma;
+    const Configuracion& c = m.configuracion;
+    const RutaPantalla ruta = RutaDePantalla(LeerDDraw(m.textoConfiguracion));
+
+    // A 320 x 200 canvas that cannot be opened falls back to the desktop path.
+    const bool abierta = ruta == RutaPantalla::Exclusiva && Abrir(m, ModoExclusivo(m.factorXGA));
+    if (!abierta) {
+        const ModoPantalla modo = ruta == RutaPantalla::Ventana
+                                      ? ModoVentana(m.factorXGA)
+                                      : FijarModoPantalla(m, Lado(c.ancho), Lado(c.alto));
+        // Without a window the player could neither see nor quit the game.
+        if (!Abrir(m, modo)) NoSePuede(m, modo.lienzo.ancho, modo.lienzo.alto);
     }
 
-    m.plataforma.SalvapantallasActivo(true);
-    PrepararSonido(m);
-    PrepararMusica(m);
-    PrepararJoystick(m);
+    p.SalvapantallasActivo(true);
+    m.sonidos.Preparar(p, m.rutaTemporal, c.sonido, c.musica);
+    m.joystickConectado = p.Joysticks() > 0;
+    if (!m.joystickConectado) m.joystick = false;
 }
 
 void RestaurarModoPantalla(Modulo&) {
-    // The display's own mode is never changed (the full-screen canvas is scaled instead), so
-    // there is nothing to put back.
+    // The display's own mode is never changed (the canvas is scaled instead), so there is
+    // nothing to put back.
 }
 
 }  // namespace polvareda

@@ -1,6 +1,7 @@
 #include "Estado.h"
 
 #include <cstdio>
+#include <string>
 
 #include "Modulo.h"
 #include "Perfil.h"
@@ -59,6 +60,9 @@ std::string EstadoJson(const Modulo& m) {
                                            clave.porDefecto));
     }
     json += "}";
+
+    json += ", \"points\": " + std::to_string(m.ventana.panel.Puntos);
+    json += ", \"lives\": " + std::to_string(m.ventana.panel.Vidas);
 
     json += "}";
     return json;

@@ -16,6 +16,8 @@
 #include "Mejores.h"
 #include "Plataforma.h"
 #include "RegistroTemporales.h"
+#include "ServiciosVentana.h"
+#include "Sonidos.h"
 #include "Ventana.h"
 
 namespace polvareda {
@@ -39,7 +41,8 @@ struct Modulo {
     std::string textoConfiguracion;  // Polvareda.INI as read at start
     Configuracion configuracion;
 
-    // The display (set by the device set-up). Escala is fixed point with four decimals.
+    // The display (set by the device set-up together with the window's view). Escala is
+    // fixed point with four decimals.
     std::int16_t factorXGA = 1;
     std::int64_t escala = 10000;
     std::int16_t margenX = 0;
@@ -51,6 +54,14 @@ struct Modulo {
 
     Ventana ventana;
     BucleEventos bucle;
+
+    // The sound effects, the door and shot buffers and the music pieces.
+    Sonidos sonidos;
+    ServiciosVentana servicios{sonidos, bucle};
+    // Playing with the joystick (chosen in the menu); cleared at start-up when no game
+    // controller is attached.
+    bool joystick = false;
+    bool joystickConectado = false;
 
     bool apagado = false;  // Salir or the close request has run
 };

@@ -1,7 +1,10 @@
 // The presentation of the game window before the menu: the pictures prepared while the window
-// loads (graphics extension, derived surfaces, fade frames) and, once it is shown, the
-// dedication, the fades and the day, afternoon and night pictures.
+// loads (built-in pictures, graphics extension, derived surfaces, fade frames) and, once it is
+// shown, the dedication, the fades and the day, afternoon and night pictures.
 #pragma once
+
+#include <cstdint>
+#include <string_view>
 
 #include "Etapa.h"
 
@@ -9,10 +12,17 @@ namespace polvareda {
 
 struct Modulo;
 
+// The person the game is dedicated to: 13 characters, so that with its leading blank the
+// dedication line ends at the right edge of the picture.
+constexpr std::string_view kDedicatoria = "LUCIA ANDRADE";
+constexpr int kFilaDedicatoria = 174;
+constexpr std::int16_t kVidasIniciales = 3;
+
 // Load handler, after the data files are decoded: steps that build pictures.
+void CargarImagenes(Modulo& modulo);      // the built-in pictures into the window's surfaces
 void CargarExtension(Modulo& modulo);     // unpacks xga.tmp and sets FactorXGA
 void ConstruirDerivadas(Modulo& modulo);  // the counter strip `ventanilla`, life icon `vida`(1)
-void PrepararFundido(Modulo& modulo);     // the fade frames pan0.tmp to pan5.tmp, registered
+void PrepararFundido(Modulo& modulo);     // the title picture's fade frames
 
 // Activation handler, with the window open.
 void Dedicatoria(Modulo& modulo);                    // 3.5 s of the dedication line
@@ -21,7 +31,8 @@ void PrepararImagenesDelDia(Modulo& modulo);         // HacerTarde, HacerNoche, 
                                                      // under the busy indicator
 void ActivarVentana(Modulo& modulo);
 
-// Until the main menu exists: a black screen that waits for keys; Escape quits.
+// Until the main menu exists: the game's background with the points and the starting lives,
+// waiting for keys; Escape quits.
 Etapa PantallaDeEspera(Modulo& modulo);
 
 }  // namespace polvareda

@@ -5,13 +5,22 @@
 #include <functional>
 #include <string>
 
+#include "Colores.h"
 #include "Evento.h"
+#include "Fundido.h"
+#include "Graficos.h"
 #include "Lienzo.h"
+#include "Panel.h"
 
 namespace polvareda {
 
 struct Ventana {
     Lienzo lienzo;
+    // The surfaces and the view that maps the logical picture onto the canvas.
+    Graficos graficos{lienzo};
+    Coloreados coloreados;          // the day, afternoon and night pictures
+    CuadrosFundido cuadrosFundido;  // the title picture's fade frames
+    EstadoPanel panel;              // points, lives and the spinning dollar
     // The mode text ("menu", "juego", "trans", ...): what an event does depends on it, and
     // the long sequences end their waits when it changes.
     std::string tag;

@@ -27,6 +27,15 @@ Etapa EnElMenu(Modulo& m) {
     return g_enElMenu(m);
 }
 
+// An event nobody handles, queued well after the presentation so that the end of the script
+// (which comes as soon as the queue is empty) finds the game past it.
+constexpr std::int64_t kDespuesDeLaPresentacion = 10'000;
+void RetenerGuion(PlataformaSinPantalla& plataforma) {
+    Evento nada;
+    nada.tipo = TipoEvento::RatonMovido;
+    plataforma.Encolar(kDespuesDeLaPresentacion, nada);
+}
+
 // The lamps lit and a key held before the game starts.
 EstadoTeclas TecladoInicial() {
     EstadoTeclas t{};
@@ -48,6 +57,7 @@ class ArranqueTest : public ::testing::Test {
         setenv("TMPDIR", sistema_.c_str(), 1);
         prueba::Escribir(juego_ / "Polvareda.INI", "[Pantalla]\r\nDDraw=0\r\n");
         plataforma_.FijarEstadoTeclas(TecladoInicial());
+        RetenerGuion(plataforma_);
         g_enElMenu = [](Modulo& m) -> Etapa { Terminar(m); };
     }
     ~ArranqueTest() override {
@@ -128,7 +138,8 @@ TEST_F(ArranqueTest, SplashComesFirstAndGoesBeforeTheWindowWithTheCursorHidden) 
     ASSERT_FALSE(l.empty());
     EXPECT_EQ(l.front(), (Llamada{"presentacion", "320x96"}));
     EXPECT_LT(Posicion("quitar_presentacion"), Posicion("pantalla"));
-    EXPECT_EQ(Llamadas("pantalla"), (std::vector<std::string>{"256x192 ventana"}));
+    // The desktop path without a size: the display as it is, full screen.
+    EXPECT_EQ(Llamadas("pantalla"), (std::vector<std::string>{"1920x1080 completa"}));
     const auto cursor = Llamadas("cursor");
     ASSERT_FALSE(cursor.empty());
     EXPECT_EQ(cursor.front(), "-1");  // hidden once, before the window
@@ -156,7 +167,10 @@ TEST_F(ArranqueTest, LampsAreOffDuringTheGameAndRestoredAfterEveryKindOfEnd) {
         Evento evento;
         evento.tipo = fin == Fin::Cerrar ? TipoEvento::Cerrar : TipoEvento::TeclaPulsada;
         evento.tecla = vk::Escape;
-        if (fin != Fin::Guion) plataforma.Encolar(1000, evento);
+        if (fin != Fin::Guion)
+            plataforma.Encolar(kDespuesDeLaPresentacion, evento);
+        else
+            RetenerGuion(plataforma);
         EstadoTeclas durante{};
         g_enElMenu = [&](Modulo& m) -> Etapa {
             durante = plataforma.Teclas();
@@ -228,6 +242,7 @@ TEST_F(ArranqueTest, ScoresChangedInTheGameComeBackNextTime) {
         Terminar(m);
     };
     PlataformaSinPantalla otra(43200.0);
+    RetenerGuion(otra);
     OpcionesArranque opciones;
     opciones.carpeta = juego_;
     opciones.primeraEtapa = Etapa{EnElMenu};
