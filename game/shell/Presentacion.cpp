@@ -62,8 +62,11 @@ void Dedicatoria(Modulo& m) {
 }
 
 void Fundido(Modulo& m, int desde, int hasta) {
-    Fundido(m.ventana.graficos, m.ventana.cuadrosFundido, desde, hasta,
-            [&m](int ms) { m.bucle.Esperar(ms, ""); });
+    // Each frame is shown before its wait, not after it.
+    Fundido(m.ventana.graficos, m.ventana.cuadrosFundido, desde, hasta, [&m](int ms) {
+        m.bucle.PresentarSiToca();
+        m.bucle.Esperar(ms, "");
+    });
 }
 
 void PrepararImagenesDelDia(Modulo& m) {
