@@ -14,8 +14,13 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
     Uint32 banderas = SDL_WINDOW_HIDDEN;
     if (pantalla.pantallaCompleta) banderas |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     if (marco == Marco::SinBorde) banderas |= SDL_WINDOW_BORDERLESS;
-    SDL_Window* ventana = SDL_CreateWindow(pantalla.titulo.c_str(), SDL_WINDOWPOS_CENTERED,
-                                           SDL_WINDOWPOS_CENTERED, l.ancho, l.alto, banderas);
+    // A full-screen window starts at the display's size: without a window manager to make it
+    // full screen, a canvas-sized window would show only a corner of the centred picture.
+    SDL_Rect donde{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, l.ancho, l.alto};
+    if (pantalla.pantallaCompleta && SDL_GetDisplayBounds(0, &donde) != 0)
+        donde = SDL_Rect{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, l.ancho, l.alto};
+    SDL_Window* ventana =
+        SDL_CreateWindow(pantalla.titulo.c_str(), donde.x, donde.y, donde.w, donde.h, banderas);
     if (ventana == nullptr) return nullptr;
     std::unique_ptr<VentanaSDL> v(new VentanaSDL(ventana, l));
     if (pantalla.icono != nullptr && !pantalla.icono->Empty()) {
