@@ -117,8 +117,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     BuclePrincipal(m, opciones.primeraEtapa);
 
     // 17. Reached only if the game's top level ever returns.
-    if (m.ventana.abierta)
-        p.ConfinarCursor(Rect{0, 0, m.ventana.lienzo.Ancho(), m.ventana.lienzo.Alto()});
+    if (m.ventana.abierta) p.ConfinarCursor(RectanguloVentana(m));
     Salir(m);
     return 0;
 }

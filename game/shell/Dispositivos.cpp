@@ -87,6 +87,14 @@ void PrepararDispositivos(Modulo& m) {
     if (!m.joystickConectado) m.joystick = false;
 }
 
+Rect RectanguloVentana(const Modulo& m) {
+    const Lienzo& lienzo = m.ventana.lienzo;
+    if (m.pantallaCompletaExclusiva) return {0, 0, lienzo.Ancho(), lienzo.Alto()};
+    const Vista& v = m.ventana.graficos.vista;
+    return {v.origenX, v.origenY, LadoImagen(kAnchoLogico, v.factorXGA, v.escala),
+            LadoImagen(kAltoLogico, v.factorXGA, v.escala)};
+}
+
 void RestaurarModoPantalla(Modulo&) {
     // The display's own mode is never changed (the canvas is scaled instead), so there is
     // nothing to put back.

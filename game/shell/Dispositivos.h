@@ -22,6 +22,10 @@ ModoPantalla FijarModoPantalla(Modulo& modulo, long long ancho, long long alto);
 // Sets Escala, the margins and the window's view from one mode.
 void AplicarModo(Modulo& modulo, const ModoPantalla& modo);
 
+// The game window's rectangle in canvas pixels: the whole canvas in the 320 x 200 mode, else
+// the game picture.
+Rect RectanguloVentana(const Modulo& modulo);
+
 // Puts the display back as it was before the game (shutdown and close request).
 void RestaurarModoPantalla(Modulo& modulo);
 

@@ -16,7 +16,9 @@ namespace polvareda {
 
 struct Ventana {
     Lienzo lienzo;
-    // The surfaces and the view that maps the logical picture onto the canvas.
+    // The surfaces and the view that maps the logical picture onto the canvas. The game
+    // picture need not start at the canvas's corner: mouse positions (canvas pixels) are
+    // relative to graficos.vista.origenX/origenY.
     Graficos graficos{lienzo};
     Coloreados coloreados;          // the day, afternoon and night pictures
     CuadrosFundido cuadrosFundido;  // the title picture's fade frames

@@ -265,6 +265,61 @@ TEST_F(PresentacionTest, EveryDisplayConfigurationReachesTheBackground) {
     }
 }
 
+TEST_F(PresentacionTest, ExtensionMultiplierEnlargesTheCanvasAndItsUnpackedFilesGo) {
+    // A container with a 512 x 384 title picture and the multiplier 2.
+    const fs::path png = carpeta_ / "titulo.png";
+    ASSERT_TRUE(GuardarPng(Imagen(512, 384, Rgb(0x20, 0x40, 0x60)), png));
+    const std::string titulo = prueba::Leer(png);
+    std::string xga = "XGA\r\npantalla.gif\r\n" + std::to_string(titulo.size()) + "\r\nXGA\r\n";
+    xga += titulo;
+    xga += '\x02';
+    prueba::EscribirCodificado(juego_ / "XTRAS" / "Doble.XGA", xga);
+
+    struct Caso {
+        const char* ini;
+        const char* pantalla;
+        std::int64_t escala;
+        Rect imagen;
+    };
+    const Caso casos[] = {
+        {"DDraw=1", "640x400 completa", 10000, {64, 8, 512, 384}},
+        {"DDraw=0\r\nPantallaCompleta=2\r\nAncho= 800\r\nAlto= 600",
+         "800x600 completa",
+         15625,
+         {0, 0, 800, 600}},
+        {"DDraw=0\r\nPantallaCompleta=1\r\nAncho= 800\r\nAlto= 600",
+         "800x600 completa",
+         10000,
+         {144, 108, 512, 384}},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.ini);
+        PlataformaConFotos p(false);
+        std::optional<Vista> vista;
+        Tamano lienzo;
+        Imagen pantalla;
+        g_alLlegar = [&](Modulo& m) {
+            vista = m.ventana.graficos.vista;
+            lienzo = {m.ventana.lienzo.Ancho(), m.ventana.lienzo.Alto()};
+            pantalla = m.ventana.graficos.superficies.Pantalla.imagen;
+            EXPECT_EQ(m.factorXGA, 2);
+            EXPECT_TRUE(fs::exists(m.rutaTemporal / "pantalla.gif"));
+        };
+        ASSERT_EQ(Correr(p, std::string("[Pantalla]\r\nXGA=Doble\r\n") + caso.ini + "\r\n"), 0);
+        ASSERT_TRUE(vista);
+        EXPECT_EQ(Llamadas(p, "pantalla"), (std::vector<std::string>{caso.pantalla}));
+        EXPECT_EQ(vista->factorXGA, 2);
+        EXPECT_EQ(vista->escala.Valor(), caso.escala);
+        EXPECT_EQ(vista->Destino(0, 0, 256, 192), caso.imagen);
+        // The title faded out to black; the extension's title was the one shown.
+        EXPECT_EQ(pantalla.Width(), 512);
+        Referencia fondo(lienzo, *vista);
+        fondo.Fondo();
+        EXPECT_TRUE(Iguales(p.ultima, fondo.Pixeles()));
+        EXPECT_TRUE(fs::is_empty(sistema_));
+    }
+}
+
 TEST_F(PresentacionTest, ImpossibleScreenSizeSaysSoAndShutsDownInOrder) {
     const std::pair<const char*, const char*> casos[] = {
         {"Ancho= 640\r\nAlto=0", "Error:  640x 0"},

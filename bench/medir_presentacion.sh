@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# CPU use of the game during its start-up presentation and while it then waits on the game's
+# background, under a virtual X display (1920x1080x24) with the real SDL backend:
+#   presentation: the first 4 s after the game window opens (dedication, black, fade in, the
+#                 pictures made under the busy indicator; the whole presentation takes 4.1 s
+#                 plus the time the pictures take to make);
+#   background:   10 s starting 3 s after the presentation has ended.
+# Both are reported in % of one core; the game must sleep between events in both.
+# Usage: bench/medir_presentacion.sh [GAME_FOLDER] [DDRAW]
+#   GAME_FOLDER defaults to play/ (made by scripts/run); it is copied, never changed.
+#   DDRAW (0, 1 or 2) replaces [Pantalla] DDraw in the copy's Polvareda.INI when given.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+origen=$(realpath "${1:-play}")
+ddraw=${2:-}
+[ -x "$origen/Polvareda" ] || { echo "no game at $origen (run scripts/run first)" >&2; exit 1; }
+[ -e "$origen/Polvareda.INI" ] || { echo "no Polvareda.INI in $origen" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps)" >&2; exit 1; }
+
+trabajo=$(mktemp -d)
+xvfb_pid=""
+juego_pid=""
+terminar() {
+  [ -n "$juego_pid" ] && kill "$juego_pid" 2>/dev/null && wait "$juego_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$trabajo"
+}
+trap terminar EXIT
+
+carpeta="$trabajo/juego"
+cp -a "$origen" "$carpeta"
+if [ -n "$ddraw" ]; then
+  sed -i '/^DDraw=/d' "$carpeta/Polvareda.INI"
+  sed -i "s/^\[Pantalla\]\r\?$/&\nDDraw=$ddraw\r/" "$carpeta/Polvareda.INI"
+fi
+
+# A display number nobody uses.
+pantalla=99
+while [ -e "/tmp/.X11-unix/X$pantalla" ] || [ -e "/tmp/.X$pantalla-lock" ]; do
+  pantalla=$((pantalla + 1))
+done
+Xvfb ":$pantalla" -screen 0 1920x1080x24 -nolisten tcp >"$trabajo/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$pantalla" ] && break; sleep 0.05; done
+
+DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$carpeta/Polvareda" --carpeta "$carpeta" \
+  2>"$trabajo/err" &
+juego_pid=$!
+
+# The game announces its moments on stderr (POLVAREDA_TIEMPOS).
+for _ in $(seq 400); do
+  grep -q '^Polvareda: ventana ' "$trabajo/err" && break
+  kill -0 "$juego_pid" 2>/dev/null || { cat "$trabajo/err" >&2; exit 1; }
+  sleep 0.025
+done
+grep -q '^Polvareda: ventana ' "$trabajo/err" || { echo "the game window never came" >&2; exit 1; }
+
+hz=$(getconf CLK_TCK)
+ticks() { awk '{print $14 + $15}' "/proc/$juego_pid/stat"; }
+medir() {  # medir NAME SECONDS
+  local antes despues
+  antes=$(ticks)
+  sleep "$2"
+  despues=$(ticks)
+  awk -v n="$1" -v s="$2" -v t=$((despues - antes)) -v hz="$hz" \
+    'BEGIN { printf "%-13s %6.2f%% of one core (%d ticks in %d s)\n", n ":", 100 * t / hz / s, t, s }'
+}
+medir presentation 4
+sleep 3
+medir background 10
