@@ -37,12 +37,12 @@ juego_pid=$!
 
 # The game announces its moments on stderr (POLVAREDA_TIEMPOS).
 for _ in $(seq 400); do
-  grep -q '^Polvareda: ventana ' "$trabajo/err" && break
+  grep -aq 'Polvareda: ventana ' "$trabajo/err" && break
   kill -0 "$juego_pid" 2>/dev/null || { cat "$trabajo/err" >&2; exit 1; }
   sleep 0.025
 done
-presentacion=$(awk '/^Polvareda: presentacion /{print $3}' "$trabajo/err")
-ventana=$(awk '/^Polvareda: ventana /{print $3}' "$trabajo/err")
+presentacion=$(awk '/Polvareda: presentacion /{print $NF}' "$trabajo/err")
+ventana=$(awk '/Polvareda: ventana /{print $NF}' "$trabajo/err")
 [ -n "$ventana" ] || { echo "the game window never came" >&2; cat "$trabajo/err" >&2; exit 1; }
 echo "splash window:  $((presentacion - inicio)) ms after launch"
 echo "game window:    $((ventana - inicio)) ms after launch"
