@@ -195,6 +195,27 @@ TEST_F(PresentacionTest, DedicationTitleFadeAndBackgroundComeInOrderAndOnTime) {
     EXPECT_TRUE(Llamadas(p, "tocar_tema").empty());
 }
 
+TEST_F(PresentacionTest, DedicationTooLongForTheScreenIsCutAtItsEdges) {
+    PlataformaConFotos p(true);
+    prueba::EscribirCodificado(juego_ / "LNG" / "Texto0.LNG",
+                               "[Menu]\r\nDedicado=" + std::string(200, 'W') + "\r\n");
+    bool llegado = false;
+    g_alLlegar = [&](Modulo&) { llegado = true; };
+    ASSERT_EQ(Correr(p, "[Pantalla]\r\nDDraw=1\r\n"), 0);
+    EXPECT_TRUE(llegado);
+    // Only the end of the line fits, ending at the right edge as always.
+    Vista vista;
+    vista.margenX = 32;
+    vista.margenY = 4;
+    Referencia dedicatoria({320, 200}, vista);
+    Escribe(dedicatoria.g, 18 - 200, kFilaDedicatoria, std::string(200, 'W') + " LUCIA ANDRADE", 1,
+            kFondoDirecto);
+    std::size_t primera = 0;
+    while (primera < p.fotos.size() && Negra(p.fotos[primera].imagen)) ++primera;
+    ASSERT_LT(primera, p.fotos.size());
+    EXPECT_TRUE(Iguales(p.fotos[primera].imagen, dedicatoria.Pixeles()));
+}
+
 TEST_F(PresentacionTest, EveryDisplayConfigurationReachesTheBackground) {
     struct Caso {
         const char* ini;
