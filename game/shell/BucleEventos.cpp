@@ -80,6 +80,8 @@ bool BucleEventos::CorrerVencido(std::int64_t ahora) {
 }
 
 void BucleEventos::Atender(std::int64_t limiteMs) {
+    // What was drawn before the wait must be on screen while the game waits, not after it.
+    PresentarSiToca();
     if (!CorrerVencido(plataforma_.AhoraMs())) {
         const std::int64_t hasta = std::min(limiteMs, ProximoVencimiento());
         if (auto evento = plataforma_.EsperarEvento(hasta)) {

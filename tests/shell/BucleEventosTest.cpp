@@ -100,17 +100,36 @@ TEST(Presentar, ChangesReachTheScreenAfterAHandlerUnlessDrawingIsPersistent) {
     b.plataforma.Encolar(20, tecla);
     b.plataforma.Encolar(30, tecla);
     b.bucle.AlEvento([&](const Evento&) { b.ventana.lienzo.Rellenar({0, 0, 4, 4}, 0xFF0000); });
+    b.bucle.PresentarSiToca();  // the new black canvas
+    const int antes = b.plataforma.Presentaciones();
 
     b.bucle.Atender(10);
-    EXPECT_EQ(b.plataforma.Presentaciones(), 1);
+    EXPECT_EQ(b.plataforma.Presentaciones(), antes + 1);
     EXPECT_EQ(b.plataforma.Ventana().At(0, 0), 0xFF0000u);
 
     b.ventana.lienzo.Persistente(true);
     b.bucle.Atender(20);
-    EXPECT_EQ(b.plataforma.Presentaciones(), 1);  // waits for a refresh
+    EXPECT_EQ(b.plataforma.Presentaciones(), antes + 1);  // waits for a refresh
     b.ventana.lienzo.Refrescar();
     b.bucle.Atender(30);
-    EXPECT_EQ(b.plataforma.Presentaciones(), 2);
+    EXPECT_EQ(b.plataforma.Presentaciones(), antes + 2);
+}
+
+TEST(Presentar, DrawingBeforeAWaitIsOnScreenDuringTheWait) {
+    Banco b;
+    b.ventana.lienzo.Redimensionar(256, 192);
+    b.plataforma.AbrirPantalla(Pantalla{{256, 192}, false, "", nullptr});
+    b.ventana.abierta = true;
+    b.ventana.lienzo.Persistente(true);
+    b.ventana.lienzo.Rellenar({0, 0, 4, 4}, 0x00FF00);
+    b.ventana.lienzo.Refrescar();
+    int vistasDuranteLaEspera = 0;
+    b.bucle.AgregarTemporizador("mirar", 50, [&] {
+        if (b.plataforma.Ventana().At(0, 0) == 0x00FF00u) ++vistasDuranteLaEspera;
+    });
+    b.bucle.Habilitar(b.bucle.BuscarTemporizador("mirar"), true);
+    b.bucle.Esperar(200, "");
+    EXPECT_GE(vistasDuranteLaEspera, 3);
 }
 
 }  // namespace
