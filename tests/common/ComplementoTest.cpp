@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "CarpetaTemporal.h"
+#include "CarpetaDePrueba.h"
 #include "Complemento.h"
 
 using polvareda::Complementar;
@@ -17,34 +17,34 @@ TEST(Complemento, EveryByteBecomesTwoHundredFiftyFiveMinusIt) {
 }
 
 TEST(ComplementoArchivo, DecodingTwiceRestoresTheStoredForm) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "Texto0.LNG";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Texto0.LNG";
     const std::string guardado("\xA4\xB8\xAC\xA3\x00\xFF\r\n", 8);
-    EscribirBytes(archivo, guardado);
+    polvareda::prueba::Escribir(archivo, guardado);
     ASSERT_TRUE(ComplementarArchivo(archivo));
-    EXPECT_EQ(LeerBytes(archivo), std::string("[GS\\\xFF\x00\xF2\xF5", 8));
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), std::string("[GS\\\xFF\x00\xF2\xF5", 8));
     ASSERT_TRUE(ComplementarArchivo(archivo));
-    EXPECT_EQ(LeerBytes(archivo), guardado);
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), guardado);
 }
 
 TEST(ComplementoArchivo, AnEmptyFileStaysEmpty) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "snd0.tmp";
-    EscribirBytes(archivo, "");
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "snd0.tmp";
+    polvareda::prueba::Escribir(archivo, "");
     EXPECT_TRUE(ComplementarArchivo(archivo));
     EXPECT_EQ(std::filesystem::file_size(archivo), 0u);
 }
 
 TEST(ComplementoArchivo, TouchesOnlyAnExistingWritableFile) {
-    CarpetaTemporal carpeta;
-    const auto falta = carpeta.ruta() / "Polvareda.DAT";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto falta = carpeta.Ruta() / "Polvareda.DAT";
     EXPECT_FALSE(ComplementarArchivo(falta));
     EXPECT_FALSE(std::filesystem::exists(falta));
-    EXPECT_FALSE(ComplementarArchivo(carpeta.ruta()));
+    EXPECT_FALSE(ComplementarArchivo(carpeta.Ruta()));
 
-    const auto soloLectura = carpeta.ruta() / "mejores.tmp";
-    EscribirBytes(soloLectura, "abc");
+    const auto soloLectura = carpeta.Ruta() / "mejores.tmp";
+    polvareda::prueba::Escribir(soloLectura, "abc");
     std::filesystem::permissions(soloLectura, std::filesystem::perms::owner_read);
     EXPECT_FALSE(ComplementarArchivo(soloLectura));
-    EXPECT_EQ(LeerBytes(soloLectura), "abc");
+    EXPECT_EQ(polvareda::prueba::Leer(soloLectura), "abc");
 }

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "CarpetaTemporal.h"
+#include "CarpetaDePrueba.h"
 #include "Configuracion.h"
 #include "Numeros.h"
 #include "Perfil.h"
@@ -70,10 +70,10 @@ TEST(EntradasHostiles, BinaryGarbageGivesTheDefaults) {
 }
 
 TEST(EntradasHostiles, AFileOfOneHugeLineIsReadQuickly) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
     std::string linea = "[Pantalla]\nScroll=" + std::string(8u << 20, '7');
-    EscribirBytes(archivo, linea);
+    prueba::Escribir(archivo, linea);
     EXPECT_EQ(LeerPerfil(archivo, "Pantalla", "Scroll", "0"), std::string(kBufferPerfil - 1, '7'));
     Configuracion config;
     LeerConfiguracion(linea, config);
@@ -81,7 +81,7 @@ TEST(EntradasHostiles, AFileOfOneHugeLineIsReadQuickly) {
 
     // Writing replaces the huge line, and the result stays readable.
     ASSERT_TRUE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
-    EXPECT_EQ(LeerBytes(archivo), "[Pantalla]\nScroll=5");
+    EXPECT_EQ(prueba::Leer(archivo), "[Pantalla]\nScroll=5");
 }
 
 TEST(EntradasHostiles, ManyShortLinesAndSectionsStayLinear) {

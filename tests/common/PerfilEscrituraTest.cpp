@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "CarpetaTemporal.h"
+#include "CarpetaDePrueba.h"
 #include "Perfil.h"
 
 using polvareda::EscribirPerfil;
@@ -87,31 +87,31 @@ TEST(PerfilEscritura, NamesThatCannotReadBackLeaveTheTextUnchanged) {
 }
 
 TEST(PerfilEscrituraArchivo, CreatesTheFileAndKeepsOtherLinesByteForByte) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "SetUp.INF";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "SetUp.INF";
     ASSERT_TRUE(EscribirPerfil(archivo, "General", "Idioma", " 1"));
-    EXPECT_EQ(LeerBytes(archivo), "[General]\r\nIdioma= 1\r\n");
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), "[General]\r\nIdioma= 1\r\n");
 
     const std::string antes("[General]\nIdioma=0\n; nota\xFF\0\n[Otra]\nx = 1 ", 41);
-    EscribirBytes(archivo, antes);
+    polvareda::prueba::Escribir(archivo, antes);
     ASSERT_TRUE(EscribirPerfil(archivo, "general", "IDIOMA", " 0"));
-    EXPECT_EQ(LeerBytes(archivo),
+    EXPECT_EQ(polvareda::prueba::Leer(archivo),
               std::string("[General]\nIdioma= 0\n; nota\xFF\0\n[Otra]\nx = 1 ", 42));
     EXPECT_EQ(LeerPerfil(archivo, "Otra", "x", ""), "1");
 
     // Nothing but the file itself is left in the folder.
     int archivos = 0;
     for ([[maybe_unused]] const auto& entrada :
-         std::filesystem::directory_iterator(carpeta.ruta())) {
+         std::filesystem::directory_iterator(carpeta.Ruta())) {
         ++archivos;
     }
     EXPECT_EQ(archivos, 1);
 }
 
 TEST(PerfilEscrituraArchivo, KeepsThePermissionsOfTheReplacedFile) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "Polvareda.INI";
-    EscribirBytes(archivo, "[Pantalla]\r\nScroll=15\r\n");
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
+    polvareda::prueba::Escribir(archivo, "[Pantalla]\r\nScroll=15\r\n");
     const auto permisos = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
     std::filesystem::permissions(archivo, permisos);
     ASSERT_TRUE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
@@ -119,42 +119,42 @@ TEST(PerfilEscrituraArchivo, KeepsThePermissionsOfTheReplacedFile) {
 }
 
 TEST(PerfilEscrituraArchivo, LeavesAReadOnlyFileAsItWas) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
     const std::string antes = "[Pantalla]\r\nScroll=15\r\n";
-    EscribirBytes(archivo, antes);
+    polvareda::prueba::Escribir(archivo, antes);
     std::filesystem::permissions(archivo, std::filesystem::perms::owner_read);
     EXPECT_FALSE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
-    EXPECT_EQ(LeerBytes(archivo), antes);
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), antes);
 }
 
 TEST(PerfilEscrituraArchivo, LeavesTheFileAsItWasWhenTheFolderIsNotWritable) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
     const std::string antes = "[Pantalla]\r\nScroll=15\r\n";
-    EscribirBytes(archivo, antes);
+    polvareda::prueba::Escribir(archivo, antes);
     std::filesystem::permissions(
-        carpeta.ruta(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        carpeta.Ruta(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     {
         // A privileged user writes anywhere; the check is meaningless then.
-        std::ofstream prueba(carpeta.ruta() / "prueba");
+        std::ofstream prueba(carpeta.Ruta() / "prueba");
         if (prueba) GTEST_SKIP() << "the folder stays writable for this user";
     }
     EXPECT_FALSE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
-    EXPECT_FALSE(EscribirPerfil(carpeta.ruta() / "nuevo.INI", "a", "k", "1"));
-    EXPECT_EQ(LeerBytes(archivo), antes);
+    EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "nuevo.INI", "a", "k", "1"));
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), antes);
 }
 
 TEST(PerfilEscrituraArchivo, RefusesWhatItCannotReadWhole) {
-    CarpetaTemporal carpeta;
+    polvareda::prueba::CarpetaDePrueba carpeta;
     // A folder in the file's place, and a file above the size limit.
-    EXPECT_FALSE(EscribirPerfil(carpeta.ruta(), "a", "k", "1"));
-    const auto enorme = carpeta.ruta() / "enorme.INI";
-    EscribirBytes(enorme, "[a]\nk=0\n");
+    EXPECT_FALSE(EscribirPerfil(carpeta.Ruta(), "a", "k", "1"));
+    const auto enorme = carpeta.Ruta() / "enorme.INI";
+    polvareda::prueba::Escribir(enorme, "[a]\nk=0\n");
     std::filesystem::resize_file(enorme, polvareda::kTamanoMaximoPerfil + 1);
     EXPECT_FALSE(EscribirPerfil(enorme, "a", "k", "1"));
     EXPECT_EQ(std::filesystem::file_size(enorme), polvareda::kTamanoMaximoPerfil + 1);
     // A missing folder.
-    EXPECT_FALSE(EscribirPerfil(carpeta.ruta() / "no" / "hay.INI", "a", "k", "1"));
-    EXPECT_FALSE(std::filesystem::exists(carpeta.ruta() / "no"));
+    EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "no" / "hay.INI", "a", "k", "1"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "no"));
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "CarpetaTemporal.h"
+#include "CarpetaDePrueba.h"
 #include "Perfil.h"
 
 using polvareda::kBufferPerfil;
@@ -109,17 +109,17 @@ TEST(PerfilLectura, HeaderWithoutClosingBracketOpensTheSection) {
 }
 
 TEST(PerfilLecturaArchivo, ReadsAFileAndGivesTheDefaultWhenItIsMissing) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "Polvareda.INI";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
     EXPECT_EQ(LeerPerfil(archivo, "Pantalla", "Scroll", "0"), "0");
-    EscribirBytes(archivo, "[Pantalla]\r\nScroll=5\r\n");
+    polvareda::prueba::Escribir(archivo, "[Pantalla]\r\nScroll=5\r\n");
     EXPECT_EQ(LeerPerfil(archivo, "Pantalla", "Scroll", "0"), "5");
-    EXPECT_EQ(LeerPerfil(carpeta.ruta(), "Pantalla", "Scroll", "7"), "7");
+    EXPECT_EQ(LeerPerfil(carpeta.Ruta(), "Pantalla", "Scroll", "7"), "7");
 }
 
 TEST(PerfilLecturaArchivo, AFileAboveTheLimitGivesTheDefault) {
-    CarpetaTemporal carpeta;
-    const auto archivo = carpeta.ruta() / "enorme.INI";
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "enorme.INI";
     {
         std::ofstream flujo(archivo, std::ios::binary);
         flujo << "[a]\nk=1\n";

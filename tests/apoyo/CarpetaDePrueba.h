@@ -1,4 +1,4 @@
-// A fresh folder per test, removed afterwards, and helpers to lay files into it.
+// A fresh folder per test, removed afterwards, and helpers to lay files into it and read them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace polvareda::prueba {
 
@@ -22,8 +23,14 @@ class CarpetaDePrueba {
     }
     ~CarpetaDePrueba() {
         std::error_code error;
-        std::filesystem::permissions(ruta_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
+        // Permissions a test took away are given back so that everything can be removed.
+        const auto devolver = [&](const std::filesystem::path& p) {
+            std::filesystem::permissions(p, std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, error);
+        };
+        devolver(ruta_);
+        for (const auto& entrada : std::filesystem::recursive_directory_iterator(ruta_, error))
+            devolver(entrada.path());
         std::filesystem::remove_all(ruta_, error);
     }
     CarpetaDePrueba(const CarpetaDePrueba&) = delete;
@@ -36,9 +43,10 @@ class CarpetaDePrueba {
     std::filesystem::path ruta_;
 };
 
-inline void Escribir(const std::filesystem::path& archivo, const std::string& bytes) {
+inline void Escribir(const std::filesystem::path& archivo, std::string_view bytes) {
     std::filesystem::create_directories(archivo.parent_path());
-    std::ofstream(archivo, std::ios::binary) << bytes;
+    std::ofstream flujo(archivo, std::ios::binary | std::ios::trunc);
+    flujo.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::string Complemento(std::string bytes) {
