@@ -126,7 +126,9 @@ bool DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
     const auto estado = fs::symlink_status(polvaredaDat, error);
     if (fs::exists(estado)) {
         // A rename would replace even a file we may not write: ask first, without touching it.
+        // The read-only mark counts even for a user whom permissions do not stop.
         if (!fs::is_regular_file(estado)) return false;
+        if ((estado.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
         std::ofstream prueba(polvaredaDat, std::ios::binary | std::ios::app);
         if (!prueba) return false;
     }

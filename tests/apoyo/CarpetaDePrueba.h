@@ -64,11 +64,4 @@ inline std::string Leer(const std::filesystem::path& archivo) {
     return std::string(std::istreambuf_iterator<char>(entrada), {});
 }
 
-// Running as the superuser, permission bits do not stop writes; tests of read-only files
-// cannot observe anything then.
-inline bool PermisosEfectivos(const std::filesystem::path& soloLectura) {
-    std::ofstream prueba(soloLectura, std::ios::binary | std::ios::app);
-    return !prueba;
-}
-
 }  // namespace polvareda::prueba
