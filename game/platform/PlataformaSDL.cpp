@@ -281,6 +281,15 @@ std::unique_ptr<Plataforma> CrearPlataformaSDL(std::string& error) {
     // machines without a graphics card is drawn by the processor at many times the cost of
     // sending the changed rectangles (the environment variable still overrides this).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+#if defined(__unix__) && !defined(__APPLE__)
+    // With no desktop session at all, say so plainly instead of letting every video driver
+    // probe and print its own complaint first.
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
+        std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        error = "Cannot open the display: no graphical desktop was found";
+        return nullptr;
+    }
+#endif
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error = std::string("Cannot open the display: ") + SDL_GetError();
         SDL_Quit();
