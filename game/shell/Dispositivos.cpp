@@ -5,6 +5,7 @@
 
 #include "Modulo.h"
 #include "Numeros.h"
+#include "Recursos.h"
 #include "Salida.h"
 
 namespace polvareda {
@@ -31,6 +32,8 @@ bool Abrir(Modulo& m, const ModoPantalla& modo) {
     pantalla.titulo = kTitulo;
     pantalla.lienzo = modo.lienzo;
     pantalla.pantallaCompleta = modo.pantallaCompleta;
+    const std::optional<Imagen> icono = DecodificarImagen(Recurso("icono"));
+    if (icono) pantalla.icono = &*icono;
     if (!m.plataforma.AbrirPantalla(pantalla)) return false;
     m.ventana.lienzo.Redimensionar(modo.lienzo.ancho, modo.lienzo.alto);
     m.ventana.abierta = true;
