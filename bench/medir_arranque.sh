@@ -9,26 +9,9 @@ carpeta=$(realpath "${1:-play}")
 programa="$carpeta/Polvareda"
 [ -x "$programa" ] || { echo "no game at $programa (run scripts/run first)" >&2; exit 1; }
 [ -e "$carpeta/Polvareda.INI" ] || { echo "no Polvareda.INI in $carpeta" >&2; exit 1; }
-command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps)" >&2; exit 1; }
+. bench/xvfb_comun.sh
 
-trabajo=$(mktemp -d)
-xvfb_pid=""
-juego_pid=""
-terminar() {
-  [ -n "$juego_pid" ] && kill "$juego_pid" 2>/dev/null && wait "$juego_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$trabajo"
-}
-trap terminar EXIT
-
-# A display number nobody uses.
-pantalla=99
-while [ -e "/tmp/.X11-unix/X$pantalla" ] || [ -e "/tmp/.X$pantalla-lock" ]; do
-  pantalla=$((pantalla + 1))
-done
-Xvfb ":$pantalla" -screen 0 1920x1080x24 -nolisten tcp >"$trabajo/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$pantalla" ] && break; sleep 0.05; done
+arrancar_xvfb
 
 ahora_ms() { date +%s%3N; }
 inicio=$(ahora_ms)

@@ -15,17 +15,7 @@ origen=$(realpath "${1:-play}")
 ddraw=${2:-}
 [ -x "$origen/Polvareda" ] || { echo "no game at $origen (run scripts/run first)" >&2; exit 1; }
 [ -e "$origen/Polvareda.INI" ] || { echo "no Polvareda.INI in $origen" >&2; exit 1; }
-command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps)" >&2; exit 1; }
-
-trabajo=$(mktemp -d)
-xvfb_pid=""
-juego_pid=""
-terminar() {
-  [ -n "$juego_pid" ] && kill "$juego_pid" 2>/dev/null && wait "$juego_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$trabajo"
-}
-trap terminar EXIT
+. bench/xvfb_comun.sh
 
 carpeta="$trabajo/juego"
 cp -a "$origen" "$carpeta"
@@ -34,14 +24,7 @@ if [ -n "$ddraw" ]; then
   sed -i "s/^\[Pantalla\]\r\?$/&\nDDraw=$ddraw\r/" "$carpeta/Polvareda.INI"
 fi
 
-# A display number nobody uses.
-pantalla=99
-while [ -e "/tmp/.X11-unix/X$pantalla" ] || [ -e "/tmp/.X$pantalla-lock" ]; do
-  pantalla=$((pantalla + 1))
-done
-Xvfb ":$pantalla" -screen 0 1920x1080x24 -nolisten tcp >"$trabajo/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$pantalla" ] && break; sleep 0.05; done
+arrancar_xvfb
 
 DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$carpeta/Polvareda" --carpeta "$carpeta" \
   2>"$trabajo/err" &
