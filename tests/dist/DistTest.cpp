@@ -97,6 +97,9 @@ TEST(Dist, HoldsEveryFileThePlayerNeedsAndNothingElse) {
 #ifdef POLVAREDA_DIST_SETUP
     esperados.push_back(POLVAREDA_DIST_SETUP);
 #endif
+#ifdef POLVAREDA_DIST_XGAPACK
+    esperados.push_back(POLVAREDA_DIST_XGAPACK);
+#endif
     std::string faltan;
     for (const auto& nombre : esperados) {
         if (!fs::is_regular_file(kDist / nombre)) faltan += " " + nombre;
