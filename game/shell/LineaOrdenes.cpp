@@ -12,6 +12,8 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
         const std::string& a = argumentos[i];
         const bool conValor = a == "--carpeta" || a == "--guion" || a == "--hora";
         if (conValor && i + 1 >= argumentos.size()) return a + " needs a value";
+        // An empty folder or script names nothing; it must not reach the path functions.
+        if (conValor && argumentos[i + 1].empty()) return a + " needs a value";
         if (a == "--carpeta") {
             opciones.carpeta = argumentos[++i];
         } else if (a == "--guion") {

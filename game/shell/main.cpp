@@ -72,7 +72,13 @@ int main(int argc, char** argv) {
     const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
 
     OpcionesArranque opciones;
-    opciones.carpeta = linea.carpeta ? fs::absolute(*linea.carpeta) : CarpetaDelPrograma(argv[0]);
+    std::error_code errorCarpeta;
+    opciones.carpeta =
+        linea.carpeta ? fs::absolute(*linea.carpeta, errorCarpeta) : CarpetaDelPrograma(argv[0]);
+    if (errorCarpeta) {
+        std::cerr << "Polvareda: cannot use the folder " << linea.carpeta->string() << "\n";
+        return 2;
+    }
     if (std::getenv("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
 
     try {

@@ -108,6 +108,8 @@ TEST(LineaOrdenes, HeadlessNeedsAScriptAndTakesFolderAndTime) {
          std::vector<std::vector<std::string>>{{"--headless"},
                                                {"--guion", "g"},
                                                {"--carpeta"},
+                                               {"--carpeta", ""},
+                                               {"--headless", "--guion", ""},
                                                {"--headless", "--guion", "g", "--hora", "86400"},
                                                {"--headless", "--guion", "g", "--hora", "noon"},
                                                {"/juego"}})
