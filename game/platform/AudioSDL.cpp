@@ -58,6 +58,10 @@ class AudioSDL : public Audio {
 
     void Tocar(int canal, int muestra, bool enBucle) override {
         if (!Canal(canal) || muestra < 0 || muestra >= static_cast<int>(muestras_.size())) return;
+        // The mixer forgets a channel's pan whenever a sound on it ends or is cut short, while
+        // a sound buffer keeps its pan for every later play: stop what plays, pan again, play.
+        if (Mix_Playing(canal) != 0) Mix_HaltChannel(canal);
+        Situar(canal);
         Mix_PlayChannel(canal, muestras_[static_cast<std::size_t>(muestra)].get(),
                         enBucle ? -1 : 0);
     }
@@ -74,8 +78,8 @@ class AudioSDL : public Audio {
 
     void Panoramica(int canal, int pan) override {
         if (!Canal(canal)) return;
-        const Panorama niveles = NivelesPanoramica(pan);
-        Mix_SetPanning(canal, niveles.izquierda, niveles.derecha);
+        panoramas_[static_cast<std::size_t>(canal)] = NivelesPanoramica(pan);
+        Situar(canal);
     }
 
     bool CargarTema(int numero, const std::filesystem::path& midi) override {
@@ -98,11 +102,16 @@ class AudioSDL : public Audio {
 
   private:
     static bool Canal(int canal) { return canal >= 0 && canal < kCanales; }
+    void Situar(int canal) {
+        const Panorama& niveles = panoramas_[static_cast<std::size_t>(canal)];
+        Mix_SetPanning(canal, niveles.izquierda, niveles.derecha);
+    }
 
     std::shared_ptr<void> vida_;
     std::optional<std::filesystem::path> soundFont_;
     std::vector<Muestra> muestras_;
     std::map<int, Tema> temas_;
+    std::array<Panorama, kCanales> panoramas_{};  // each channel's pan, centred at first
 };
 
 }  // namespace

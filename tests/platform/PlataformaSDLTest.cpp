@@ -1,9 +1,13 @@
 // What the real backend does without a desktop, and the parts of it that need no display.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <vector>
 
 #include "AudioSDL.h"
 #include "Plataforma.h"
@@ -42,6 +46,70 @@ TEST(PlataformaSDL, SoundFontBesideTheGameComesFirst) {
     }
     EXPECT_EQ(BuscarSoundFont(carpeta / "no_existe"), sistema);
 }
+
+#ifndef _WIN32
+// A constant 16-bit stereo wave of `ms` milliseconds at 44100 Hz.
+void EscribirWav(const fs::path& ruta, int ms, std::int16_t valor) {
+    const std::uint32_t marcos = 44100u * static_cast<std::uint32_t>(ms) / 1000u;
+    std::ofstream f(ruta, std::ios::binary);
+    auto u32 = [&f](std::uint32_t v) { f.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&f](std::uint16_t v) { f.write(reinterpret_cast<const char*>(&v), 2); };
+    f << "RIFF";
+    u32(36 + marcos * 4);
+    f << "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(2);
+    u32(44100);
+    u32(44100 * 4);
+    u16(4);
+    u16(16);
+    f << "data";
+    u32(marcos * 4);
+    for (std::uint32_t i = 0; i < 2 * marcos; ++i) u16(static_cast<std::uint16_t>(valor));
+}
+
+// SDL's "disk" driver writes the mixed output to a file, so what reaches each ear can be read.
+TEST(PlataformaSDL, AChannelKeepsItsPanForEveryLaterPlay) {
+    const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "pan";
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    const fs::path salida = carpeta / "salida.raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", salida.c_str(), 1);
+    EscribirWav(carpeta / "tiro.wav", 30, 8000);
+    {
+        std::unique_ptr<Audio> audio = AbrirAudioSDL(carpeta, nullptr);
+        if (!audio) GTEST_SKIP() << "no file-writing sound driver here";
+        const int muestra = audio->CargarMuestra(carpeta / "tiro.wav");
+        ASSERT_GE(muestra, 0);
+        auto esperarSilencio = [&audio] {
+            for (int i = 0; i < 2000 && audio->Sonando(0); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        };
+        audio->Panoramica(0, -10000);  // left only
+        audio->Tocar(0, muestra, false);
+        esperarSilencio();
+        audio->Tocar(0, muestra, false);  // after the first one ended
+        audio->Tocar(0, muestra, false);  // cutting the second one short
+        esperarSilencio();
+    }
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+
+    std::ifstream f(salida, std::ios::binary);
+    std::vector<std::int16_t> pcm(static_cast<std::size_t>(fs::file_size(salida)) / 2);
+    f.read(reinterpret_cast<char*>(pcm.data()), static_cast<std::streamsize>(pcm.size() * 2));
+    std::size_t izquierda = 0;
+    std::size_t derecha = 0;
+    for (std::size_t i = 0; i + 1 < pcm.size(); i += 2) {
+        if (pcm[i] != 0) ++izquierda;
+        if (pcm[i + 1] != 0) ++derecha;
+    }
+    EXPECT_GT(izquierda, 3u * 44100u * 30u / 1000u / 2u);  // the plays were heard
+    EXPECT_EQ(derecha, 0u);
+}
+#endif
 
 }  // namespace
 }  // namespace polvareda
