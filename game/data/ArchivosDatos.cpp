@@ -6,6 +6,7 @@
 #include "Complemento.h"
 #include "Idioma.h"
 #include "Mejores.h"
+#include "TextoRuta.h"
 
 namespace polvareda {
 
@@ -91,7 +92,7 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
         datos.idioma = ComplementarArchivo(idiomaTmp);
         if (!datos.idioma && avisar) {
             const bool leido = LegibleEntero(idiomaTmp);
-            avisar((leido ? "Error writing file " : "Error reading file ") + idiomaTmp.string());
+            avisar((leido ? "Error writing file " : "Error reading file ") + TextoRuta(idiomaTmp));
         }
     }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "ArchivoAcotado.h"
+#include "TextoRuta.h"
 
 namespace polvareda {
 
@@ -21,7 +22,7 @@ bool RegistroTemporales::Abrir(const std::filesystem::path& archivo) {
 
 void RegistroTemporales::Anotar(const std::filesystem::path& temporal) {
     if (!salida_.is_open()) return;
-    salida_ << temporal.string() << "\r\n";
+    salida_ << TextoRuta(temporal) << "\r\n";
     // Flushed at once, so the register is complete even if the run is cut short.
     salida_.flush();
 }
@@ -42,7 +43,7 @@ int RegistroTemporales::BorrarAnotados(const std::filesystem::path& carpeta) {
             const std::string linea = texto->substr(inicio, fin - inicio);
             inicio = fin + 1;
             if (linea.empty() || linea.find('\0') != std::string::npos) continue;
-            const std::filesystem::path archivo(linea);
+            const std::filesystem::path archivo = RutaDeTexto(linea);
             std::error_code error;
             // Only plain files (or links, which are removed themselves) inside our own folder.
             if (!DentroDe(archivo, carpeta)) continue;

@@ -11,6 +11,7 @@
 #include "Recursos.h"
 #include "Salida.h"
 #include "Sistema.h"
+#include "TextoRuta.h"
 
 namespace polvareda {
 
@@ -46,7 +47,7 @@ int ArrancarSetUp(Modulo& m) {
         p.Mensaje(std::string(kTitulo),
                   "The configuration file Polvareda.INI is missing and the setup program "
                   "could not be started to create it:\n" +
-                      setup.string());
+                      TextoRuta(setup));
     }
     p.EscribirEstadoTeclas(m.estadoTeclado);
     m.registro.Cerrar();
@@ -76,7 +77,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     std::error_code error;
     const fs::path sistema = fs::temp_directory_path(error);
     if (error || !m.carpetaTemporal.Crear(sistema))
-        return ErrorDeArranque(p, "Cannot create a temporary folder in " + sistema.string());
+        return ErrorDeArranque(p, "Cannot create a temporary folder in " + TextoRuta(sistema));
     m.rutaTemporal = m.carpetaTemporal.Ruta();
 
     // 5. The register's name: eight letters a to y drawn right after seeding from the clock.
@@ -85,7 +86,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     for (int i = 0; i < 8; ++i) letras += static_cast<char>('a' + m.azar.Entero(25));
     m.listaTemporales = m.rutaTemporal / (letras + ".tmp");
     if (!m.registro.Abrir(m.listaTemporales))
-        return ErrorDeArranque(p, "Cannot create " + m.listaTemporales.string());
+        return ErrorDeArranque(p, "Cannot create " + TextoRuta(m.listaTemporales));
 
     // 6.
     p.LeerEstadoTeclas(m.estadoTeclado);
