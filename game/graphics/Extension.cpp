@@ -232,6 +232,12 @@ ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
         }
         const int anchoAnterior = c.superficie->Ancho();
         if (anchoAnterior <= 0) continue;
+        // No multiplier the game accepts needs a picture more than 16 times its standard size;
+        // such pictures would only hold memory, four times over for the sheets' colourings.
+        if (imagen->Width() > kFactorMaximo * anchoAnterior ||
+            imagen->Height() > kFactorMaximo * c.superficie->Alto()) {
+            continue;
+        }
         c.superficie->t = static_cast<double>(imagen->Width()) / anchoAnterior;
         c.superficie->imagen = std::move(*imagen);
         if (c.superficie == &s.Pared) {

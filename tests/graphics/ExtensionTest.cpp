@@ -200,6 +200,17 @@ TEST_F(Extension, PicturesThatAreNotPicturesOrAbsurdlyLargeAreSkipped) {
     EXPECT_EQ(s_.panel.Ancho(), 256);
 }
 
+TEST_F(Extension, PicturesMoreThanSixteenTimesTheirStandardSizeAreSkipped) {
+    const auto r = Cargar(Contenedor({{"sprite3.gif", Png(48 * 17, 176, 0xFF), ""},
+                                      {"sprite4.gif", Png(48, 176 * 17, 0xFF), ""},
+                                      {"sprite5.gif", Png(48 * 16, 176 * 16, 0xFF), ""}},
+                                     16));
+    EXPECT_EQ(r.cargados, (std::vector<std::string>{"sprite5.gif"}));
+    EXPECT_EQ(s_.sprite[3].Ancho(), 48);
+    EXPECT_EQ(s_.sprite[4].Alto(), 176);
+    EXPECT_EQ(s_.sprite[5].t, 16.0);
+}
+
 TEST_F(Extension, HostileNamesAreSkippedAndNothingIsWrittenOutside) {
     const std::vector<std::string> malos = {
         "../fuera.gif", "..",         ".",         "/tmp/abs.gif", "sub/x.gif", "..\\fuera.gif",
