@@ -137,6 +137,9 @@ bool DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
 
     fs::path nuevo = polvaredaDat;
     nuevo += ".nuevo";
+    // A sibling left by an interrupted run goes first: copying over it would follow a link out
+    // of the game folder, and a read-only one would block every later write-back.
+    fs::remove(nuevo, error);
     const bool bien =
         fs::copy_file(mejoresTmp, nuevo, fs::copy_options::overwrite_existing, error) && !error &&
         ComplementarArchivo(nuevo);

@@ -169,6 +169,26 @@ TEST(DevolverMejores, ReadOnlyStoredFileStaysExactlyAsItWas) {
     EXPECT_FALSE(fs::exists(carpeta / "Polvareda.DAT.nuevo"));
 }
 
+TEST(DevolverMejores, ALeftoverSiblingIsReplacedNeverWrittenThrough) {
+    prueba::CarpetaDePrueba carpeta;
+    const fs::path juego = carpeta / "juego";
+    const fs::path victima = carpeta / "victima.txt";
+    prueba::Escribir(victima, "keep me");
+    prueba::Escribir(juego / "mejores.tmp", "A\r\n 1 \r\n");
+    fs::create_symlink(victima, juego / "Polvareda.DAT.nuevo");
+    ASSERT_TRUE(DevolverMejores(juego / "mejores.tmp", juego / "Polvareda.DAT"));
+    EXPECT_EQ(Leer(victima), "keep me");
+    EXPECT_EQ(Leer(juego / "Polvareda.DAT"), prueba::Complemento("A\r\n 1 \r\n"));
+
+    // A read-only leftover from an interrupted run does not block every later write-back.
+    prueba::Escribir(juego / "Polvareda.DAT.nuevo", "stale");
+    fs::permissions(juego / "Polvareda.DAT.nuevo", fs::perms::owner_read);
+    prueba::Escribir(juego / "mejores.tmp", "B\r\n 2 \r\n");
+    ASSERT_TRUE(DevolverMejores(juego / "mejores.tmp", juego / "Polvareda.DAT"));
+    EXPECT_EQ(Leer(juego / "Polvareda.DAT"), prueba::Complemento("B\r\n 2 \r\n"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(juego / "Polvareda.DAT.nuevo")));
+}
+
 TEST(DevolverMejores, NothingToWriteBackOrAFolderInTheWayChangesNothing) {
     prueba::CarpetaDePrueba carpeta;
     prueba::Escribir(carpeta / "Polvareda.DAT", "old");
