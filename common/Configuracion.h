@@ -71,7 +71,6 @@ struct Configuracion {
     bool vidaExtra = false;
     bool chicaAmenazada = false;
     std::int16_t idioma = 0;
-    double ddraw = 0;
 };
 
 // Reads every key except DDraw into `config`, in the table's order, by the parse rules.
