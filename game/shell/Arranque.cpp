@@ -143,7 +143,15 @@ void CargarVentana(Modulo& m) {
     ConstruirDerivadas(m);
     PrepararFundido(m);
     m.textos = LeerTextosJuego(Idioma::Cargar(m.rutaTemporal / kArchivoIdiomaTemporal));
-    m.mejores = CargarMejores(m.rutaTemporal / kArchivoMejoresTemporal);
+    // A stored table that could not be copied or decoded is neither read (its bytes would be
+    // taken for names) nor, at shutdown, replaced by this run's table.
+    std::error_code error;
+    if (!datos.mejores && fs::exists(m.rutaJuego / kArchivoMejores, error)) {
+        m.mejoresDevolvibles = false;
+        m.mejores = MejoresPorDefecto();
+    } else {
+        m.mejores = CargarMejores(m.rutaTemporal / kArchivoMejoresTemporal);
+    }
 }
 
 int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {

@@ -51,6 +51,9 @@ struct Modulo {
 
     TextosJuego textos;
     TablaMejores mejores = MejoresPorDefecto();
+    // False when a stored table exists that this run could not read: shutdown then leaves it
+    // alone rather than writing the defaults over it.
+    bool mejoresDevolvibles = true;
 
     Ventana ventana;
     BucleEventos bucle;

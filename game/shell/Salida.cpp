@@ -60,7 +60,8 @@ void Salir(Modulo& m) {
     }
     // A table that could not be written whole would be encoded over the stored one: then the
     // stored table is kept, and only this run's changes are lost.
-    if (guardado) DevolverMejores(mejoresTmp, m.rutaJuego / kArchivoMejores);
+    if (guardado && m.mejoresDevolvibles)
+        DevolverMejores(mejoresTmp, m.rutaJuego / kArchivoMejores);
 
     LimpiarTemporales(m);
     BorrarVentana(m);

@@ -250,6 +250,24 @@ TEST_F(ArranqueTest, ScoresChangedInTheGameComeBackNextTime) {
     EXPECT_EQ(leido, (RegistroMejor{"NEW SHERIFF", 123456}));
 }
 
+TEST_F(ArranqueTest, StoredScoresThatCannotBeReadAreNotOverwrittenWithTheDefaults) {
+    // Too large to be copied for decoding: the run plays with the default table and leaves
+    // the stored one as it was.
+    const fs::path dat = juego_ / "Polvareda.DAT";
+    prueba::Escribir(dat, "X");
+    fs::resize_file(dat, 65u << 20);
+    g_enElMenu = [](Modulo& m) -> Etapa {
+        EXPECT_EQ(m.mejores[1], MejoresPorDefecto()[1]);
+        m.mejores[1] = {"NEW", 6};
+        Terminar(m);
+    };
+    EXPECT_EQ(Correr(), 0);
+    EXPECT_EQ(fs::file_size(dat), 65u << 20);
+    std::ifstream leido(dat, std::ios::binary);
+    EXPECT_EQ(leido.get(), 'X');
+    EXPECT_TRUE(SistemaVacio());
+}
+
 TEST_F(ArranqueTest, ReadOnlyStoredScoresStayExactlyAsTheyWere) {
     const fs::path dat = juego_ / "Polvareda.DAT";
     prueba::EscribirCodificado(dat, "OLD\r\n 5 \r\n");
