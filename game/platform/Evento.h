@@ -26,6 +26,8 @@ enum class TipoEvento {
     FinDelGuion,   // headless: the script has ended; the game shuts down in order
     VolcarImagen,  // headless: write the window picture as PNG to `archivo`
     VolcarEstado,  // headless: print the state as one JSON line (to `archivo`, or stdout if empty)
+    TocarEfecto,   // headless: play sound effect number `tecla` once
+    TocarMusica,   // headless: start music piece number `tecla`
 };
 
 struct Evento {

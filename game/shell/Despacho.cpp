@@ -65,6 +65,12 @@ void AtenderEvento(Modulo& m, const Evento& evento) {
         case TipoEvento::VolcarEstado:
             VolcarEstado(m, evento.archivo);
             break;
+        case TipoEvento::TocarEfecto:
+            m.sonidos.Tocar(evento.tecla);
+            break;
+        case TipoEvento::TocarMusica:
+            m.sonidos.TocarTema(evento.tecla);
+            break;
     }
 }
 

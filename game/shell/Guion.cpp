@@ -136,6 +136,13 @@ std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
         } else if (orden == "state") {
             evento.tipo = TipoEvento::VolcarEstado;
             evento.archivo = resto();
+        } else if (orden == "sound" || orden == "music") {
+            const bool efecto = orden == "sound";
+            if (!l.Cantidad(1, 1, efecto ? "sound EFFECT" : "music PIECE")) return fallo(l.error);
+            const auto cual = efecto ? l.Entero(1, 0, 23, "EFFECT") : l.Entero(1, 1, 3, "PIECE");
+            if (!cual) return fallo(l.error);
+            evento.tipo = efecto ? TipoEvento::TocarEfecto : TipoEvento::TocarMusica;
+            evento.tecla = *cual;
         } else if (orden == "close") {
             if (!l.Cantidad(0, 0, "close")) return fallo(l.error);
             evento.tipo = TipoEvento::Cerrar;

@@ -9,6 +9,7 @@
 
 #include "ArchivosDatos.h"
 #include "CarpetaDePrueba.h"
+#include "Despacho.h"
 #include "Modulo.h"
 #include "PlataformaSinPantalla.h"
 #include "Salida.h"
@@ -104,6 +105,29 @@ class ArranqueTest : public ::testing::Test {
     std::optional<std::string> tmpdirAnterior_;
     PlataformaSinPantalla plataforma_{43200.0};
 };
+
+TEST_F(ArranqueTest, ScriptedSoundsAndMusicPlayByNumber) {
+    const fs::path fuentes = fs::path(POLVAREDA_SOURCE_DIR) / "assets";
+    prueba::EscribirCodificado(juego_ / "SND" / "Efecto12.SND",
+                               prueba::Leer(fuentes / "sounds" / "Efecto12.wav"));
+    prueba::EscribirCodificado(juego_ / "MUS" / "Tema3.MUS",
+                               prueba::Leer(fuentes / "music" / "Tema3.mid"));
+    g_enElMenu = [](Modulo& m) -> Etapa {
+        Evento evento;
+        evento.tipo = TipoEvento::TocarEfecto;
+        evento.tecla = 12;
+        AtenderEvento(m, evento);
+        evento.tipo = TipoEvento::TocarMusica;
+        evento.tecla = 3;
+        AtenderEvento(m, evento);
+        Terminar(m);
+    };
+    EXPECT_EQ(Correr(), 0);
+    const auto tocadas = Llamadas("tocar");
+    ASSERT_EQ(tocadas.size(), 1u);
+    EXPECT_EQ(tocadas[0].rfind("12 ", 0), 0u) << tocadas[0];
+    EXPECT_EQ(Llamadas("tocar_tema"), (std::vector<std::string>{"3 0"}));
+}
 
 TEST_F(ArranqueTest, ShutdownDeletesEveryTemporaryFileAndThePrivateFolder) {
     prueba::EscribirCodificado(juego_ / "LNG" / "Texto0.LNG", "[Juego]\r\nDia=DAY\r\n");

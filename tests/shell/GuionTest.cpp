@@ -33,8 +33,10 @@ TEST(Guion, EventsHappenAtTheTimeTheAdvancesReached) {
         "state\n"
         "state s.json\n"
         "close\n"
+        "sound 21\n"
+        "music 2\n"
         "advance 100");
-    ASSERT_EQ(g.pasos.size(), 8u);
+    ASSERT_EQ(g.pasos.size(), 10u);
     EXPECT_EQ(g.finMs, 5350);
     EXPECT_EQ(g.pasos[0].enMs, 0);
     EXPECT_EQ(g.pasos[0].evento.tipo, TipoEvento::TeclaPulsada);
@@ -55,6 +57,10 @@ TEST(Guion, EventsHappenAtTheTimeTheAdvancesReached) {
     EXPECT_EQ(g.pasos[5].evento.archivo, "");
     EXPECT_EQ(g.pasos[6].evento.archivo, "s.json");
     EXPECT_EQ(g.pasos[7].evento.tipo, TipoEvento::Cerrar);
+    EXPECT_EQ(g.pasos[8].evento.tipo, TipoEvento::TocarEfecto);
+    EXPECT_EQ(g.pasos[8].evento.tecla, 21);
+    EXPECT_EQ(g.pasos[9].evento.tipo, TipoEvento::TocarMusica);
+    EXPECT_EQ(g.pasos[9].evento.tecla, 2);
 }
 
 TEST(Guion, BadLinesAreNamedByNumber) {
@@ -78,6 +84,9 @@ TEST(Guion, BadLinesAreNamedByNumber) {
              {"mouseup 1 a 0", 1, "X"},
              {"png", 1, "png FILE"},
              {"close now", 1, "close"},
+             {"sound 24", 1, "EFFECT"},
+             {"music 0", 1, "PIECE"},
+             {"sound", 1, "sound EFFECT"},
              {"KEYDOWN 65", 1, "unknown"},
          }) {
         const ErrorGuion e = Error(c.texto);
