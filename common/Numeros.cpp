@@ -124,6 +124,31 @@ std::optional<Entero> Redondear(double valor) {
     return static_cast<Entero>(entero);
 }
 
+// Reads an optional sign and the digits around at most one decimal point into `n`, starting at
+// `i`; returns where it stopped. Val passes over blanks among the digits, the conversion of a
+// text does not.
+std::size_t LeerMantisa(std::string_view texto, std::size_t i, bool saltarBlancos,
+                        NumeroDecimal& n) {
+    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) {
+        n.negativo = texto[i] == '-';
+        ++i;
+    }
+    bool punto = false;
+    for (; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (saltarBlancos && EsBlancoVal(c)) continue;
+        if (EsDigito(c)) {
+            n.digitos += c;
+            if (!punto) ++n.digitosEnteros;
+        } else if (c == '.' && !punto) {
+            punto = true;
+        } else {
+            break;
+        }
+    }
+    return i;
+}
+
 }  // namespace
 
 double Val(std::string_view texto) {
@@ -140,23 +165,7 @@ double Val(std::string_view texto) {
     }
 
     NumeroDecimal n;
-    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) {
-        n.negativo = texto[i] == '-';
-        ++i;
-    }
-    bool punto = false;
-    for (; i < texto.size(); ++i) {
-        const char c = texto[i];
-        if (EsBlancoVal(c)) continue;
-        if (EsDigito(c)) {
-            n.digitos += c;
-            if (!punto) ++n.digitosEnteros;
-        } else if (c == '.' && !punto) {
-            punto = true;
-        } else {
-            break;
-        }
-    }
+    i = LeerMantisa(texto, i, true, n);
     if (!n.digitos.empty() && i < texto.size() && EsExponente(texto[i])) {
         ++i;
         saltarBlancos();
@@ -186,23 +195,7 @@ std::optional<std::int16_t> EnteroCorto(std::string_view texto) {
     while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
 
     NumeroDecimal n;
-    std::size_t i = 0;
-    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) {
-        n.negativo = texto[i] == '-';
-        ++i;
-    }
-    bool punto = false;
-    for (; i < texto.size(); ++i) {
-        const char c = texto[i];
-        if (EsDigito(c)) {
-            n.digitos += c;
-            if (!punto) ++n.digitosEnteros;
-        } else if (c == '.' && !punto) {
-            punto = true;
-        } else {
-            break;
-        }
-    }
+    std::size_t i = LeerMantisa(texto, 0, false, n);
     if (n.digitos.empty()) return std::nullopt;
     if (i < texto.size() && EsExponente(texto[i])) {
         ++i;
