@@ -6,22 +6,14 @@
 #include <system_error>
 #include <vector>
 
+#include "Blancos.h"
+
 namespace polvareda {
 
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kFinDeLinea = "\r\n";
-
-bool EsBlanco(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Recortar(std::string_view texto) {
-    while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
-    while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
-    return texto;
-}
 
 char Minuscula(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -59,7 +51,7 @@ Linea Clasificar(std::string_view texto, std::size_t inicio) {
 
     std::string_view contenido = texto.substr(inicio, linea.fin - inicio);
     if (inicio == 0 && contenido.starts_with(kBom)) contenido.remove_prefix(kBom.size());
-    contenido = Recortar(contenido);
+    contenido = RecortarBlancos(contenido);
     linea.enBlanco = contenido.empty();
 
     if (contenido.starts_with('[')) {
@@ -67,13 +59,13 @@ Linea Clasificar(std::string_view texto, std::size_t inicio) {
         contenido.remove_prefix(1);
         const std::size_t cierre = contenido.find(']');
         linea.tipo = TipoLinea::Seccion;
-        linea.nombre = Recortar(contenido.substr(0, cierre));
+        linea.nombre = RecortarBlancos(contenido.substr(0, cierre));
     } else if (!contenido.starts_with(';')) {
         const std::size_t igual = contenido.find('=');
         if (igual != std::string_view::npos) {
             linea.tipo = TipoLinea::Clave;
-            linea.nombre = Recortar(contenido.substr(0, igual));
-            linea.valor = Recortar(contenido.substr(igual + 1));
+            linea.nombre = RecortarBlancos(contenido.substr(0, igual));
+            linea.valor = RecortarBlancos(contenido.substr(igual + 1));
         }
     }
     return linea;
@@ -95,7 +87,7 @@ std::string Cortar(std::string_view texto) {
 // A name that would not read back as itself cannot be written: it would break the file's
 // structure (a line break, a bracket in a section, an equals sign in a key) or never match.
 bool NombreEscribible(std::string_view nombre, bool esSeccion) {
-    if (nombre.empty() || nombre != Recortar(nombre)) return false;
+    if (nombre.empty() || nombre != RecortarBlancos(nombre)) return false;
     if (nombre.find_first_of("\r\n") != std::string_view::npos) return false;
     if (esSeccion) return nombre.find(']') == std::string_view::npos;
     return nombre.find('=') == std::string_view::npos && !nombre.starts_with(';') &&
@@ -147,7 +139,7 @@ std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
         }
     }
     // The classic reader drops trailing blanks from the default it is given.
-    while (!porDefecto.empty() && EsBlanco(porDefecto.back())) porDefecto.remove_suffix(1);
+    while (!porDefecto.empty() && EsBlancoDeLinea(porDefecto.back())) porDefecto.remove_suffix(1);
     return Cortar(porDefecto);
 }
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "Blancos.h"
+
 namespace polvareda {
 
 namespace {
@@ -12,25 +14,15 @@ constexpr std::int64_t kAvanceMaximo = 86'400'000;
 constexpr std::int64_t kGuionMaximo = 365 * kAvanceMaximo;
 constexpr int kCoordenadaMaxima = 100'000;
 
-bool Blanco(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Recortar(std::string_view texto) {
-    while (!texto.empty() && Blanco(texto.front())) texto.remove_prefix(1);
-    while (!texto.empty() && Blanco(texto.back())) texto.remove_suffix(1);
-    return texto;
-}
-
 // The words of a command line; a word starting with '#' begins a comment.
 std::vector<std::string_view> Palabras(std::string_view linea) {
     std::vector<std::string_view> palabras;
     std::size_t i = 0;
     while (i < linea.size()) {
-        while (i < linea.size() && Blanco(linea[i])) ++i;
+        while (i < linea.size() && EsBlancoDeLinea(linea[i])) ++i;
         if (i >= linea.size() || linea[i] == '#') break;
         const std::size_t inicio = i;
-        while (i < linea.size() && !Blanco(linea[i])) ++i;
+        while (i < linea.size() && !EsBlancoDeLinea(linea[i])) ++i;
         palabras.push_back(linea.substr(inicio, i - inicio));
     }
     return palabras;
@@ -91,7 +83,7 @@ std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
         // The rest of the line after the command word: a file name may hold blanks.
         auto resto = [&] {
             const auto pos = static_cast<std::size_t>(orden.data() - linea.data()) + orden.size();
-            return std::string(Recortar(linea.substr(pos)));
+            return std::string(RecortarBlancos(linea.substr(pos)));
         };
         Evento evento;
 
