@@ -15,27 +15,12 @@ arrancar_xvfb
 
 ahora_ms() { date +%s%3N; }
 inicio=$(ahora_ms)
-DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$programa" --carpeta "$carpeta" 2>"$trabajo/err" &
-juego_pid=$!
-
-# The game announces its moments on stderr (POLVAREDA_TIEMPOS).
-for _ in $(seq 400); do
-  grep -aq 'Polvareda: ventana ' "$trabajo/err" && break
-  kill -0 "$juego_pid" 2>/dev/null || { cat "$trabajo/err" >&2; exit 1; }
-  sleep 0.025
-done
+lanzar_juego "$carpeta"
 presentacion=$(awk '/Polvareda: presentacion /{print $NF}' "$trabajo/err")
 ventana=$(awk '/Polvareda: ventana /{print $NF}' "$trabajo/err")
-[ -n "$ventana" ] || { echo "the game window never came" >&2; cat "$trabajo/err" >&2; exit 1; }
 echo "splash window:  $((presentacion - inicio)) ms after launch"
 echo "game window:    $((ventana - inicio)) ms after launch"
 
-# CPU while waiting: user + system ticks of the process over 10 s.
+# CPU while waiting, 2 s after the window opened.
 sleep 2
-ticks() { awk '{print $14 + $15}' "/proc/$juego_pid/stat"; }
-hz=$(getconf CLK_TCK)
-antes=$(ticks)
-sleep 10
-despues=$(ticks)
-awk -v t=$((despues - antes)) -v hz="$hz" \
-  'BEGIN { printf "CPU while idle: %.2f%% of one core (%d ticks in 10 s)\n", 100 * t / hz / 10, t }'
+medir_cpu "CPU while idle" 10

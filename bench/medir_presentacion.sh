@@ -26,30 +26,9 @@ fi
 
 arrancar_xvfb
 
-DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$carpeta/Polvareda" --carpeta "$carpeta" \
-  2>"$trabajo/err" &
-juego_pid=$!
+lanzar_juego "$carpeta"
 
-# The game announces its moments on stderr (POLVAREDA_TIEMPOS); a line may follow the beep
-# of a machine without a sound device on the same line.
-for _ in $(seq 400); do
-  grep -aq 'Polvareda: ventana ' "$trabajo/err" && break
-  kill -0 "$juego_pid" 2>/dev/null || { cat "$trabajo/err" >&2; exit 1; }
-  sleep 0.025
-done
-grep -aq 'Polvareda: ventana ' "$trabajo/err" || { echo "the game window never came" >&2; exit 1; }
-
-hz=$(getconf CLK_TCK)
-ticks() { awk '{print $14 + $15}' "/proc/$juego_pid/stat"; }
-medir() {  # medir NAME SECONDS
-  local antes despues
-  antes=$(ticks)
-  sleep "$2"
-  despues=$(ticks)
-  awk -v n="$1" -v s="$2" -v t=$((despues - antes)) -v hz="$hz" \
-    'BEGIN { printf "%-11s %6.2f%% of one core (%d ticks in %d s)\n", n ":", 100 * t / hz / s, t, s }'
-}
-medir dedication 3
-medir pictures 2
+medir_cpu dedication 3
+medir_cpu pictures 2
 sleep 2
-medir background 10
+medir_cpu background 10

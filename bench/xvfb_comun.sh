@@ -22,3 +22,30 @@ arrancar_xvfb() {
   xvfb_pid=$!
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$pantalla" ] && break; sleep 0.05; done
 }
+
+# Starts the game in folder $1 on the virtual display and waits for its window; the moments it
+# announces (POLVAREDA_TIEMPOS) are in $trabajo/err. A line may follow the beep of a machine
+# without a sound device on the same line, so the search is not anchored.
+lanzar_juego() {
+  DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$1/Polvareda" --carpeta "$1" 2>"$trabajo/err" &
+  juego_pid=$!
+  for _ in $(seq 400); do
+    grep -aq 'Polvareda: ventana ' "$trabajo/err" && return 0
+    kill -0 "$juego_pid" 2>/dev/null || { cat "$trabajo/err" >&2; exit 1; }
+    sleep 0.025
+  done
+  echo "the game window never came" >&2
+  cat "$trabajo/err" >&2
+  exit 1
+}
+
+# The game's CPU use over $2 seconds, printed under the name $1 in % of one core.
+medir_cpu() {
+  local hz antes despues
+  hz=$(getconf CLK_TCK)
+  antes=$(awk '{print $14 + $15}' "/proc/$juego_pid/stat")
+  sleep "$2"
+  despues=$(awk '{print $14 + $15}' "/proc/$juego_pid/stat")
+  awk -v n="$1" -v s="$2" -v t=$((despues - antes)) -v hz="$hz" \
+    'BEGIN { printf "%-15s %6.2f%% of one core (%d ticks in %d s)\n", n ":", 100 * t / hz / s, t, s }'
+}
