@@ -28,14 +28,66 @@ enum class TipoEvento {
     VolcarEstado,  // headless: print the state as one JSON line (to `archivo`, or stdout if empty)
     TocarEfecto,   // headless: play sound effect number `tecla` once
     TocarMusica,   // headless: start music piece number `tecla`
+    MandoConectado,     // a game controller was plugged in (or was there at start)
+    MandoDesconectado,  // a game controller was pulled out
+    MandoPulsado,       // controller button down: `boton` is a BotonMando
+    MandoSoltado,       // controller button up
+    MandoEje,           // controller axis moved: `boton` is an EjeMando, `x` its value
 };
+
+// Controller buttons and axes, numbered and named as the common game-controller layout
+// names them (the names are the ones the headless scripts use).
+enum BotonMando {
+    kMandoA,
+    kMandoB,
+    kMandoX,
+    kMandoY,
+    kMandoBack,
+    kMandoGuide,
+    kMandoStart,
+    kMandoLeftStick,
+    kMandoRightStick,
+    kMandoLeftShoulder,
+    kMandoRightShoulder,
+    kMandoDpUp,
+    kMandoDpDown,
+    kMandoDpLeft,
+    kMandoDpRight,
+    kBotonesMando
+};
+enum EjeMando {
+    kEjeLeftX,
+    kEjeLeftY,
+    kEjeRightX,
+    kEjeRightY,
+    kEjeLeftTrigger,
+    kEjeRightTrigger,
+    kEjesMando
+};
+constexpr const char* kNombresBotonMando[kBotonesMando] = {"a",
+                                                           "b",
+                                                           "x",
+                                                           "y",
+                                                           "back",
+                                                           "guide",
+                                                           "start",
+                                                           "leftstick",
+                                                           "rightstick",
+                                                           "leftshoulder",
+                                                           "rightshoulder",
+                                                           "dpup",
+                                                           "dpdown",
+                                                           "dpleft",
+                                                           "dpright"};
+constexpr const char* kNombresEjeMando[kEjesMando] = {"leftx",  "lefty",       "rightx",
+                                                      "righty", "lefttrigger", "righttrigger"};
 
 struct Evento {
     TipoEvento tipo = TipoEvento::TeclaPulsada;
     int tecla = 0;
     int shift = 0;
     int boton = 0;
-    int x = 0;
+    int x = 0;  // also a controller axis value, -32768 to 32767
     int y = 0;
     std::string archivo;
 };

@@ -54,6 +54,16 @@ void AtenderEvento(Modulo& m, const Evento& evento) {
         case TipoEvento::RatonMovido:
             Llamar(v.alMoverRaton, evento);
             break;
+        case TipoEvento::MandoConectado:
+        case TipoEvento::MandoDesconectado:
+            m.joystickConectado = m.plataforma.Joysticks() > 0;
+            Llamar(v.alMando, evento);
+            break;
+        case TipoEvento::MandoPulsado:
+        case TipoEvento::MandoSoltado:
+        case TipoEvento::MandoEje:
+            Llamar(v.alMando, evento);
+            break;
         case TipoEvento::Cerrar:
             CierreDeVentana(m);
             throw FinDelPrograma{0};

@@ -34,6 +34,7 @@ struct Ventana {
     std::function<void(const Evento&)> alPulsarRaton;
     std::function<void(const Evento&)> alSoltarRaton;
     std::function<void(const Evento&)> alMoverRaton;
+    std::function<void(const Evento&)> alMando;  // game controllers: buttons, axes, plugging
 };
 
 }  // namespace polvareda
