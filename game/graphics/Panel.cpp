@@ -32,10 +32,10 @@ std::string TextoPuntos(std::int32_t puntos) {
     return texto;
 }
 
-void SumaPuntos(Graficos& g, EstadoPanel& e, std::int32_t cantidad, bool sobreNegro) {
-    const std::int64_t suma = static_cast<std::int64_t>(e.Puntos) + cantidad;
-    e.Puntos = static_cast<std::int32_t>(std::clamp<std::int64_t>(suma, 0, kPuntosMaximos));
-    const std::string texto = TextoPuntos(e.Puntos);
+void SumaPuntos(Graficos& g, std::int32_t& Puntos, std::int32_t cantidad, bool sobreNegro) {
+    const std::int64_t suma = static_cast<std::int64_t>(Puntos) + cantidad;
+    Puntos = static_cast<std::int32_t>(std::clamp<std::int64_t>(suma, 0, kPuntosMaximos));
+    const std::string texto = TextoPuntos(Puntos);
     if (sobreNegro) {
         Escribe(g, kColumnaPuntos, kFilaPuntos, texto, 1, kFondoCompuesto, 0, 0,
                 &g.superficies.negro);
@@ -45,19 +45,19 @@ void SumaPuntos(Graficos& g, EstadoPanel& e, std::int32_t cantidad, bool sobreNe
     }
 }
 
-void CambiaVidas(Graficos& g, EstadoPanel& e, int delta, bool sobreNegro) {
-    e.Vidas = static_cast<std::int16_t>(std::clamp(e.Vidas + delta, -32768, 32767));
+void CambiaVidas(Graficos& g, std::int16_t& Vidas, int delta, bool sobreNegro) {
+    Vidas = static_cast<std::int16_t>(std::clamp(Vidas + delta, -32768, 32767));
     const Superficie& icono = g.superficies.vida[sobreNegro ? 1 : 0];
     // Slots beyond the right edge of the picture would draw nothing.
-    const int slots = std::min<int>(e.Vidas, 16);
+    const int slots = std::min<int>(Vidas, 16);
     for (int k = 0; k < slots; ++k) CopiaEscaladaXGA(g, icono, 0, 0, 9, 23, XVida(k), kFilaVidas);
 }
 
-void ParpadeaVida(Graficos& g, const EstadoPanel& e, bool sobreNegro, ServiciosPanel& s) {
+void ParpadeaVida(Graficos& g, std::int16_t Vidas, bool sobreNegro, ServiciosPanel& s) {
     s.PararEfecto(kEfectoAmbientePuertas);
     s.TocarTema(kTemaVidaPerdida);
     g.lienzo.Persistente(false);
-    const int x = XVida(e.Vidas);
+    const int x = XVida(Vidas);
     for (int vez = 0; vez < 5; ++vez) {
         if (sobreNegro) {
             // The box from (x, 169) to (x + 9, 192), both corners included.

@@ -23,10 +23,9 @@ class ServiciosPanel {
     virtual void Esperar(int ms) = 0;  // waits while the window keeps handling events
 };
 
-// The counters the panel shows and the spinning dollar's timer state.
+// The spinning dollar's timer state. The points and lives the panel shows belong to the play
+// state; the panel only draws them.
 struct EstadoPanel {
-    std::int32_t Puntos = 0;
-    std::int16_t Vidas = 0;
     int fotogramaDolar = 0;   // the next frame of the spin (the timer's Tag)
     bool giroActivo = false;  // the 25 ms timer of the spinning dollar is enabled
 };
@@ -41,11 +40,11 @@ std::string TextoPuntos(std::int32_t puntos);
 
 // Adds to the points (never above 999999) and redraws them over the panel's ground, or over
 // black when `sobreNegro` (the duel's black screen). An amount of 0 only redraws.
-void SumaPuntos(Graficos& g, EstadoPanel& e, std::int32_t cantidad, bool sobreNegro);
+void SumaPuntos(Graficos& g, std::int32_t& Puntos, std::int32_t cantidad, bool sobreNegro);
 // Adds `delta` to the lives and draws the icons in slots 0 .. Vidas - 1; higher slots are left.
-void CambiaVidas(Graficos& g, EstadoPanel& e, int delta, bool sobreNegro);
+void CambiaVidas(Graficos& g, std::int16_t& Vidas, int delta, bool sobreNegro);
 // Blinks life slot `Vidas` (the life just lost) five times; blocks for 3.25 s through `s`.
-void ParpadeaVida(Graficos& g, const EstadoPanel& e, bool sobreNegro, ServiciosPanel& s);
+void ParpadeaVida(Graficos& g, std::int16_t Vidas, bool sobreNegro, ServiciosPanel& s);
 // Draws door `puerta`'s paid mark; when `depositos` has reached 12 and `noEsperarPuertas` is on,
 // runs `finDeFase`.
 void MarcaPuerta(Graficos& g, int puerta, int depositos, bool noEsperarPuertas,

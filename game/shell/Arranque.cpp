@@ -157,6 +157,15 @@ void CargarVentana(Modulo& m) {
 int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
     Azar azar;
     Modulo m(plataforma, azar);
+    m.inicioMs = plataforma.AhoraMs();
+    if (!opciones.traza.empty()) {
+        m.traza.open(opciones.traza, std::ios::binary | std::ios::app);
+        if (!m.traza) {
+            plataforma.Mensaje(std::string(kTitulo),
+                               "Cannot write the play trace to " + TextoRuta(opciones.traza));
+            return 2;
+        }
+    }
     try {
         return Arrancar(m, opciones);
     } catch (const FinDelPrograma& fin) {

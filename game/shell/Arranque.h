@@ -22,6 +22,7 @@ struct OpcionesArranque {
     // Told of the moments "presentacion" (splash shown) and "ventana" (game window open),
     // for start-up measurements.
     std::function<void(std::string_view)> alHito;
+    std::filesystem::path traza;  // the play trace's file; empty: none
 };
 
 // The program's executable suffix ("" here, ".exe" on Windows).

@@ -66,11 +66,16 @@ bool BucleEventos::CorrerVencido(std::int64_t ahora) {
         t.vence += t.intervalo;
         if (t.vence <= ahora) t.vence = ahora + t.intervalo;
         t.corriendo = true;
+        ++atendiendo_;
         struct Fin {
             std::vector<Temporizador>& lista;
             std::size_t i;
-            ~Fin() { lista[i].corriendo = false; }
-        } fin{temporizadores_, i};
+            int& atendiendo;
+            ~Fin() {
+                lista[i].corriendo = false;
+                --atendiendo;
+            }
+        } fin{temporizadores_, i, atendiendo_};
         // Copied: the handler may add timers, which moves the list.
         const auto alVencer = t.alVencer;
         if (alVencer) alVencer();
@@ -85,7 +90,7 @@ void BucleEventos::Atender(std::int64_t limiteMs) {
     if (!CorrerVencido(plataforma_.AhoraMs())) {
         const std::int64_t hasta = std::min(limiteMs, ProximoVencimiento());
         if (auto evento = plataforma_.EsperarEvento(hasta)) {
-            if (manejador_) manejador_(*evento);
+            Despachar(*evento);
         } else {
             CorrerVencido(plataforma_.AhoraMs());
         }
@@ -103,10 +108,20 @@ void BucleEventos::AtenderPendientes() {
         }
         auto evento = plataforma_.EsperarEvento(ahora);
         if (!evento) break;
-        if (manejador_) manejador_(*evento);
+        Despachar(*evento);
         PresentarSiToca();
     }
     PresentarSiToca();
+}
+
+void BucleEventos::Despachar(const Evento& evento) {
+    if (!manejador_) return;
+    ++atendiendo_;
+    struct Fin {
+        int& atendiendo;
+        ~Fin() { --atendiendo; }
+    } fin{atendiendo_};
+    manejador_(evento);
 }
 
 void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {

@@ -47,6 +47,10 @@ class BucleEventos {
     // Shows the canvas's changed rectangles when the window's drawing mode asks for it.
     void PresentarSiToca();
 
+    // True while an event's handler or a timer's handler runs (a stage must not start a game
+    // from there).
+    bool Atendiendo() const { return atendiendo_ > 0; }
+
   private:
     struct Temporizador {
         std::string nombre;
@@ -62,11 +66,13 @@ class BucleEventos {
     }
     std::int64_t ProximoVencimiento() const;
     bool CorrerVencido(std::int64_t ahora);  // runs the first due timer, if any
+    void Despachar(const Evento& evento);
 
     Plataforma& plataforma_;
     Ventana& ventana_;
     Manejador manejador_;
     std::vector<Temporizador> temporizadores_;
+    int atendiendo_ = 0;
 };
 
 }  // namespace polvareda

@@ -46,26 +46,41 @@ std::string CadenaJson(std::string_view texto) {
     return salida + "\"";
 }
 
-std::string EstadoJson(const Modulo& m) {
+std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view extra,
+                       bool conConfiguracion) {
     std::string json = "{\"mode\": " + CadenaJson(m.ventana.tag);
 
     // The configuration keys as the file gives them (or their defaults), in reading order.
-    json += ", \"config\": {";
-    bool primera = true;
-    for (const auto& clave : TablaConfiguracion()) {
-        if (!primera) json += ", ";
-        primera = false;
-        json += CadenaJson(clave.nombre) + ": " +
-                CadenaJson(LeerValorPerfil(m.textoConfiguracion, clave.seccion, clave.nombre,
-                                           clave.porDefecto));
+    if (conConfiguracion) {
+        json += ", \"config\": {";
+        bool primera = true;
+        for (const auto& clave : TablaConfiguracion()) {
+            if (!primera) json += ", ";
+            primera = false;
+            json += CadenaJson(clave.nombre) + ": " +
+                    CadenaJson(LeerValorPerfil(m.textoConfiguracion, clave.seccion, clave.nombre,
+                                               clave.porDefecto));
+        }
+        json += "}";
     }
-    json += "}";
 
-    json += ", \"points\": " + std::to_string(m.ventana.panel.Puntos);
-    json += ", \"lives\": " + std::to_string(m.ventana.panel.Vidas);
-
+    if (m.juego) {
+        m.juego->CamposEstado(json);
+    } else {
+        json += ", \"points\": 0, \"lives\": 0";
+    }
+    json += ", \"t\": " + std::to_string(m.plataforma.AhoraMs() - m.inicioMs);
+    json += ", \"why\": " + CadenaJson(por);
+    json += extra;
     json += "}";
     return json;
+}
+
+void Trazar(Modulo& m, std::string_view por, std::string_view extra) {
+    if (!m.traza.is_open()) return;
+    m.traza << EstadoJson(m, por, extra, false) << '\n';
+    // Flushed line by line: a tester's trace must be whole even when the game is killed.
+    m.traza.flush();
 }
 
 }  // namespace polvareda

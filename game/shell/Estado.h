@@ -9,7 +9,13 @@ namespace polvareda {
 
 struct Modulo;
 
-std::string EstadoJson(const Modulo& modulo);
+// `por` says why the line was written ("state", "tick", "keydown", ...); `extra` is appended
+// as more fields (", \"key\": 37"). The trace's lines leave the configuration out.
+std::string EstadoJson(const Modulo& modulo, std::string_view por = "state",
+                       std::string_view extra = "", bool conConfiguracion = true);
+
+// Appends one state line without the configuration to the play trace, when there is one.
+void Trazar(Modulo& modulo, std::string_view por, std::string_view extra = "");
 
 // A JSON string literal of text in the game's code page (Windows-1252), quotes included.
 std::string CadenaJson(std::string_view texto);

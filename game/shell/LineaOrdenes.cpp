@@ -10,7 +10,7 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
     bool conGuion = false;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& a = argumentos[i];
-        const bool conValor = a == "--carpeta" || a == "--guion" || a == "--hora";
+        const bool conValor = a == "--carpeta" || a == "--guion" || a == "--hora" || a == "--traza";
         if (conValor && i + 1 >= argumentos.size()) return a + " needs a value";
         // An empty folder or script names nothing; it must not reach the path functions.
         if (conValor && argumentos[i + 1].empty()) return a + " needs a value";
@@ -26,6 +26,8 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
             if (texto.empty() || *fin != '\0' || !std::isfinite(hora) || hora < 0 || hora >= 86400)
                 return "--hora takes the seconds since midnight, from 0 to 86399";
             opciones.hora = hora;
+        } else if (a == "--traza") {
+            opciones.traza = argumentos[++i];
         } else if (a == "--headless") {
             opciones.sinPantalla = true;
         } else {

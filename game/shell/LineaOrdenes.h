@@ -3,6 +3,8 @@
 //   --headless        run without a display, on the virtual clock
 //   --guion SCRIPT    the headless run's script (required with --headless)
 //   --hora SECONDS    the time of day the headless run starts at (default 43200, noon)
+//   --traza FILE      appends the play state after every tick, key, scroll or duel step and
+//                     mode change (any run)
 #pragma once
 
 #include <filesystem>
@@ -18,6 +20,7 @@ struct LineaOrdenes {
     bool sinPantalla = false;
     std::filesystem::path guion;
     double hora = 43200;
+    std::filesystem::path traza;  // empty: no trace
 };
 
 // The options, or one line saying what is wrong.

@@ -5,12 +5,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "Azar.h"
 #include "BucleEventos.h"
 #include "CarpetaTemporal.h"
+#include "ComponenteJuego.h"
 #include "Configuracion.h"
 #include "Idioma.h"
 #include "Mejores.h"
@@ -65,6 +68,14 @@ struct Modulo {
     // controller is attached.
     bool joystick = false;
     bool joystickConectado = false;
+
+    // The game's rules and their play state, once a stage has made them.
+    std::unique_ptr<ComponenteJuego> juego;
+
+    // The play trace (--traza): one state line per tick, key, scroll and duel step and mode
+    // change. Not open: no trace.
+    std::ofstream traza;
+    std::int64_t inicioMs = 0;  // the platform's clock when the run started
 
     bool apagado = false;  // Salir or the close request has run
 };

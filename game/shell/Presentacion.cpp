@@ -103,12 +103,11 @@ void ActivarVentana(Modulo& m) {
 
 Etapa PantallaDeEspera(Modulo& m) {
     Graficos& g = m.ventana.graficos;
-    EstadoPanel& panel = m.ventana.panel;
     RestaurarPantalla(g);
-    panel.Puntos = 0;
-    panel.Vidas = kVidasIniciales;
-    SumaPuntos(g, panel, 0, false);
-    CambiaVidas(g, panel, 0, false);
+    std::int32_t Puntos = 0;
+    std::int16_t Vidas = kVidasIniciales;
+    SumaPuntos(g, Puntos, 0, false);
+    CambiaVidas(g, Vidas, 0, false);
     Refrescar(m);
     m.ventana.alPulsarTecla = [&m](const Evento& evento) {
         if (evento.tecla == vk::Escape) Terminar(m);

@@ -22,7 +22,7 @@ struct Ventana {
     Graficos graficos{lienzo};
     Coloreados coloreados;          // the day, afternoon and night pictures
     CuadrosFundido cuadrosFundido;  // the title picture's fade frames
-    EstadoPanel panel;              // points, lives and the spinning dollar
+    EstadoPanel panel;              // the spinning dollar
     // The mode text ("menu", "juego", "trans", ...): what an event does depends on it, and
     // the long sequences end their waits when it changes.
     std::string tag;

@@ -8,6 +8,7 @@
 
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
+#include "Etapas.h"
 #include "Guion.h"
 #include "LineaOrdenes.h"
 #include "PlataformaSinPantalla.h"
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<std::string>(&leida)) {
         std::cerr << "Polvareda: " << *error << "\n"
                   << "usage: Polvareda [--carpeta DIR] "
-                     "[--headless --guion SCRIPT [--hora SECONDS]]\n";
+                     "[--traza FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
         return 2;
     }
     const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (std::getenv("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
+    opciones.traza = linea.traza;
+    opciones.primeraEtapa = Etapa{EsperarPartida};
 
     try {
         if (linea.sinPantalla) return SinPantalla(linea, opciones);

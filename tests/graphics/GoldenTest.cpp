@@ -78,10 +78,10 @@ TEST(Dorada, PlayingScreenAtScaleTwoAndAHalf) {
         }
         CopiaEscalada(g, s.temp, 16 + 88 * i, 32, 56, 88, 16 + 88 * i, 32);
     }
-    EstadoPanel e;
-    e.Vidas = 3;
-    SumaPuntos(g, e, 1250, false);
-    CambiaVidas(g, e, 0, false);
+    std::int32_t Puntos = 0;
+    std::int16_t Vidas = 3;
+    SumaPuntos(g, Puntos, 1250, false);
+    CambiaVidas(g, Vidas, 0, false);
     MarcaPuerta(g, 0, 1, false, nullptr);
     MarcaPuerta(g, 7, 2, false, nullptr);
     Escribe(g, 1, 178, "DIA 1", 3, kFondoDirecto);

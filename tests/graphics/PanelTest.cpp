@@ -45,19 +45,18 @@ TEST(SumaPuntos, ClampsAtSixNinesAndPadsWithZeros) {
     EXPECT_EQ(TextoPuntos(0), "000000");
     Ventana v;
     v.g.superficies.letras = Digitos();
-    EstadoPanel e;
-    e.Puntos = 999990;
-    SumaPuntos(v.g, e, 50, false);
-    EXPECT_EQ(e.Puntos, 999999);
+    std::int32_t Puntos = 999990;
+    SumaPuntos(v.g, Puntos, 50, false);
+    EXPECT_EQ(Puntos, 999999);
     EXPECT_EQ(Leer(v, 64, 178, 6), "999999");
-    e.Puntos = 0;
-    SumaPuntos(v.g, e, 50, true);
+    Puntos = 0;
+    SumaPuntos(v.g, Puntos, 50, true);
     EXPECT_EQ(Leer(v, 64, 178, 6), "000050");
-    SumaPuntos(v.g, e, 0, false);  // only redraws
-    EXPECT_EQ(e.Puntos, 50);
-    e.Puntos = 2000000000;
-    SumaPuntos(v.g, e, 2000000000, false);  // no overflow on the way to the clamp
-    EXPECT_EQ(e.Puntos, 999999);
+    SumaPuntos(v.g, Puntos, 0, false);  // only redraws
+    EXPECT_EQ(Puntos, 50);
+    Puntos = 2000000000;
+    SumaPuntos(v.g, Puntos, 2000000000, false);  // no overflow on the way to the clamp
+    EXPECT_EQ(Puntos, 999999);
 }
 
 TEST(CambiaVidas, DrawsSlotsBelowTheCountAndLeavesTheRest) {
@@ -65,17 +64,16 @@ TEST(CambiaVidas, DrawsSlotsBelowTheCountAndLeavesTheRest) {
     Superficies& s = v.g.superficies;
     s.vida[0] = Lisa(9, 23, 0x111111);
     s.vida[1] = Lisa(9, 23, 0x222222);
-    EstadoPanel e;
-    e.Vidas = 3;
-    CambiaVidas(v.g, e, 0, true);
+    std::int16_t Vidas = 3;
+    CambiaVidas(v.g, Vidas, 0, true);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(v.At(180 + 16 * k, 169), 0x222222u);
         EXPECT_EQ(v.At(188 + 16 * k, 191), 0x222222u);
         EXPECT_EQ(v.At(189 + 16 * k, 169), 0u);
     }
     EXPECT_EQ(v.At(228, 169), 0u);  // slot 3 untouched
-    CambiaVidas(v.g, e, -1, false);
-    EXPECT_EQ(e.Vidas, 2);
+    CambiaVidas(v.g, Vidas, -1, false);
+    EXPECT_EQ(Vidas, 2);
     EXPECT_EQ(v.At(196, 169), 0x111111u);
     EXPECT_EQ(v.At(212, 169), 0x222222u);  // the slot now beyond the count keeps its picture
 }
@@ -86,10 +84,8 @@ TEST(ParpadeaVida, BlinksTheLostSlotFiveTimesInThreeAndAQuarterSeconds) {
     s.vida[1] = Lisa(9, 23, 0x222222);
     v.lienzo.Rellenar({0, 0, 256, 192}, 0x999999);
     v.lienzo.Persistente(true);
-    EstadoPanel e;
-    e.Vidas = 1;
     ServiciosGrabados sv;
-    ParpadeaVida(v.g, e, true, sv);
+    ParpadeaVida(v.g, 1, true, sv);
     EXPECT_EQ(sv.esperado, 3250);
     EXPECT_EQ(sv.llamadas, (std::vector<std::string>{"parar 18", "tema 2"}));
     EXPECT_FALSE(v.lienzo.Persistente());

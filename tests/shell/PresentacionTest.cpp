@@ -70,10 +70,10 @@ struct Referencia {
     void Fondo() {
         ConstruirFondo(g);
         RestaurarPantalla(g);
-        EstadoPanel e;
-        e.Vidas = kVidasIniciales;
-        SumaPuntos(g, e, 0, false);
-        CambiaVidas(g, e, 0, false);
+        std::int32_t Puntos = 0;
+        std::int16_t Vidas = kVidasIniciales;
+        SumaPuntos(g, Puntos, 0, false);
+        CambiaVidas(g, Vidas, 0, false);
     }
 };
 

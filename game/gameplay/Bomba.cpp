@@ -1,0 +1,54 @@
+// The bomb under the type-0 figure's hat: twenty inverted flashes of the whole screen with
+// every keyboard lamp, and a life lost.
+#include "Figuras.h"
+#include "Juego.h"
+#include "Modulo.h"
+#include "Sistema.h"
+#include "Teclas.h"
+
+namespace polvareda {
+
+namespace {
+
+constexpr int kLamparas[3] = {vk::BloqNum, vk::BloqMayus, vk::BloqDespl};
+
+// The whole canvas, the black around the picture included, turned to its negative.
+void Invertir(Lienzo& lienzo) {
+    for (Pixel& p : lienzo.Pixeles().Pixels()) p ^= 0xFFFFFFu;
+    lienzo.Marcar({0, 0, lienzo.Ancho(), lienzo.Alto()});
+}
+
+}  // namespace
+
+void Juego::Bomba() {
+    Secuencia secuencia(p_);
+    Modo("bomba");
+    m_.bucle.Habilitar(giraDolar_, false);
+    Snd().TocarTema(2);
+    Snd().Parar(efecto::kAmbiente);
+    Tiempo(false);
+
+    Lienzo& lienzo = m_.ventana.lienzo;
+    lienzo.Persistente(false);
+    Snd().Tocar(efecto::kBomba);
+    for (int vez = 0; vez < 20; ++vez) {
+        Invertir(lienzo);
+        for (int vk : kLamparas) ActivarTecla(m_.plataforma, vk);
+        Esperar(35);
+        Invertir(lienzo);
+        for (int vk : kLamparas) DesactivarTecla(m_.plataforma, vk);
+        Esperar(35);
+    }
+    --p_.Vidas;
+    Esperar(750);
+    lienzo.Persistente(true);
+    lienzo.Borrar();
+    Refrescar();
+    Pendientes();
+    Esperar(150);
+    if (p_.Demo) return;
+    Modo("juego");
+    PrepararFase();
+}
+
+}  // namespace polvareda

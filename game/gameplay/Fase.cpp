@@ -1,0 +1,135 @@
+// Setting up a phase: a new level with its parameters, pictures and captions, or the same
+// phase resumed after a lost life; and the end of the game when no life is left.
+#include "Colores.h"
+#include "Composicion.h"
+#include "Figuras.h"
+#include "Juego.h"
+#include "Modulo.h"
+#include "Niveles.h"
+#include "Numeros.h"
+#include "Panel.h"
+#include "Texto.h"
+
+namespace polvareda {
+
+namespace {
+constexpr std::int64_t kEsperaSheriffMs = 3'600'000;
+}
+
+void Juego::FinDeJuego() {
+    Tiempo(false);
+    m_.bucle.Habilitar(giraDolar_, false);
+    Snd().Parar(efecto::kDesplazamiento);
+    Snd().Parar(efecto::kAmbiente);
+    throw FinDePartida{};
+}
+
+void Juego::NuevaCinta() {
+    // The counter strip at the canvas's resolution, so the scroll copies it unstretched.
+    const Vista& vista = G().vista;
+    Superficie& origen = S().ventanilla[0];
+    Superficie& cinta = S().ventanilla[1];
+    const int ancho = vista.escala.Aplicar(vista.factorXGA, 616);
+    const int alto = vista.escala.Aplicar(vista.factorXGA, 28);
+    Imagen ampliada(std::max(ancho, 1), std::max(alto, 1), 0);
+    Estirar(ampliada, {0, 0, ampliada.Width(), ampliada.Height()}, origen.imagen,
+            {0, 0, origen.Ancho(), origen.Alto()}, Rop::SrcCopy);
+    cinta.imagen = std::move(ampliada);
+    cinta.t = origen.t;
+}
+
+void Juego::Rotulo(const std::string& texto, int columna) {
+    Lienzo& lienzo = m_.ventana.lienzo;
+    Esperar(250);
+    Escribe(G(), columna, 86, texto, 3, kFondoDirecto);
+    Refrescar();
+    Esperar(1000);
+    lienzo.Borrar();
+    Refrescar();
+}
+
+void Juego::CargarMomento(bool tambienDia) {
+    const int L = p_.Nivel;
+    Coloreados& c = m_.ventana.coloreados;
+    if (EsTarde(L)) {
+        CargarConjunto(S(), c, Momento::Tarde);
+    } else if (EsNoche(L)) {
+        CargarConjunto(S(), c, Momento::Noche);
+    } else if (EmpiezaDia(L) || tambienDia) {
+        CargarConjunto(S(), c, Momento::Dia);
+        Rotulo(m_.textos.dia + Str(NumeroDeDia(L)), 13);
+    }
+    Rotulo(m_.textos.fase + Str(L), 12);
+    Esperar(250);
+}
+
+void Juego::RotulosPanel(bool sobreNegro) {
+    Escribe(G(), 1, 178, m_.textos.puntos, 6, kFondoDirecto);
+    SumaPuntos(0, sobreNegro);
+    Escribe(G(), 16, 178, m_.textos.vidas, 2, kFondoDirecto);
+    CambiaVidas(0, sobreNegro);
+}
+
+void Juego::PrepararFase() {
+    if (p_.Vidas <= 0) FinDeJuego();
+    Secuencia secuencia(p_);
+    Lienzo& lienzo = m_.ventana.lienzo;
+    lienzo.Persistente(true);
+
+    if (ModoActual().compare(0, 5, "juego") != 0) {
+        // A new phase.
+        lienzo.Borrar();
+        Refrescar();
+        NuevaCinta();
+        p_.Depositos = 0;
+        if (p_.Demo) {
+            p_.Nivel = 6;  // the attract game plays level 6, without captions or music
+        } else {
+            if (p_.Nivel == kNivelSheriff) {
+                Modo("sheriff");
+                MuestraEstrella(G(), m_.textos.sheriff);
+                m_.bucle.PresentarSiToca();
+                while (ModoActual() == "sheriff") Esperar(kEsperaSheriffMs, "sheriff");
+                lienzo.Borrar();
+                Refrescar();
+            }
+            Snd().TocarTema(2);
+            // A game started from the level choice shows the day caption at any level.
+            CargarMomento(ModoActual() == "nivel");
+        }
+        const ParametrosNivel nivel = ParametrosDeNivel(p_.Nivel);
+        p_.TipoPermitido = TiposPermitidos(p_.Nivel);
+        for (std::size_t i = 0; i < 3; ++i) {
+            p_.Visibles[i].Puerta = static_cast<std::int16_t>(i);
+            p_.Visibles[i].Apertura = static_cast<std::int16_t>(nivel.apertura);
+        }
+        p_.Ciclo = 12;
+        m_.bucle.Intervalo(tiempo_, nivel.intervaloMs);
+        p_.Depositado.fill(false);
+    } else if (!p_.Demo) {
+        Snd().TocarTema(2);
+    }
+
+    RestaurarPantalla(G());
+    p_.CintaPreparada = false;
+    RotulosPanel(false);
+
+    for (auto& v : p_.Visibles) v.Paso = -2;
+    p_.DisparoPulsado.fill(false);
+    p_.IzquierdaPulsada = p_.DerechaPulsada = false;
+
+    PintaCajas();
+    // Only the marks are drawn again: the end of a phase is never decided while setting one up.
+    for (int k = 0; k < 12; ++k)
+        if (p_.Depositado[static_cast<std::size_t>(k)])
+            polvareda::MarcaPuerta(G(), k, 0, false, nullptr);
+
+    Refrescar();
+    lienzo.Persistente(false);
+    Esperar(50);
+    Pendientes();
+    ReanudarTiempo();
+    if (!p_.Demo) Modo("juego");
+}
+
+}  // namespace polvareda

@@ -1,0 +1,172 @@
+// The game object: its timers, the helpers every rule file uses, and the play state's fields
+// of the state line.
+#include "Juego.h"
+
+#include "Composicion.h"
+#include "Estado.h"
+#include "Modulo.h"
+#include "Panel.h"
+#include "Sistema.h"
+
+namespace polvareda {
+
+namespace {
+
+constexpr std::int64_t kIntervaloDolarMs = 25;
+
+std::string Bool(bool b) {
+    return b ? "true" : "false";
+}
+
+template <typename Lista>
+std::string ListaBool(const Lista& lista) {
+    std::string s = "[";
+    for (std::size_t i = 0; i < lista.size(); ++i)
+        s += (i ? ", " : "") + std::string(lista[i] ? "1" : "0");
+    return s + "]";
+}
+
+}  // namespace
+
+Juego& Juego::De(Modulo& m) {
+    if (!m.juego) m.juego = std::make_unique<Juego>(m);
+    return static_cast<Juego&>(*m.juego);
+}
+
+Juego::Juego(Modulo& m) : m_(m) {
+    tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
+    giraDolar_ = m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] {
+        EstadoPanel& e = m_.ventana.panel;
+        GiraDolar(G(), e, m_.servicios);
+        if (!e.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
+    });
+}
+
+Graficos& Juego::G() {
+    return m_.ventana.graficos;
+}
+Superficies& Juego::S() {
+    return m_.ventana.graficos.superficies;
+}
+Sonidos& Juego::Snd() {
+    return m_.sonidos;
+}
+const std::string& Juego::ModoActual() const {
+    return m_.ventana.tag;
+}
+
+void Juego::Modo(std::string_view modo) {
+    if (m_.ventana.tag == modo) return;
+    m_.ventana.tag = std::string(modo);
+    Trazar("mode");
+}
+
+void Juego::Refrescar() {
+    m_.ventana.lienzo.Refrescar();
+    m_.bucle.PresentarSiToca();
+}
+
+void Juego::Esperar(std::int64_t ms, std::string_view modo) {
+    m_.bucle.Esperar(ms, modo);
+}
+
+void Juego::Pendientes() {
+    m_.bucle.AtenderPendientes();
+}
+
+int Juego::Rnd(int n) {
+    return m_.azar.Entero(n);
+}
+
+void Juego::Sembrar() {
+    m_.azar.Sembrar(m_.plataforma.SegundosDesdeMedianoche());
+}
+
+void Juego::Trazar(std::string_view por, const std::string& extra) {
+    polvareda::Trazar(m_, por, extra);
+}
+
+bool Juego::TiempoActivo() const {
+    return m_.bucle.Habilitado(tiempo_);
+}
+void Juego::Tiempo(bool activo) {
+    m_.bucle.Habilitar(tiempo_, activo);
+}
+std::int64_t Juego::IntervaloTiempo() const {
+    return m_.bucle.Intervalo(tiempo_);
+}
+
+void Juego::ReanudarTiempo() {
+    if (p_.pausaPedida) {
+        p_.pausaPedida = false;
+        Tiempo(false);
+        return;
+    }
+    Tiempo(true);
+}
+
+// --- the panel's indicators on the play state ---
+
+void Juego::SumaPuntos(std::int32_t cantidad, bool sobreNegro) {
+    polvareda::SumaPuntos(G(), p_.Puntos, cantidad, sobreNegro);
+}
+
+void Juego::CambiaVidas(int delta, bool sobreNegro) {
+    polvareda::CambiaVidas(G(), p_.Vidas, delta, sobreNegro);
+}
+
+void Juego::ParpadeaVida(bool sobreNegro) {
+    polvareda::ParpadeaVida(G(), p_.Vidas, sobreNegro, m_.servicios);
+}
+
+void Juego::MarcaPuerta(int puerta) {
+    polvareda::MarcaPuerta(G(), puerta, p_.Depositos, m_.configuracion.noEsperarPuertas,
+                           [this] { FinDeFase(); });
+}
+
+void Juego::PintaCajas() {
+    polvareda::PintaCajas(G(),
+                          {p_.Visibles[0].Puerta, p_.Visibles[1].Puerta, p_.Visibles[2].Puerta});
+}
+
+void Juego::EmpezarGiro() {
+    polvareda::EmpezarGiro(G(), m_.ventana.panel, m_.servicios);
+    // Enabled afresh: the next frame comes a whole interval after the first.
+    m_.bucle.Habilitar(giraDolar_, false);
+    m_.bucle.Habilitar(giraDolar_, m_.ventana.panel.giroActivo);
+}
+
+// --- the state line ---
+
+void Juego::CamposEstado(std::string& json) const {
+    const Partida& p = p_;
+    json += ", \"points\": " + std::to_string(p.Puntos);
+    json += ", \"lives\": " + std::to_string(p.Vidas);
+    json += ", \"level\": " + std::to_string(p.Nivel);
+    json += ", \"deposits\": " + std::to_string(p.Depositos);
+    json += ", \"paid\": " + ListaBool(p.Depositado);
+    json += ", \"allowed\": " + ListaBool(p.TipoPermitido);
+    json += ", \"cycle\": " + std::to_string(p.Ciclo);
+    json += ", \"ticking\": " + Bool(TiempoActivo());
+    json += ", \"tick_ms\": " + std::to_string(IntervaloTiempo());
+    json += ", \"demo\": " + Bool(p.Demo);
+    json += ", \"scroll_pos\": " + std::to_string(p.Recorrido);
+    json += ", \"scroll_ms\": " + std::to_string(m_.configuracion.scroll);
+    json += ", \"shot_judged\": " + Bool(p.DisparoJuzgado);
+    json += ", \"held\": {\"left\": " + Bool(p.IzquierdaPulsada) +
+            ", \"right\": " + Bool(p.DerechaPulsada) + ", \"fire\": [";
+    for (std::size_t k = 0; k < 4; ++k) json += (k ? ", " : "") + Bool(p.DisparoPulsado[k]);
+    json += "]}, \"slots\": [";
+    for (std::size_t i = 0; i < 3; ++i) {
+        const PuertaVisible& v = p.Visibles[i];
+        json += std::string(i ? ", " : "") + "{\"step\": " + std::to_string(v.Paso) +
+                ", \"door\": " + std::to_string(v.Puerta) +
+                ", \"mark\": " + std::to_string(v.Marca) + ", \"type\": " + std::to_string(v.Tipo) +
+                ", \"odds\": " + std::to_string(v.Apertura) + "}";
+    }
+    json += "], \"duel\": {\"foul\": " + std::to_string(p.DueloFallido) +
+            ", \"extra\": " + Bool(p.ExtraGanada) + "}";
+    json += ", \"start_level\": " + std::to_string(p.NivelInicial);
+}
+
+}  // namespace polvareda

@@ -1,0 +1,176 @@
+// The game's rules on the game window: the tick and the door slots, the phases and the scroll,
+// shots and hits, the duel, the bomb and the input that drives them. One object per run, made
+// the first time a stage needs it; its timers are made once and held by their ids.
+//
+// How the rules run (the contract every rule file keeps):
+// - Per tick (`tiempo`, 150 ms down to 100 ms by level): the lamps go off, DisparoJuzgado is
+//   cleared, the end of the phase is checked, then the three slot steps run in order, then the
+//   door ambience and the repeat of a held movement key. The tick runs only while a phase is
+//   being played; it is disabled during every long sequence and by the pause.
+// - Long sequences (the scroll, Bang, ClienteHerido, FinDeFase and the duel, the bomb, the
+//   phase set-up) run inside the handler that started them and wait with Esperar, which keeps
+//   handling events: the close button works at any moment. Key handlers reached during those
+//   waits only set flags, change the mode or ask for the pause; a pause asked for then takes
+//   effect when the sequence ends (Partida::pausaPedida), so no tick runs underneath one.
+// - Input reaches the rules only through the key-down dispatch by mode (TeclaPulsada), the
+//   key-up and mouse handlers and the controller handler, which turns the pad into the
+//   configured keys.
+// - A game ends by throwing FinDePartida from wherever the rules decide it (no life left when
+//   a phase is set up, Escape): the stack of handlers and waits unwinds to the stage that runs
+//   the game, which hands over to the next stage. Nothing starts a game inside a handler.
+// - Everything is deterministic under the headless clock: chance comes from the module's
+//   generator, re-seeded from the time of day exactly where the rules say, and time from the
+//   platform's clock.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ComponenteJuego.h"
+#include "Evento.h"
+#include "Partida.h"
+
+namespace polvareda {
+
+struct Modulo;
+class Sonidos;
+struct Graficos;
+struct Superficies;
+
+// Thrown when the game is over; caught by the stage that runs the game.
+struct FinDePartida {};
+
+class Juego : public ComponenteJuego {
+  public:
+    // The run's game object, made on first use.
+    static Juego& De(Modulo& modulo);
+
+    explicit Juego(Modulo& modulo);
+
+    Partida& Estado() { return p_; }
+    const Partida& Estado() const { return p_; }
+    Modulo& M() { return m_; }
+
+    // A new game at `nivel` with three lives and no points; returns when it is over (the
+    // FinDePartida of its end is caught here). `modo` is the mode it starts from ("trans", or
+    // "nivel" from the level choice, which shows the day caption at any level).
+    void Jugar(std::int16_t nivel, std::string_view modo = "trans");
+
+    // --- the window's event handlers ---
+    void TeclaPulsada(int tecla, int shift);  // the key-down dispatch by mode
+    void TeclaSoltada(int tecla);
+    void RatonPulsado(int boton);
+    void RatonSoltado(int boton);
+    void Mando(const Evento& evento);
+    void InstalarManejadores();
+    // The key-down dispatch hands the modes of the front end (the menu, the level choice, the
+    // name entry, the waiting screen) to this handler: (mode, key, shift).
+    std::function<void(const std::string&, int, int)> alTeclaFrente;
+
+    // --- the tick and the door slots ---
+    void tiempo_Timer();
+    void Depositar(int slot);
+    void FinDeFase();
+
+    // --- phases and the scroll ---
+    void PrepararFase();
+    void DesplazarIzquierda();
+    void DesplazarDerecha();
+    // The end of a scroll (dir 0 left, 1 right); true when a held key scrolls on.
+    bool FinDesplazamiento(int dir);
+
+    // --- shots and lost lives ---
+    void DibujarDisparo(int slot);
+    void JuzgarDisparo(int slot);
+    void Bang();
+    void ClienteHerido(int slot);
+    void Bomba();
+
+    // --- the duel ---
+    void Duelo();
+    void TeclaDuelo(int tecla);
+    void FundirAmbiente(int desde, int hasta);
+
+    // --- input ---
+    void TeclaJuego(int tecla, int shift);
+
+    // --- the timer `tiempo` ---
+    bool TiempoActivo() const;
+    void Tiempo(bool activo);
+    std::int64_t IntervaloTiempo() const;
+
+    // ComponenteJuego: the play state's fields of the state line.
+    void CamposEstado(std::string& json) const override;
+
+  private:
+    // Counts a long sequence for the pause rule while it runs.
+    class Secuencia {
+      public:
+        explicit Secuencia(Partida& p) : p_(p) { ++p_.secuencias; }
+        ~Secuencia() { --p_.secuencias; }
+        Secuencia(const Secuencia&) = delete;
+        Secuencia& operator=(const Secuencia&) = delete;
+
+      private:
+        Partida& p_;
+    };
+
+    // Helpers shared by the rule files.
+    Graficos& G();
+    Superficies& S();
+    Sonidos& Snd();
+    const std::string& ModoActual() const;
+    void Modo(std::string_view modo);
+    void Refrescar();
+    void Esperar(std::int64_t ms, std::string_view modo = "");
+    void Pendientes();
+    int Rnd(int n);  // Int(Rnd * n)
+    void Sembrar();  // from the time of day
+    void Trazar(std::string_view por, const std::string& extra = "");
+    // Enables `tiempo` at the end of a sequence, or leaves the game paused when a pause was
+    // asked for meanwhile.
+    void ReanudarTiempo();
+
+    // The tick's parts.
+    bool PasoPuerta(int i);  // false ends the tick
+    void AbrirPuerta(int i);
+    bool ComponerPuerta(int i);  // false ends the tick
+    void MostrarPuertaCerrada(int i);
+    void ComponerFigura(int i);
+    void Reaccionar(int i);
+    bool Suceso(int i);  // false ends the tick
+    void ApuntarDeposito(std::int16_t puerta);
+
+    // The panel's indicators on the play state.
+    void SumaPuntos(std::int32_t cantidad, bool sobreNegro);
+    void CambiaVidas(int delta, bool sobreNegro);
+    void ParpadeaVida(bool sobreNegro);
+    void MarcaPuerta(int puerta);
+    void PintaCajas();
+    void EmpezarGiro();
+
+    // Phases.
+    void CargarMomento(bool tambienDia);
+    void Rotulo(const std::string& texto, int columna);
+    void RotulosPanel(bool sobreNegro);
+    void NuevaCinta();
+
+    // The scroll's one step.
+    void PasoDesplazamiento(bool izquierda);
+    void DisparoDeLejos();
+    void MostrarPistolero(int k, int sprite);
+    void EscribirDuelo(const std::string& texto, int k, int xFondo);
+    void FinDeJuego();
+    void SoltarDisparo(int k);
+
+    Modulo& m_;
+    Partida p_;
+    int tiempo_ = -1;     // the tick
+    int giraDolar_ = -1;  // the spinning dollar's 25 ms timer
+    bool fuegoMando_[3] = {false, false, false};
+    int ejeMando_ = 0;  // -1 left, 0 centre, 1 right, from the stick
+};
+
+}  // namespace polvareda
