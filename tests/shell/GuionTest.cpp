@@ -95,6 +95,69 @@ TEST(Guion, BadLinesAreNamedByNumber) {
     }
 }
 
+TEST(Guion, ControllerCommandsUseTheButtonAndAxisNames) {
+    const Guion g = Leido(
+        "padconnect\n"
+        "paddown a\n"
+        "advance 10\n"
+        "padup dpright # comment\n"
+        "padaxis lefttrigger 32767\n"
+        "padaxis leftx -32768\n"
+        "padconnect\n"
+        "paddisconnect\n"
+        "paddisconnect");
+    struct Esperado {
+        TipoEvento tipo;
+        int boton;
+        int x;
+    };
+    const std::vector<Esperado> esperados = {
+        {TipoEvento::MandoConectado, 0, 0},
+        {TipoEvento::MandoPulsado, kMandoA, 0},
+        {TipoEvento::MandoSoltado, kMandoDpRight, 0},
+        {TipoEvento::MandoEje, kEjeLeftTrigger, 32767},
+        {TipoEvento::MandoEje, kEjeLeftX, -32768},
+        {TipoEvento::MandoConectado, 0, 0},
+        {TipoEvento::MandoDesconectado, 0, 0},
+        {TipoEvento::MandoDesconectado, 0, 0},
+    };
+    ASSERT_EQ(g.pasos.size(), esperados.size());
+    for (std::size_t i = 0; i < esperados.size(); ++i) {
+        EXPECT_EQ(g.pasos[i].evento.tipo, esperados[i].tipo) << i;
+        EXPECT_EQ(g.pasos[i].evento.boton, esperados[i].boton) << i;
+        EXPECT_EQ(g.pasos[i].evento.x, esperados[i].x) << i;
+    }
+    EXPECT_EQ(g.pasos[2].enMs, 10);
+}
+
+TEST(Guion, BadControllerLinesAreNamedByNumber) {
+    struct Caso {
+        std::string texto;
+        int linea;
+        std::string contiene;
+    };
+    for (const Caso& c : std::vector<Caso>{
+             {"padconnect\npaddown z", 2, "BUTTON must be one of a b x y"},
+             {"padconnect\npaddown A", 2, "not 'A'"},
+             {"padconnect\npaddown", 2, "paddown BUTTON"},
+             {"padconnect\npadup a b", 2, "padup BUTTON"},
+             {"padconnect\npadaxis lefty", 2, "padaxis AXIS VALUE"},
+             {"padconnect\npadaxis left 0", 2, "AXIS must be one of leftx"},
+             {"padconnect\npadaxis leftx 32768", 2, "VALUE"},
+             {"padconnect\npadaxis leftx -32769", 2, "VALUE"},
+             {"padconnect\npadaxis leftx 1.5", 2, "'1.5'"},
+             {"padconnect 2", 1, "expected: padconnect"},
+             {"paddisconnect", 1, "no controller is connected"},
+             {"padconnect\npaddisconnect\npaddisconnect", 3, "no controller"},
+             {"paddown a", 1, "padconnect first"},
+             {"padconnect\npaddisconnect\npadaxis righty 0", 3, "padconnect first"},
+         }) {
+        const ErrorGuion e = Error(c.texto);
+        EXPECT_EQ(e.linea, c.linea) << c.texto;
+        EXPECT_NE(e.mensaje.find(c.contiene), std::string::npos) << c.texto << " -> " << e.mensaje;
+    }
+}
+
 TEST(Guion, AScriptCannotRunForMoreThanAYear) {
     std::string texto;
     for (int i = 0; i < 400; ++i) texto += "advance 86400000\n";
