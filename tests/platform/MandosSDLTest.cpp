@@ -101,7 +101,7 @@ TEST(MandosSDL, AControllerThereAtTheStartCountsAtOnceAndIsAnnouncedOnce) {
 }
 
 // A measure, not a check: the processor time of the backend's wait on an idle window, with no
-// controller and with one attached. It needs a display; run it with
+// controller, with one attached and after it is pulled out. It needs a display; run it with
 //   xvfb-run -a build/ci/tests/platform/platform_tests --gtest_also_run_disabled_tests
 //   --gtest_filter='MandosSDL.DISABLED_*'
 TEST(MandosSDL, DISABLED_IdleWaitCpuWithAndWithoutAController) {
@@ -123,6 +123,8 @@ TEST(MandosSDL, DISABLED_IdleWaitCpuWithAndWithoutAController) {
     medir("one controller attached:");
     EXPECT_EQ(p->Joysticks(), antes + 1);  // opened by the wait itself
     SDL_JoystickDetachVirtual(indice);
+    medir("pulled out again:");
+    EXPECT_EQ(p->Joysticks(), antes);
 }
 
 }  // namespace

