@@ -26,6 +26,64 @@ int BotonesPulsados(Uint32 estado) {
     return botones;
 }
 
+// The controller's buttons and axes by name, one by one: the game's numbering is its own and
+// need not follow SDL's. Buttons the game has no name for (share, paddles, touchpad) give -1.
+int BotonDeMando(Uint8 sdl) {
+    switch (sdl) {
+        case SDL_CONTROLLER_BUTTON_A:
+            return kMandoA;
+        case SDL_CONTROLLER_BUTTON_B:
+            return kMandoB;
+        case SDL_CONTROLLER_BUTTON_X:
+            return kMandoX;
+        case SDL_CONTROLLER_BUTTON_Y:
+            return kMandoY;
+        case SDL_CONTROLLER_BUTTON_BACK:
+            return kMandoBack;
+        case SDL_CONTROLLER_BUTTON_GUIDE:
+            return kMandoGuide;
+        case SDL_CONTROLLER_BUTTON_START:
+            return kMandoStart;
+        case SDL_CONTROLLER_BUTTON_LEFTSTICK:
+            return kMandoLeftStick;
+        case SDL_CONTROLLER_BUTTON_RIGHTSTICK:
+            return kMandoRightStick;
+        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+            return kMandoLeftShoulder;
+        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+            return kMandoRightShoulder;
+        case SDL_CONTROLLER_BUTTON_DPAD_UP:
+            return kMandoDpUp;
+        case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+            return kMandoDpDown;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+            return kMandoDpLeft;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+            return kMandoDpRight;
+        default:
+            return -1;
+    }
+}
+
+int EjeDeMando(Uint8 sdl) {
+    switch (sdl) {
+        case SDL_CONTROLLER_AXIS_LEFTX:
+            return kEjeLeftX;
+        case SDL_CONTROLLER_AXIS_LEFTY:
+            return kEjeLeftY;
+        case SDL_CONTROLLER_AXIS_RIGHTX:
+            return kEjeRightX;
+        case SDL_CONTROLLER_AXIS_RIGHTY:
+            return kEjeRightY;
+        case SDL_CONTROLLER_AXIS_TRIGGERLEFT:
+            return kEjeLeftTrigger;
+        case SDL_CONTROLLER_AXIS_TRIGGERRIGHT:
+            return kEjeRightTrigger;
+        default:
+            return -1;
+    }
+}
+
 Evento Solo(TipoEvento tipo) {
     Evento ev;
     ev.tipo = tipo;
@@ -74,6 +132,27 @@ std::optional<Evento> TraducirEvento(const SDL_Event& e, const Encaje& encaje) {
         case SDL_MOUSEMOTION:
             return Raton(TipoEvento::RatonMovido, BotonesPulsados(e.motion.state), e.motion.x,
                          e.motion.y, encaje);
+        case SDL_CONTROLLERDEVICEADDED:
+            return Solo(TipoEvento::MandoConectado);
+        case SDL_CONTROLLERDEVICEREMOVED:
+            return Solo(TipoEvento::MandoDesconectado);
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP: {
+            const int boton = BotonDeMando(e.cbutton.button);
+            if (boton < 0) return std::nullopt;
+            Evento ev = Solo(e.type == SDL_CONTROLLERBUTTONDOWN ? TipoEvento::MandoPulsado
+                                                                : TipoEvento::MandoSoltado);
+            ev.boton = boton;
+            return ev;
+        }
+        case SDL_CONTROLLERAXISMOTION: {
+            const int eje = EjeDeMando(e.caxis.axis);
+            if (eje < 0) return std::nullopt;
+            Evento ev = Solo(TipoEvento::MandoEje);
+            ev.boton = eje;
+            ev.x = e.caxis.value;
+            return ev;
+        }
         default:
             return std::nullopt;
     }

@@ -12,6 +12,7 @@
 #include "AudioSDL.h"
 #include "EventosSDL.h"
 #include "LamparasTeclado.h"
+#include "MandosSDL.h"
 #include "MapaTeclas.h"
 #include "Plataforma.h"
 #include "Procesos.h"
@@ -93,6 +94,7 @@ class PlataformaSDL : public Plataforma {
                 continue;
             }
             if (e.type == SDL_WINDOWEVENT) AtenderVentana(e.window);
+            if (!mandos_.Atender(e)) continue;
             const Encaje encaje = pantalla_ ? pantalla_->Colocacion() : Encaje{};
             if (auto evento = TraducirEvento(e, encaje)) return evento;
         }
@@ -220,12 +222,7 @@ class PlataformaSDL : public Plataforma {
     }
 
     int Joysticks() override {
-        // Counted and let go again: while SDL watches a joystick its event wait polls every
-        // millisecond instead of sleeping.
-        if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return 0;
-        const int cuantos = std::max(0, SDL_NumJoysticks());
-        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-        return cuantos;
+        return mandos_.Cuantos();
     }
 
   private:
@@ -264,6 +261,7 @@ class PlataformaSDL : public Plataforma {
     }
 
     std::shared_ptr<VidaSDL> vida_;
+    MandosSDL mandos_;  // after vida_: the controllers close before SDL goes
     std::unique_ptr<VentanaSDL> presentacion_;
     std::unique_ptr<VentanaSDL> pantalla_;
     std::unique_ptr<LamparasTeclado> lamparas_;

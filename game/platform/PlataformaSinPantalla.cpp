@@ -59,6 +59,9 @@ std::optional<Evento> PlataformaSinPantalla::Entregar(std::int64_t enMs, Evento 
         auto& byte = teclas_[static_cast<std::size_t>(evento.tecla)];
         byte = evento.tipo == TipoEvento::TeclaPulsada ? (byte | 0x80) : (byte & 0x7F);
     }
+    // Plugging changes the count before the game hears of it, as on the machine.
+    if (evento.tipo == TipoEvento::MandoConectado) ++joysticks_;
+    if (evento.tipo == TipoEvento::MandoDesconectado) joysticks_ = std::max(0, joysticks_ - 1);
     return evento;
 }
 

@@ -39,6 +39,8 @@ class PlataformaSinPantalla : public Plataforma {
     // of the last event (at once for an empty script), so a game left running always ends.
     void Encolar(std::int64_t enMs, Evento evento);
     void SinAudio(bool sinAudio) { sinAudio_ = sinAudio; }
+    // Controllers attached at the start; queued MandoConectado and MandoDesconectado events
+    // change the count as they are delivered (never below 0).
     void Joysticks(int cuantos) { joysticks_ = cuantos; }
     void FijarEstadoTeclas(const EstadoTeclas& estado) { teclas_ = estado; }  // not recorded
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <optional>
+#include <span>
 
 #include "Blancos.h"
 
@@ -61,6 +62,18 @@ struct Lector {
         }
         return static_cast<int>(*valor);
     }
+
+    // Word i as one of `nombres` (exactly, lower case): its index.
+    std::optional<int> Nombre(std::size_t i, std::span<const char* const> nombres,
+                              std::string_view que) {
+        for (std::size_t n = 0; n < nombres.size(); ++n) {
+            if (palabras[i] == nombres[n]) return static_cast<int>(n);
+        }
+        error = std::string(que) + " must be one of";
+        for (const char* nombre : nombres) error += std::string(" ") + nombre;
+        error += ", not '" + std::string(palabras[i]) + "'";
+        return std::nullopt;
+    }
 };
 
 }  // namespace
@@ -68,6 +81,7 @@ struct Lector {
 std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
     Guion guion;
     int numero = 0;
+    int mandos = 0;  // controllers connected by the script so far; a run starts with none
     std::size_t inicio = 0;
     while (inicio <= texto.size()) {
         std::size_t fin = texto.find('\n', inicio);
@@ -135,6 +149,30 @@ std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
             if (!cual) return fallo(l.error);
             evento.tipo = efecto ? TipoEvento::TocarEfecto : TipoEvento::TocarMusica;
             evento.tecla = *cual;
+        } else if (orden == "padconnect" || orden == "paddisconnect") {
+            if (!l.Cantidad(0, 0, orden)) return fallo(l.error);
+            const bool conectar = orden == "padconnect";
+            if (!conectar && mandos == 0) return fallo("paddisconnect: no controller is connected");
+            mandos += conectar ? 1 : -1;
+            evento.tipo = conectar ? TipoEvento::MandoConectado : TipoEvento::MandoDesconectado;
+        } else if (orden == "paddown" || orden == "padup" || orden == "padaxis") {
+            const bool eje = orden == "padaxis";
+            if (!l.Cantidad(eje ? 2 : 1, eje ? 2 : 1,
+                            eje ? "padaxis AXIS VALUE" : std::string(orden) + " BUTTON"))
+                return fallo(l.error);
+            const auto cual = eje ? l.Nombre(1, kNombresEjeMando, "AXIS")
+                                  : l.Nombre(1, kNombresBotonMando, "BUTTON");
+            const auto valor = cual && eje ? l.Entero(2, -32768, 32767, "VALUE") : cual;
+            if (!valor) return fallo(l.error);
+            // Buttons and sticks only speak while a controller is there, as on the machine.
+            if (mandos == 0)
+                return fallo(std::string(orden) +
+                             ": no controller is connected (padconnect first)");
+            evento.tipo = eje                  ? TipoEvento::MandoEje
+                          : orden == "paddown" ? TipoEvento::MandoPulsado
+                                               : TipoEvento::MandoSoltado;
+            evento.boton = *cual;
+            if (eje) evento.x = *valor;
         } else if (orden == "close") {
             if (!l.Cantidad(0, 0, "close")) return fallo(l.error);
             evento.tipo = TipoEvento::Cerrar;

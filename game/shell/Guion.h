@@ -7,6 +7,17 @@
 //   png FILE                      the window's picture as PNG
 //   state [FILE]                  the state as one JSON line (appended to FILE, or stdout)
 //   close                         the window's close request
+//   sound N                       the game plays sound effect N (0-23)
+//   music N                       the game starts music piece N (1-3)
+//   padconnect                    a game controller is plugged in
+//   paddisconnect                 one is pulled out (only while one is connected)
+//   paddown BUTTON                controller button down, by name: a b x y back guide start
+//                                 leftstick rightstick leftshoulder rightshoulder dpup
+//                                 dpdown dpleft dpright
+//   padup BUTTON
+//   padaxis AXIS VALUE            axis leftx lefty rightx righty lefttrigger righttrigger
+//                                 at VALUE -32768-32767
+// The controller's buttons and axes speak only while one is connected.
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
 

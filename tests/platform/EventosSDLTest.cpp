@@ -85,5 +85,60 @@ TEST(EventosSDL, ClosingTheWindowOrTheProgramIsCerrar) {
     EXPECT_FALSE(TraducirEvento(ventana, kTriple).has_value());
 }
 
+SDL_Event Mando(Uint32 tipo, Uint8 cual, Sint16 valor = 0) {
+    SDL_Event e{};
+    e.type = tipo;
+    if (tipo == SDL_CONTROLLERAXISMOTION) {
+        e.caxis.axis = cual;
+        e.caxis.value = valor;
+    } else {
+        e.cbutton.button = cual;
+    }
+    return e;
+}
+
+TEST(EventosSDL, ControllerButtonsAndAxesArriveByTheirNames) {
+    // Every button the game names, checked name by name against SDL's own names for them.
+    for (int b = 0; b < kBotonesMando; ++b) {
+        const auto sdl = SDL_GameControllerGetButtonFromString(kNombresBotonMando[b]);
+        ASSERT_NE(sdl, SDL_CONTROLLER_BUTTON_INVALID) << kNombresBotonMando[b];
+        const auto pulsado =
+            TraducirEvento(Mando(SDL_CONTROLLERBUTTONDOWN, static_cast<Uint8>(sdl)), kTriple);
+        ASSERT_TRUE(pulsado.has_value()) << kNombresBotonMando[b];
+        EXPECT_EQ(pulsado->tipo, TipoEvento::MandoPulsado);
+        EXPECT_EQ(pulsado->boton, b) << kNombresBotonMando[b];
+        EXPECT_EQ(
+            TraducirEvento(Mando(SDL_CONTROLLERBUTTONUP, static_cast<Uint8>(sdl)), kTriple)->tipo,
+            TipoEvento::MandoSoltado);
+    }
+    for (auto otro : {SDL_CONTROLLER_BUTTON_MISC1, SDL_CONTROLLER_BUTTON_PADDLE1,
+                      SDL_CONTROLLER_BUTTON_TOUCHPAD, SDL_CONTROLLER_BUTTON_MAX}) {
+        EXPECT_FALSE(
+            TraducirEvento(Mando(SDL_CONTROLLERBUTTONDOWN, static_cast<Uint8>(otro)), kTriple));
+    }
+
+    for (int a = 0; a < kEjesMando; ++a) {
+        const auto sdl = SDL_GameControllerGetAxisFromString(kNombresEjeMando[a]);
+        ASSERT_NE(sdl, SDL_CONTROLLER_AXIS_INVALID) << kNombresEjeMando[a];
+        for (Sint16 valor : {Sint16{-32768}, Sint16{0}, Sint16{32767}}) {
+            const auto eje = TraducirEvento(
+                Mando(SDL_CONTROLLERAXISMOTION, static_cast<Uint8>(sdl), valor), kTriple);
+            ASSERT_TRUE(eje.has_value());
+            EXPECT_EQ(eje->tipo, TipoEvento::MandoEje);
+            EXPECT_EQ(eje->boton, a) << kNombresEjeMando[a];
+            EXPECT_EQ(eje->x, valor);
+        }
+    }
+    EXPECT_FALSE(
+        TraducirEvento(Mando(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLER_AXIS_MAX, 5), kTriple));
+
+    EXPECT_EQ(TraducirEvento(Mando(SDL_CONTROLLERDEVICEADDED, 0), kTriple)->tipo,
+              TipoEvento::MandoConectado);
+    EXPECT_EQ(TraducirEvento(Mando(SDL_CONTROLLERDEVICEREMOVED, 0), kTriple)->tipo,
+              TipoEvento::MandoDesconectado);
+    // The raw joystick underneath speaks too; the game hears only the controller.
+    EXPECT_FALSE(TraducirEvento(Mando(SDL_JOYBUTTONDOWN, 0), kTriple));
+}
+
 }  // namespace
 }  // namespace polvareda

@@ -33,6 +33,27 @@ TEST(SinPantalla, ClockJumpsToTheDeadlineWhenNothingIsDue) {
     EXPECT_EQ(p.AhoraMs(), 5000);  // the event's time, not the deadline
 }
 
+TEST(SinPantalla, PluggingControllersChangesTheCountAsTheEventsArrive) {
+    PlataformaSinPantalla p;
+    p.Joysticks(1);
+    const auto mando = [](TipoEvento tipo) {
+        Evento e;
+        e.tipo = tipo;
+        return e;
+    };
+    p.Encolar(10, mando(TipoEvento::MandoConectado));
+    p.Encolar(20, mando(TipoEvento::MandoDesconectado));
+    p.Encolar(30, mando(TipoEvento::MandoDesconectado));
+    p.Encolar(40, mando(TipoEvento::MandoDesconectado));  // none left: the count stays at 0
+    EXPECT_EQ(p.Joysticks(), 1);
+    EXPECT_FALSE(p.EsperarEvento(9).has_value());
+    EXPECT_EQ(p.Joysticks(), 1);  // not before its time
+    for (int esperado : {2, 1, 0, 0}) {
+        ASSERT_TRUE(p.EsperarEvento(100).has_value());
+        EXPECT_EQ(p.Joysticks(), esperado);
+    }
+}
+
 TEST(SinPantalla, TimeOfDayWrapsAtMidnight) {
     PlataformaSinPantalla p(86399.0);
     p.EsperarEvento(-1);  // nothing queued: the end of the script, at once

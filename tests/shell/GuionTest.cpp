@@ -95,6 +95,53 @@ TEST(Guion, BadLinesAreNamedByNumber) {
     }
 }
 
+TEST(Guion, ControllerCommandsUseTheButtonAndAxisNames) {
+    const Guion g = Leido(
+        "padconnect\n"
+        "advance 10\n"
+        "paddown a\n"
+        "padup dpright # comment\n"
+        "padaxis leftx -32768\n"
+        "padaxis righttrigger 32767\n"
+        "paddisconnect");
+    ASSERT_EQ(g.pasos.size(), 6u);
+    EXPECT_EQ(g.pasos[0].evento.tipo, TipoEvento::MandoConectado);
+    EXPECT_EQ(g.pasos[1].enMs, 10);
+    EXPECT_EQ(g.pasos[1].evento.tipo, TipoEvento::MandoPulsado);
+    EXPECT_EQ(g.pasos[1].evento.boton, kMandoA);
+    EXPECT_EQ(g.pasos[2].evento.tipo, TipoEvento::MandoSoltado);
+    EXPECT_EQ(g.pasos[2].evento.boton, kMandoDpRight);
+    EXPECT_EQ(g.pasos[3].evento.tipo, TipoEvento::MandoEje);
+    EXPECT_EQ(g.pasos[3].evento.boton, kEjeLeftX);
+    EXPECT_EQ(g.pasos[3].evento.x, -32768);
+    EXPECT_EQ(g.pasos[4].evento.boton, kEjeRightTrigger);
+    EXPECT_EQ(g.pasos[4].evento.x, 32767);
+    EXPECT_EQ(g.pasos[5].evento.tipo, TipoEvento::MandoDesconectado);
+}
+
+TEST(Guion, BadControllerLinesAreNamedByNumber) {
+    struct Caso {
+        std::string texto;
+        int linea;
+        std::string contiene;
+    };
+    for (const Caso& c : std::vector<Caso>{
+             {"padconnect\npaddown z", 2, "BUTTON must be one of a b x y"},
+             {"padconnect\npaddown A", 2, "not 'A'"},
+             {"padconnect\npadup", 2, "padup BUTTON"},
+             {"padconnect\npadaxis lefty", 2, "padaxis AXIS VALUE"},
+             {"padconnect\npadaxis left 0", 2, "AXIS must be one of leftx"},
+             {"padconnect\npadaxis leftx 32768", 2, "VALUE"},
+             {"padconnect 2", 1, "expected: padconnect"},
+             {"padconnect\npaddisconnect\npaddisconnect", 3, "no controller is connected"},
+             {"paddown a", 1, "padconnect first"},
+         }) {
+        const ErrorGuion e = Error(c.texto);
+        EXPECT_EQ(e.linea, c.linea) << c.texto;
+        EXPECT_NE(e.mensaje.find(c.contiene), std::string::npos) << c.texto << " -> " << e.mensaje;
+    }
+}
+
 TEST(Guion, AScriptCannotRunForMoreThanAYear) {
     std::string texto;
     for (int i = 0; i < 400; ++i) texto += "advance 86400000\n";
