@@ -43,6 +43,14 @@ void PlataformaSinPantalla::Encolar(std::int64_t enMs, Evento evento) {
     guion_.push_back({enMs, std::move(evento)});
 }
 
+void PlataformaSinPantalla::Insertar(std::int64_t enMs, Evento evento) {
+    enMs = std::max(enMs, registro_->ahora);
+    auto donde = std::find_if(guion_.begin(), guion_.end(),
+                              [enMs](const Pendiente& p) { return p.enMs > enMs; });
+    guion_.insert(donde, {enMs, std::move(evento)});
+    ultimoGuion_ = std::max(ultimoGuion_, enMs);
+}
+
 std::int64_t PlataformaSinPantalla::AhoraMs() {
     return registro_->ahora;
 }

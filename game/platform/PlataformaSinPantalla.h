@@ -38,6 +38,9 @@ class PlataformaSinPantalla : public Plataforma {
     // queue is empty, EsperarEvento delivers FinDelGuion once the clock has reached the time
     // of the last event (at once for an empty script), so a game left running always ends.
     void Encolar(std::int64_t enMs, Evento evento);
+    // An event at its own time among those already queued (after any at the same time), for
+    // tests that add input while the game runs; never earlier than the clock.
+    void Insertar(std::int64_t enMs, Evento evento);
     void SinAudio(bool sinAudio) { sinAudio_ = sinAudio; }
     // Controllers attached at the start; queued MandoConectado and MandoDesconectado events
     // change the count as they are delivered (never below 0).

@@ -1,0 +1,124 @@
+// Keys, mouse and pad in play: the pause (also asked for during a scroll), Shift, Escape, the
+// mouse buttons as fire buttons and a pad that plays, comes and goes.
+#include <gtest/gtest.h>
+
+#include "Mesa.h"
+#include "Teclas.h"
+
+namespace polvareda {
+namespace {
+
+class EntradaTest : public prueba::MesaTest {};
+
+TEST_F(EntradaTest, PauseStopsTheGameAndWaitsForTheEndOfAScroll) {
+    Jugar([&](prueba::Mesa& t) {
+        t.Fase(1);
+        for (int tecla : {vk::Pausa, vk::F1 + 3}) {
+            t.Pulsar(tecla);
+            EXPECT_FALSE(t.j.TiempoActivo());
+            // Standing still: fire and movement do nothing.
+            t.Abrir(1, 1, 5);
+            t.Pulsar(50);
+            t.Soltar(50);
+            EXPECT_EQ(t.p.Puntos, 0);
+            t.Pulsar(tecla);
+            EXPECT_TRUE(t.j.TiempoActivo());
+        }
+        // With Shift, Ctrl or Alt the playing keys do nothing.
+        t.Pulsar(vk::Pausa, kShift);
+        EXPECT_TRUE(t.j.TiempoActivo());
+        t.Pulsar(50, kControl);
+        EXPECT_EQ(t.p.Puntos, 0);
+
+        // Pause pressed while the wall moves: no tick runs under the scroll, and the game stands
+        // paused when it ends.
+        for (auto& v : t.p.Visibles) v.Paso = 0;
+        Evento pausa;
+        pausa.tecla = vk::Pausa;
+        t.plataforma.Insertar(t.Ahora() + 100, pausa);
+        const auto ticks = [&] {
+            int n = 0;
+            for (const auto& l : t.plataforma.Llamadas())
+                n += l.que == "lampara" && l.detalle == "144=0";
+            return n;
+        };
+        const int antes = ticks();
+        t.Teclear(vk::Derecha);
+        EXPECT_EQ(ticks(), antes);
+        EXPECT_FALSE(t.j.TiempoActivo());
+        EXPECT_EQ(t.p.Visibles[0].Puerta, 1);
+        t.Pulsar(vk::Pausa);
+        EXPECT_TRUE(t.j.TiempoActivo());
+    });
+}
+
+TEST_F(EntradaTest, MouseButtonsFireAtTheirDoorsAndEscapeEndsTheGame) {
+    Jugar([&](prueba::Mesa& t) {
+        t.Fase(1);
+        const int botones[3] = {kBotonIzquierdo, kBotonCentral, kBotonDerecho};
+        for (int k = 0; k < 3; ++k) {
+            t.p.DisparoJuzgado = false;
+            t.Abrir(k, 1, 5);
+            t.j.RatonPulsado(botones[k]);
+            t.j.RatonSoltado(botones[k]);
+            EXPECT_EQ(t.p.Visibles[static_cast<std::size_t>(k)].Tipo, 11) << k;
+        }
+        EXPECT_EQ(t.p.Puntos, 300);
+        t.Pulsar(vk::Escape);
+        ADD_FAILURE() << "Escape did not end the game";
+    });
+    EXPECT_TRUE(terminada);
+}
+
+// The pad through a script: plugged in during play it works at once; A, B and X fire at the
+// three doors, the d-pad and the stick move the wall, Start pauses, and pulling it out pauses.
+TEST_F(EntradaTest, APadPlaysAndPullingItOutPauses) {
+    Jugar([&](prueba::Mesa& t) {
+        t.Fase(1);
+        for (auto& v : t.p.Visibles) v.Paso = 0;
+        const auto pad = [&](TipoEvento tipo, int boton, int valor = 0) {
+            Evento e;
+            e.tipo = tipo;
+            e.boton = boton;
+            e.x = valor;
+            t.plataforma.Insertar(t.Ahora(), e);
+            t.m.bucle.AtenderPendientes();
+        };
+        pad(TipoEvento::MandoConectado, 0);
+        EXPECT_TRUE(t.m.joystickConectado);
+        t.Abrir(2, 2, 8, 7);
+        pad(TipoEvento::MandoPulsado, kMandoX);
+        pad(TipoEvento::MandoSoltado, kMandoX);
+        EXPECT_EQ(t.p.Puntos, 200);
+
+        for (auto& v : t.p.Visibles) v.Paso = 0;
+        Evento suelta;
+        suelta.tipo = TipoEvento::MandoSoltado;
+        suelta.boton = kMandoDpRight;
+        t.plataforma.Insertar(t.Ahora() + 1, suelta);
+        pad(TipoEvento::MandoPulsado, kMandoDpRight);
+        EXPECT_EQ(t.p.Visibles[0].Puerta, 1);
+        // The stick pushed left, eased to 12000 (not back yet) and let go during the scroll.
+        Evento eje;
+        eje.tipo = TipoEvento::MandoEje;
+        eje.boton = kEjeLeftX;
+        eje.x = 12000;
+        t.plataforma.Insertar(t.Ahora() + 50, eje);
+        eje.x = 0;
+        t.plataforma.Insertar(t.Ahora() + 100, eje);
+        pad(TipoEvento::MandoEje, kEjeLeftX, -30000);
+        EXPECT_FALSE(t.p.IzquierdaPulsada);
+        EXPECT_EQ(t.p.Visibles[0].Puerta, 0);
+
+        pad(TipoEvento::MandoPulsado, kMandoStart);
+        EXPECT_FALSE(t.j.TiempoActivo());
+        pad(TipoEvento::MandoPulsado, kMandoStart);
+        EXPECT_TRUE(t.j.TiempoActivo());
+        pad(TipoEvento::MandoDesconectado, 0);
+        EXPECT_FALSE(t.j.TiempoActivo());
+        EXPECT_FALSE(t.m.joystickConectado);
+    });
+}
+
+}  // namespace
+}  // namespace polvareda
