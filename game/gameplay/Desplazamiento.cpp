@@ -5,10 +5,13 @@
 // `Recorrido` counts canvas pixels of the counter strip: one logical pixel is u = m·s canvas
 // pixels (m the extension's multiplier, s the scale). Every position is the exact fixed-point
 // sum rounded once, halves to even, as the scale's other coordinates are.
+#include "Cinta.h"
 #include "Figuras.h"
 #include "Juego.h"
 #include "Modulo.h"
 #include "Numeros.h"
+
+#include <algorithm>
 
 namespace polvareda {
 
@@ -26,25 +29,43 @@ int RedondearMitad(std::int64_t v) {
 
 }  // namespace
 
-void Juego::PasoDesplazamiento(bool izquierda) {
-    const Vista& vista = G().vista;
+int PasoCinta(Graficos& g, int recorrido, bool izquierda) {
+    const Vista& vista = g.vista;
     const std::int64_t u = vista.escala.Valor() * vista.factorXGA;  // ten-thousandths
-    const std::int64_t recorrido = static_cast<std::int64_t>(p_.Recorrido) * Escala::kUnidad;
-    p_.Recorrido = Escala::Redondear(izquierda ? recorrido - 8 * u : recorrido + 8 * u);
+    const std::int64_t antes = static_cast<std::int64_t>(recorrido) * Escala::kUnidad;
+    recorrido = Escala::Redondear(izquierda ? antes - 8 * u : antes + 8 * u);
 
-    Imagen& lienzo = m_.ventana.lienzo.Pixeles();
+    Imagen& lienzo = g.lienzo.Pixeles();
     const Rect mostrador = vista.Destino(0, 140, 256, 28);
-    Transferir(lienzo, mostrador.x, mostrador.y, S().ventanilla[1].imagen, p_.Recorrido, 0,
+    Transferir(lienzo, mostrador.x, mostrador.y, g.superficies.ventanilla[1].imagen, recorrido, 0,
                mostrador.w, mostrador.h, Rop::SrcCopy);
 
     // The wall moves at half the counter's speed.
-    const std::int64_t mitad = static_cast<std::int64_t>(p_.Recorrido) * Escala::kUnidad - 176 * u;
+    const std::int64_t mitad = static_cast<std::int64_t>(recorrido) * Escala::kUnidad - 176 * u;
     const int xPared = izquierda ? RedondearMitad(2 * 88 * u + mitad) : RedondearMitad(mitad);
     const Rect pared = vista.Destino(0, 25, 256, 103);
-    Transferir(lienzo, pared.x, pared.y, S().Pared.imagen, xPared, 0, pared.w, pared.h,
+    Transferir(lienzo, pared.x, pared.y, g.superficies.Pared.imagen, xPared, 0, pared.w, pared.h,
                Rop::SrcCopy);
-    m_.ventana.lienzo.Marcar(mostrador);
-    m_.ventana.lienzo.Marcar(pared);
+    g.lienzo.Marcar(mostrador);
+    g.lienzo.Marcar(pared);
+    return recorrido;
+}
+
+void PrepararCinta(Graficos& g) {
+    const Vista& vista = g.vista;
+    Superficie& origen = g.superficies.ventanilla[0];
+    Superficie& cinta = g.superficies.ventanilla[1];
+    const int ancho = vista.escala.Aplicar(vista.factorXGA, 616);
+    const int alto = vista.escala.Aplicar(vista.factorXGA, 28);
+    Imagen ampliada(std::max(ancho, 1), std::max(alto, 1), 0);
+    Estirar(ampliada, {0, 0, ampliada.Width(), ampliada.Height()}, origen.imagen,
+            {0, 0, origen.Ancho(), origen.Alto()}, Rop::SrcCopy);
+    cinta.imagen = std::move(ampliada);
+    cinta.t = origen.t;
+}
+
+void Juego::PasoDesplazamiento(bool izquierda) {
+    p_.Recorrido = PasoCinta(G(), p_.Recorrido, izquierda);
     Trazar("scroll");
     Esperar(m_.configuracion.scroll);
 }

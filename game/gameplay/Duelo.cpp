@@ -82,7 +82,9 @@ void Juego::Duelo() {
         if (Rnd(25) == 0) DisparoDeLejos();
         Esperar(1000);
     }
-    Escribe(G(), 15, 18, " ", 3, kFondoCompuesto, 0, 0, &s.negro);
+    // The blank written over the last digit would draw nothing (a blank leaves its cell as it
+    // is) and the "1" would stay through the duel: the digit's cell is cleared instead.
+    CopiaEscalada(G(), s.negro, 0, 0, 7, 12, 8 * 15, 18);
 
     Sembrar();
     Pendientes();

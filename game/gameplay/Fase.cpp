@@ -1,5 +1,6 @@
 // Setting up a phase: a new level with its parameters, pictures and captions, or the same
 // phase resumed after a lost life; and the end of the game when no life is left.
+#include "Cinta.h"
 #include "Colores.h"
 #include "Composicion.h"
 #include "Figuras.h"
@@ -22,20 +23,6 @@ void Juego::FinDeJuego() {
     Snd().Parar(efecto::kDesplazamiento);
     Snd().Parar(efecto::kAmbiente);
     throw FinDePartida{};
-}
-
-void Juego::NuevaCinta() {
-    // The counter strip at the canvas's resolution, so the scroll copies it unstretched.
-    const Vista& vista = G().vista;
-    Superficie& origen = S().ventanilla[0];
-    Superficie& cinta = S().ventanilla[1];
-    const int ancho = vista.escala.Aplicar(vista.factorXGA, 616);
-    const int alto = vista.escala.Aplicar(vista.factorXGA, 28);
-    Imagen ampliada(std::max(ancho, 1), std::max(alto, 1), 0);
-    Estirar(ampliada, {0, 0, ampliada.Width(), ampliada.Height()}, origen.imagen,
-            {0, 0, origen.Ancho(), origen.Alto()}, Rop::SrcCopy);
-    cinta.imagen = std::move(ampliada);
-    cinta.t = origen.t;
 }
 
 void Juego::Rotulo(const std::string& texto, int columna) {
@@ -80,7 +67,7 @@ void Juego::PrepararFase() {
         // A new phase.
         lienzo.Borrar();
         Refrescar();
-        NuevaCinta();
+        PrepararCinta(G());
         p_.Depositos = 0;
         if (p_.Demo) {
             p_.Nivel = 6;  // the attract game plays level 6, without captions or music

@@ -155,7 +155,6 @@ class Juego : public ComponenteJuego {
     void CargarMomento(bool tambienDia);
     void Rotulo(const std::string& texto, int columna);
     void RotulosPanel(bool sobreNegro);
-    void NuevaCinta();
 
     // The scroll's one step.
     void PasoDesplazamiento(bool izquierda);
