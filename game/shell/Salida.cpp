@@ -43,14 +43,8 @@ void CerrarVentana(Modulo& m) {
     m.ventana.abierta = false;
 }
 
-}  // namespace
-
-void Salir(Modulo& m) {
-    if (m.apagado) return;
-    m.apagado = true;
-    BorrarVentana(m);
-    m.registro.Cerrar();
-
+// The high scores back into Polvareda.DAT, through their decoded copy.
+void DevolverPuntuaciones(Modulo& m) {
     const auto mejoresTmp = m.rutaTemporal / kArchivoMejoresTemporal;
     bool guardado = GuardarMejores(mejoresTmp, m.mejores);
     if (!guardado) {
@@ -62,7 +56,16 @@ void Salir(Modulo& m) {
     // stored table is kept, and only this run's changes are lost.
     if (guardado && m.mejoresDevolvibles)
         DevolverMejores(mejoresTmp, m.rutaJuego / kArchivoMejores);
+}
 
+}  // namespace
+
+void Salir(Modulo& m) {
+    if (m.apagado) return;
+    m.apagado = true;
+    BorrarVentana(m);
+    m.registro.Cerrar();
+    DevolverPuntuaciones(m);
     LimpiarTemporales(m);
     BorrarVentana(m);
     RestaurarMaquina(m);
@@ -81,6 +84,9 @@ void CierreDeVentana(Modulo& m) {
     // The process ends with its window, so the decoded copies must go now too, or every
     // window closed from outside would leave them behind.
     m.registro.Cerrar();
+    // Closing the window is a way of leaving the game like Escape: the scores made in this
+    // run are kept, not thrown away with the window.
+    DevolverPuntuaciones(m);
     LimpiarTemporales(m);
     CerrarVentana(m);
 }

@@ -20,8 +20,8 @@ void Salir(Modulo& modulo);
 // Salir, then the end of the run.
 [[noreturn]] void Terminar(Modulo& modulo, int codigo = 0);
 
-// The window is being closed from outside: the machine state is restored and the temporary
-// files go, but the scores are not written. The run ends afterwards.
+// The window is being closed from outside: the machine state is restored, the scores are
+// written back and the temporary files go. The run ends afterwards.
 void CierreDeVentana(Modulo& modulo);
 
 }  // namespace polvareda
