@@ -120,5 +120,36 @@ TEST_F(EntradaTest, APadPlaysAndPullingItOutPauses) {
     });
 }
 
+// The close button in the middle of the duel (and of the scroll) ends the run in order.
+TEST_F(EntradaTest, ClosingTheWindowDuringALongSequenceShutsDownInOrder) {
+    for (const bool enDuelo : {true, false}) {
+        PlataformaSinPantalla plataforma(43200.0);
+        EstadoTeclas antes{};
+        antes[20] = 1;  // Caps Lock lit before the game
+        plataforma.FijarEstadoTeclas(antes);
+        bool despues = false;
+        Jugar(
+            [&](prueba::Mesa& t) {
+                t.Fase(1);
+                Evento cerrar;
+                cerrar.tipo = TipoEvento::Cerrar;
+                t.plataforma.Insertar(t.Ahora() + (enDuelo ? 3000 : 100), cerrar);
+                if (enDuelo) {
+                    t.j.Tiempo(false);
+                    t.j.Duelo();
+                } else {
+                    for (auto& v : t.p.Visibles) v.Paso = 0;
+                    t.Pulsar(vk::Derecha);
+                }
+                despues = true;
+            },
+            prueba::kIniMesa, &plataforma);
+        EXPECT_FALSE(despues);
+        EXPECT_EQ(plataforma.Teclas()[20], 1);
+        EXPECT_FALSE(plataforma.PantallaAbierta());
+        EXPECT_TRUE(std::filesystem::exists(CarpetaJuego() / "Polvareda.DAT"));
+    }
+}
+
 }  // namespace
 }  // namespace polvareda

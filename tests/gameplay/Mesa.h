@@ -126,6 +126,7 @@ class MesaTest : public ::testing::Test {
     }
 
     bool terminada = false;
+    const std::filesystem::path& CarpetaJuego() const { return juego_; }
 
   private:
     static inline std::function<void(Modulo&)> cuerpo_;
