@@ -18,8 +18,9 @@ lanzar_juego "$carpeta"
 
 otro_pid=""
 wad=/usr/share/games/doom/freedoom1.wad
-if command -v chocolate-doom >/dev/null && [ -f "$wad" ]; then
-  SDL_AUDIODRIVER=dummy chocolate-doom -iwad "$wad" -nosound -window -geometry 1280x800 \
+otro=$(PATH="$PATH:/usr/games" command -v chocolate-doom || true)
+if [ -n "$otro" ] && [ -f "$wad" ]; then
+  SDL_AUDIODRIVER=dummy "$otro" -iwad "$wad" -nosound -window -geometry 1280x800 \
     >"$trabajo/otro.log" 2>&1 &
   otro_pid=$!
 fi
