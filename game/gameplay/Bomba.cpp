@@ -22,11 +22,7 @@ void Invertir(Lienzo& lienzo) {
 
 void Juego::Bomba() {
     Secuencia secuencia(p_);
-    Modo("bomba");
-    m_.bucle.Habilitar(giraDolar_, false);
-    Snd().TocarTema(2);
-    Snd().Parar(efecto::kAmbiente);
-    Tiempo(false);
+    Detener("bomba");
 
     Lienzo& lienzo = m_.ventana.lienzo;
     lienzo.Persistente(false);

@@ -102,13 +102,17 @@ void Juego::JuzgarDisparo(int i) {
     p_.DisparoJuzgado = true;
 }
 
-void Juego::Bang() {
-    Secuencia secuencia(p_);
-    Modo("bang");
+void Juego::Detener(std::string_view modo) {
+    Modo(modo);
     m_.bucle.Habilitar(giraDolar_, false);
     Snd().TocarTema(2);
     Snd().Parar(efecto::kAmbiente);
     Tiempo(false);
+}
+
+void Juego::Bang() {
+    Secuencia secuencia(p_);
+    Detener("bang");
     p_.DisparoJuzgado = true;
 
     Lienzo& lienzo = m_.ventana.lienzo;

@@ -87,6 +87,9 @@ class Juego : public ComponenteJuego {
     void Bang();
     void ClienteHerido(int slot);
     void Bomba();
+    // A life is being lost: the mode, the dollar's spin, the ambience and the tick stop and
+    // the lost-life music plays.
+    void Detener(std::string_view modo);
 
     // --- the duel ---
     void Duelo();
