@@ -102,6 +102,8 @@ Instalar::Instalar(const Entorno& entorno, Servicios& servicios)
         CarpetasPorDefecto();
     } else {
         PrepararVentana(true);
+        // No field takes the keys in this mode: the window does (Escape, the capture).
+        setFocus();
     }
     setWindowTitle(etiqueta_[8]->text());
     setWindowIcon(QIcon(Imagen(QStringLiteral("icono.png"))));

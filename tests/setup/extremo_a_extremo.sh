@@ -36,10 +36,14 @@ for _ in $(seq 300); do grep -aq 'Polvareda: ventana' "$trabajo/salida.txt" && b
 grep -aq 'Polvareda: ventana' "$trabajo/salida.txt" || fallo "the game did not open its window"
 ventana=$(timeout 10 xdotool search --sync --name 'Polvareda Plus' | head -n1) || fallo "no game window"
 juego_pid=$(xdotool getwindowpid "$ventana" 2>/dev/null || true)
-# Escape leaves the game in order.
-xdotool key --window "$ventana" Escape
+# Past its presentation, Escape leaves the game in order.
+sleep 5
+xdotool windowfocus --sync "$ventana" 2>/dev/null || true
+xdotool key Escape
 for _ in $(seq 100); do
-  [ -z "$juego_pid" ] || ! kill -0 "$juego_pid" 2>/dev/null && break
+  { [ -z "$juego_pid" ] || ! kill -0 "$juego_pid" 2>/dev/null; } && break
   sleep 0.1
 done
+if [ -n "$juego_pid" ] && kill -0 "$juego_pid" 2>/dev/null; then fallo "Escape did not end the game"; fi
+juego_pid=""
 echo "1 passed, 0 failed"
