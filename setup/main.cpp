@@ -18,6 +18,12 @@ namespace {
 
 using namespace polvareda::setup;
 
+// Without a window only our own message about the settings is said; Qt's remarks on the
+// session (no runtime folder and the like) would only puzzle a script's reader.
+void Callado(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg) qt_message_output(tipo, contexto, texto);
+}
+
 std::filesystem::path Ruta(const QString& texto) {
     return std::filesystem::path(texto.toStdString());
 }
@@ -43,7 +49,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
     const bool porDefecto = argumentos == QStringList{QStringLiteral("--predeterminada")};
     // Without a window nothing needs a display.
-    if (porDefecto) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (porDefecto) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(Callado);
+    }
 
     QApplication aplicacion(argc, argv);
     Entorno entorno;
