@@ -140,6 +140,10 @@ void Instalar::InstalarJuego() {
     if (texto.isEmpty()) return;
     if (LeemeMarcado()) AbrirLeeme();
     if (texto.size() > 1 && (texto.endsWith('/') || texto.endsWith('\\'))) texto.chop(1);
+    // "~" is the home folder, as the user's shell would read it.
+    if (texto == QLatin1String("~") || texto.startsWith(QLatin1String("~/"))) {
+        texto = TextoDe(entorno_.carpetaPersonal) + texto.mid(1);
+    }
 
     const Textos& t = TextosDe(idioma_);
     const QString titulo = etiqueta_[8]->text();

@@ -130,6 +130,7 @@ TEST_F(InstalacionTest, AnyFolderNameIsQuotedSoTheEntriesStayValid) {
 
 TEST_F(InstalacionTest, WithoutAShortcutFolderNoShortcutIsMade) {
     v_->Ruta(2)->clear();
+    v_->Ruta(1)->setText("~/Candil/Polvareda/");  // the home folder, as a shell reads it
     Clic(v_->Boton(1));
     EXPECT_TRUE(fs::is_regular_file(Juego() / "SetUp.INF"));
     EXPECT_FALSE(fs::exists(aplicaciones_));
