@@ -163,7 +163,7 @@ void Instalar::CrearControles() {
     etiqueta_[6] = Etiquetar(this, QRect(120, 167, 303, 35), titulo);
     Colorear(etiqueta_[6], kCrema);
     // The boxes of the first folder caption, the program title and the version line are wider
-    // than the original ones: the free font runs a little wider than the original.
+    // than designed: the free font runs a little wider than the one the window was drawn for.
     etiqueta_[8] = Etiquetar(this, QRect(120, 16, 270, 16), Fuente(13, false));
     etiqueta_[9] = Etiquetar(this, QRect(120, 32, 270, 16), Fuente(13, false));
     etiqueta_[0] = Etiquetar(this, QRect(120, 224, 281, 16), Fuente(13, true));

@@ -27,7 +27,7 @@ struct Entorno {
     bool juego = false;                         // started with "/juego"
 };
 
-// The window's fonts: a free font at the sizes of the original design, in pixels so that the
+// The window's fonts: a free font at the sizes the window was designed with, in pixels so that the
 // fixed layout holds on any screen.
 QFont Fuente(int pixeles, bool negrita);
 
