@@ -2,10 +2,10 @@
 #include "Perfil.h"
 
 #include <fstream>
-#include <random>
 #include <system_error>
 #include <vector>
 
+#include "ArchivoAtomico.h"
 #include "Blancos.h"
 
 namespace polvareda {
@@ -108,14 +108,6 @@ std::optional<std::string> LeerTextoAcotado(const std::filesystem::path& archivo
     return texto;
 }
 
-std::filesystem::path NombreTemporal(const std::filesystem::path& archivo) {
-    static std::random_device azar;
-    std::uniform_int_distribution<unsigned> cifra(0, 15);
-    std::string sufijo;
-    for (int i = 0; i < 8; ++i) sufijo += "0123456789abcdef"[cifra(azar)];
-    return archivo.parent_path() / ("." + archivo.filename().string() + "." + sufijo + ".tmp");
-}
-
 }  // namespace
 
 std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
@@ -141,6 +133,10 @@ std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
     // The classic reader drops trailing blanks from the default it is given.
     while (!porDefecto.empty() && EsBlancoDeLinea(porDefecto.back())) porDefecto.remove_suffix(1);
     return Cortar(porDefecto);
+}
+
+std::optional<std::string> LeerTextoPerfil(const std::filesystem::path& archivo) {
+    return LeerTextoAcotado(archivo);
 }
 
 std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view seccion,
@@ -212,62 +208,58 @@ std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion
     return resultado;
 }
 
-bool EscribirPerfil(const std::filesystem::path& archivo, std::string_view seccion,
-                    std::string_view clave, std::string_view valor) {
-    if (!NombreEscribible(seccion, true) || !NombreEscribible(clave, false)) return false;
+namespace {
 
+// Reads the file as the writers below replace it: nothing when it exists but must not be
+// replaced (read-only, unreadable whole, too large, not a file); its text and permissions
+// otherwise, an empty text for a missing file.
+struct PerfilExistente {
+    std::string texto;
+    std::optional<std::filesystem::perms> permisos;
+};
+
+std::optional<PerfilExistente> LeerParaReemplazar(const std::filesystem::path& archivo) {
     std::error_code error;
     const auto estado = std::filesystem::status(archivo, error);
-    const bool existe = std::filesystem::exists(estado);
-    std::string texto;
-    if (existe) {
+    PerfilExistente existente;
+    if (std::filesystem::exists(estado)) {
         // A read-only file stays as it is, as the classic writer left it; renaming over it
         // would otherwise succeed wherever the folder is writable.
         if ((estado.permissions() & std::filesystem::perms::owner_write) ==
             std::filesystem::perms::none) {
-            return false;
+            return std::nullopt;
         }
         // A file we cannot read whole (too large, not a file, unreadable) is not replaced:
         // its other lines would be lost.
         auto leido = LeerTextoAcotado(archivo);
-        if (!leido) return false;
-        texto = std::move(*leido);
+        if (!leido) return std::nullopt;
+        existente.texto = std::move(*leido);
+        existente.permisos = estado.permissions();
     } else if (error && error != std::errc::no_such_file_or_directory) {
-        return false;
+        return std::nullopt;
     }
+    return existente;
+}
 
-    const std::string nuevo = EscribirValorPerfil(texto, seccion, clave, valor);
-    if (existe && nuevo == texto) return true;
+}  // namespace
 
-    std::filesystem::path temporal;
-    for (int intento = 0; intento < 16; ++intento) {
-        temporal = NombreTemporal(archivo);
-        if (!std::filesystem::exists(temporal, error) && !error) break;
-        temporal.clear();
-    }
-    if (temporal.empty()) return false;
+bool EscribirPerfil(const std::filesystem::path& archivo, std::string_view seccion,
+                    std::string_view clave, std::string_view valor) {
+    const ValorPerfil uno{seccion, clave, valor};
+    return EscribirPerfil(archivo, std::span<const ValorPerfil>(&uno, 1));
+}
 
-    bool escrito = false;
-    {
-        std::ofstream flujo(temporal, std::ios::binary | std::ios::trunc);
-        if (flujo) {
-            flujo.write(nuevo.data(), static_cast<std::streamsize>(nuevo.size()));
-            flujo.flush();
-            escrito = static_cast<bool>(flujo);
-            flujo.close();
-            escrito = escrito && !flujo.fail();
-        }
+bool EscribirPerfil(const std::filesystem::path& archivo, std::span<const ValorPerfil> valores) {
+    for (const ValorPerfil& v : valores) {
+        if (!NombreEscribible(v.seccion, true) || !NombreEscribible(v.clave, false)) return false;
     }
-    if (escrito && existe) {
-        std::filesystem::permissions(temporal, estado.permissions(), error);
-        escrito = !error;
-    }
-    if (escrito) {
-        std::filesystem::rename(temporal, archivo, error);
-        escrito = !error;
-    }
-    if (!escrito) std::filesystem::remove(temporal, error);
-    return escrito;
+    const auto existente = LeerParaReemplazar(archivo);
+    if (!existente) return false;
+    std::string nuevo = existente->texto;
+    for (const ValorPerfil& v : valores)
+        nuevo = EscribirValorPerfil(nuevo, v.seccion, v.clave, v.valor);
+    if (existente->permisos && nuevo == existente->texto) return true;
+    return ReemplazarArchivo(archivo, nuevo, existente->permisos);
 }
 
 }  // namespace polvareda

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ constexpr std::size_t kTamanoMaximoPerfil = 16u << 20;
 std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
                             std::string_view clave, std::string_view porDefecto);
 
+// The whole text of a profile file, to read several keys from; nothing when it is missing,
+// unreadable or oversized.
+std::optional<std::string> LeerTextoPerfil(const std::filesystem::path& archivo);
+
 // The same on a file; an unreadable, missing or oversized file gives the default.
 std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view seccion,
                        std::string_view clave, std::string_view porDefecto);
@@ -44,5 +49,17 @@ std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion
 // oversized file, an unwritable folder, a name that cannot be written.
 bool EscribirPerfil(const std::filesystem::path& archivo, std::string_view seccion,
                     std::string_view clave, std::string_view valor);
+
+// One value to write: section, key, value.
+struct ValorPerfil {
+    std::string_view seccion;
+    std::string_view clave;
+    std::string_view valor;
+};
+
+// Several values written in this order, by the same rules, in one replacement of the file:
+// either all of them reach the file or none does. False (nothing written) when any section or
+// key name could not be written or the file cannot be replaced.
+bool EscribirPerfil(const std::filesystem::path& archivo, std::span<const ValorPerfil> valores);
 
 }  // namespace polvareda

@@ -158,3 +158,19 @@ TEST(PerfilEscrituraArchivo, RefusesWhatItCannotReadWhole) {
     EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "no" / "hay.INI", "a", "k", "1"));
     EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "no"));
 }
+
+TEST(PerfilEscrituraArchivo, WritesSeveralValuesInOneReplacementOrNoneAtAll) {
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
+    polvareda::prueba::Escribir(archivo, "[Pantalla]\r\nScroll=3\r\n");
+    const polvareda::ValorPerfil valores[] = {
+        {"Pantalla", "DDraw", "1"}, {"Pantalla", "Scroll", "3"}, {"Sonido", "SND", "0"}};
+    ASSERT_TRUE(EscribirPerfil(archivo, valores));
+    EXPECT_EQ(polvareda::prueba::Leer(archivo),
+              "[Pantalla]\r\nScroll=3\r\nDDraw=1\r\n\r\n[Sonido]\r\nSND=0\r\n");
+
+    // One unwritable key name spoils the whole write: nothing changes.
+    const polvareda::ValorPerfil malos[] = {{"Pantalla", "DDraw", "0"}, {"Sonido", "a=b", "1"}};
+    EXPECT_FALSE(EscribirPerfil(archivo, malos));
+    EXPECT_EQ(LeerPerfil(archivo, "Pantalla", "DDraw", ""), "1");
+}

@@ -1,0 +1,17 @@
+// Replacing a file whole and at once: the new bytes go to a hidden sibling file that is then
+// renamed over the file, so a crash or a full disk never leaves half a file behind.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace polvareda {
+
+// Writes `bytes` to `archivo` (created when missing). `permisos`, when given, are set on the
+// new file before the rename (the old file's, so that replacing keeps them). Returns false,
+// leaving the file as it was and no sibling behind, when anything fails.
+bool ReemplazarArchivo(const std::filesystem::path& archivo, std::string_view bytes,
+                       std::optional<std::filesystem::perms> permisos = std::nullopt);
+
+}  // namespace polvareda

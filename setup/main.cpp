@@ -1,0 +1,71 @@
+// SetUp: the installer and configuration program of Polvareda Plus.
+//   SetUp                  the window: installs from the distribution folder, or configures
+//                          the game installed in its own folder
+//   SetUp /juego           the same; after OK it starts the game
+//   SetUp --predeterminada no window: marks its own folder as an installed game (SetUp.INF)
+//                          and writes the default settings there when it has none
+//                          (Polvareda.INI), as scripts/run needs for a fresh play folder
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <iostream>
+
+#include "Configurar.h"
+#include "Instalacion.h"
+#include "Instalar.h"
+
+namespace {
+
+using namespace polvareda::setup;
+
+// Without a window only our own message about the settings is said; Qt's remarks on the
+// session (no runtime folder and the like) would only puzzle a script's reader.
+void Callado(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg) qt_message_output(tipo, contexto, texto);
+}
+
+std::filesystem::path Ruta(const QString& texto) {
+    return std::filesystem::path(texto.toStdString());
+}
+
+int PrepararPorDefecto(const std::filesystem::path& carpeta) {
+    const int idioma = IdiomaDeSetUp(carpeta);
+    std::error_code error;
+    const bool hayConfiguracion =
+        std::filesystem::exists(carpeta / polvareda::kArchivoConfiguracion, error);
+    if ((!hayConfiguracion &&
+         !EscribirConfiguracion(carpeta, ValoresPorDefecto(carpeta, idioma))) ||
+        !MarcarInstalado(carpeta, idioma)) {
+        std::cerr << "SetUp: cannot write the settings in " << carpeta.string() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
+    const bool porDefecto = argumentos == QStringList{QStringLiteral("--predeterminada")};
+    // Without a window nothing needs a display.
+    if (porDefecto) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(Callado);
+    }
+
+    QApplication aplicacion(argc, argv);
+    Entorno entorno;
+    entorno.carpetaPrograma = Ruta(QCoreApplication::applicationDirPath());
+    if (porDefecto) return PrepararPorDefecto(entorno.carpetaPrograma);
+
+    entorno.carpetaPersonal = Ruta(QDir::homePath());
+    entorno.carpetaAplicaciones =
+        Ruta(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
+    entorno.juego = argumentos.join(' ').trimmed() == QStringLiteral("/juego");
+
+    ServiciosEscritorio servicios;
+    Instalar ventana(entorno, servicios);
+    ventana.show();
+    return aplicacion.exec();
+}
