@@ -8,7 +8,7 @@
 
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
-#include "Etapas.h"
+#include "EtapasFrente.h"
 #include "Guion.h"
 #include "LineaOrdenes.h"
 #include "PlataformaSinPantalla.h"
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     }
     if (std::getenv("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
     opciones.traza = linea.traza;
-    opciones.primeraEtapa = Etapa{EsperarPartida};
+    opciones.primeraEtapa = Etapa{MenuPrincipal};
 
     try {
         if (linea.sinPantalla) return SinPantalla(linea, opciones);

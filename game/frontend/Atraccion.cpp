@@ -1,0 +1,157 @@
+// The attract cycle's two screens: the top ten with rolling colours, and the demonstration
+// game played by the program itself.
+#include "Composicion.h"
+#include "EtapasFrente.h"
+#include "Frente.h"
+#include "Juego.h"
+#include "Modulo.h"
+#include "TablaMejores.h"
+#include "Texto.h"
+
+namespace polvareda {
+
+namespace {
+
+constexpr std::int64_t kRepeticionTablaMs = 50;
+constexpr double kDuracionTablaS = 15;
+constexpr double kDuracionDemoS = 35;
+constexpr std::int64_t kEsperaPuertaMs = 25;
+constexpr std::int64_t kParpadeoDemoMs = 250;
+constexpr std::int64_t kEntrePantallasMs = 250;
+
+// Seconds since `inicio` on the time-of-day clock, across midnight too: an attract screen that
+// starts just before midnight still ends.
+double Transcurrido(Modulo& m, double inicio) {
+    double s = m.plataforma.SegundosDesdeMedianoche() - inicio;
+    if (s < 0) s += 86400;
+    return s;
+}
+
+// The figures the demonstration shoots at almost always, and the ones it nearly never shoots.
+bool BlancoSeguro(int tipo) {
+    return tipo == -8 || (tipo >= -6 && tipo <= 2) || (tipo >= 33 && tipo <= 37);
+}
+bool BlancoRaro(int tipo) {
+    return tipo == -7 || (tipo >= 3 && tipo <= 9);
+}
+
+}  // namespace
+
+void Frente::DibujarTablaRodante() {
+    Graficos& g = m_.ventana.graficos;
+    const auto colores = ColoresTabla(colorTabla);
+    for (int r = 0; r < 10; ++r) {
+        const int color = colores[static_cast<std::size_t>(r)];
+        const RegistroMejor& registro = m_.mejores[static_cast<std::size_t>(r + 1)];
+        const int y = 18 + 16 * r;
+        // Composed over black: the row's earlier colour and a longer earlier text go.
+        m_.ventana.lienzo.Rellenar(g.vista.Destino(0, y, 256, 12), 0);
+        Escribe(g, 0, y, TextoRango(r + 1), color, kFondoDirecto);
+        Escribe(g, 6, y, TextoNombre(registro.nombre), color, kFondoDirecto);
+        Escribe(g, 26, y, TextoPuntuacion(registro.puntos), color, kFondoDirecto);
+    }
+    Refrescar();
+}
+
+Etapa TablaAtraccion(Modulo& m) {
+    Frente& f = Frente::De(m);
+    f.J().Estado().Demo = false;
+    while (f.ModoActual() == "auto") {
+        f.DibujarTablaRodante();
+        if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaS) f.Modo("menu");
+        f.Esperar(kRepeticionTablaMs);
+    }
+    f.Modo("");
+    f.Limpiar();
+    f.Esperar(kEntrePantallasMs);
+    f.Modo("menu");
+    return Etapa{EsperarEnMenu};
+}
+
+void Frente::JugadaDemostracion() {
+    Partida& p = j_.Estado();
+    const Configuracion& c = m_.configuracion;
+    // A key of the demonstration goes to the playing-mode handler and is released at once. A
+    // key of the player that arrives meanwhile (during a scroll) has made the mode "menu":
+    // that is kept, so the key still ends the demonstration.
+    const auto pulsar = [&](int tecla) {
+        Modo("juego");
+        j_.TeclaJuego(tecla, 0);
+        j_.TeclaSoltada(tecla);
+        if (ModoActual() == "juego") Modo("auto");
+    };
+    const auto pagada = [&](int i) {
+        return p
+            .Depositado[static_cast<std::size_t>(p.Visibles[static_cast<std::size_t>(i)].Puerta)];
+    };
+    const auto todasCerradas = [&] {
+        for (const auto& v : p.Visibles)
+            if (v.Paso >= 1) return false;
+        return true;
+    };
+    for (int i = 0; i < 3; ++i) {
+        const PuertaVisible& v = p.Visibles[static_cast<std::size_t>(i)];
+        if (v.Paso - v.Marca > 2) {
+            bool disparar = false;
+            if (BlancoSeguro(v.Tipo)) {
+                p.Azar = static_cast<float>(m_.azar.Entero(200));
+                disparar = p.Azar != 0;
+            } else if (BlancoRaro(v.Tipo)) {
+                p.Azar = static_cast<float>(m_.azar.Entero(5000));
+                disparar = p.Azar == 0;
+            }
+            if (disparar) pulsar(c.teclasDisparo[i]);
+        }
+        if (pagada(i)) {
+            const int tecla = c.teclasMovimiento[p.Azar != 0 ? 0 : 1];
+            pulsar(tecla);
+            // On past paid doors; a whole round of the wall at most, and not at all once
+            // every door has paid (the wall no longer moves then).
+            for (int vuelta = 0; vuelta < 12 && p.Depositos < 12 && todasCerradas() && p.Demo &&
+                                 pagada(i) && ModoActual() == "auto";
+                 ++vuelta)
+                pulsar(tecla);
+        }
+        if (!p.Demo) break;
+        Esperar(kEsperaPuertaMs);
+    }
+}
+
+void Frente::ParpadeoDemo() {
+    const std::int64_t ahora = m_.plataforma.AhoraMs();
+    if (ahora < proximoParpadeo) return;
+    proximoParpadeo = ahora + kParpadeoDemoMs;
+    Graficos& g = m_.ventana.graficos;
+    demoVisible = !demoVisible;
+    if (demoVisible) {
+        Escribe(g, 26, 178, "DEMO", 3, kFondoDirecto);
+    } else {
+        CopiaEscaladaXGA(g, g.superficies.panel, 8, 1, 32, 12, 208, 178);
+    }
+    m_.bucle.PresentarSiToca();
+}
+
+Etapa Demostracion(Modulo& m) {
+    Frente& f = Frente::De(m);
+    Juego& j = f.J();
+    const Partida& p = j.Estado();
+    f.demoVisible = false;
+    f.proximoParpadeo = 0;
+    try {
+        j.Demostracion();
+        while (f.ModoActual() == "auto") {
+            f.JugadaDemostracion();
+            f.ParpadeoDemo();
+            if (Transcurrido(m, f.inicioAtraccion) >= kDuracionDemoS || p.Vidas <= 0 || !p.Demo)
+                f.Modo("menu");
+        }
+    } catch (const FinDePartida&) {
+        // Not reached by the attract game's own rules; a game over is its end all the same.
+    }
+    // Nothing of the demonstration runs on: the next game starts clean.
+    j.Detener();
+    j.Estado().Demo = true;
+    return Etapa{FinDePartidaEtapa};
+}
+
+}  // namespace polvareda
