@@ -162,3 +162,71 @@ TEST_F(PantallasTest, MenuTableAndOddTables) {
 
 }  // namespace
 }  // namespace polvareda
+
+namespace polvareda {
+namespace {
+
+class MandoFrenteTest : public prueba::EscenarioTest {
+  protected:
+    void Boton(int tipo, int boton, std::int64_t ms) {
+        Evento e;
+        e.tipo = static_cast<TipoEvento>(tipo);
+        e.boton = boton;
+        plataforma->Insertar(plataforma->AhoraMs() + ms, e);
+    }
+    void Pulsar(int boton, std::int64_t ms) {
+        Boton(static_cast<int>(TipoEvento::MandoPulsado), boton, ms);
+        Boton(static_cast<int>(TipoEvento::MandoSoltado), boton, ms + 1);
+    }
+};
+
+// With a controller plugged in, "2" chooses it in the menu; its third fire button chooses
+// phase 6 on the level screen; its A starts a game from the menu; and it writes a name:
+// up and down change the letter, A takes it, B deletes, Start ends.
+TEST_F(MandoFrenteTest, ControllerChoosesPlaysAndWritesAName) {
+    int esperas = 0;
+    bool nombre = false;
+    Correr([&](Modulo& m, const std::string& etapa) {
+        const Partida& p = Juego::De(m).Estado();
+        if (etapa == "menu" && esperas == 0) {
+            for (int i = 3; i <= kRegistrosMejores; ++i)
+                m.mejores[static_cast<std::size_t>(i)] = {"", 0};
+        }
+        if (etapa == "espera" && ++esperas == 1) {
+            EXPECT_FALSE(m.joystickConectado);
+            Tecla('2', 10);  // no controller yet: nothing
+            Boton(static_cast<int>(TipoEvento::MandoConectado), 0, 20);
+            Tecla('2', 30);
+            Tecla('3', 40);
+        }
+        if (etapa == "nivel") {
+            EXPECT_TRUE(m.joystick);
+            Pulsar(kMandoX, 2000);
+        }
+        if (etapa == "partida" && esperas == 1) {
+            EXPECT_EQ(p.Nivel, 6);
+            EscapeAlEmpezar(m);
+        }
+        if (etapa == "fin" && esperas == 1) {
+            std::int64_t t = 500;
+            for (const int b : {kMandoDpUp, kMandoDpUp, kMandoA, kMandoDpDown, kMandoA, kMandoA,
+                                kMandoB, kMandoDpDown, kMandoDpDown, kMandoA, kMandoStart})
+                Pulsar(b, t += 10);
+            Tecla('A', t += 100);
+            nombre = true;
+        }
+        if (etapa == "espera" && esperas == 2) {
+            EXPECT_EQ(m.mejores[3].nombre, "BAZ");
+            Pulsar(kMandoA, 10);
+        }
+        if (etapa == "partida" && esperas == 2) {
+            EXPECT_EQ(p.Nivel, 6);  // the choice is kept
+            Terminar(m);
+        }
+    });
+    EXPECT_TRUE(nombre);
+    EXPECT_EQ(esperas, 2);
+}
+
+}  // namespace
+}  // namespace polvareda
