@@ -9,6 +9,7 @@
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
 #include "EtapasFrente.h"
+#include "Grabadora.h"
 #include "Guion.h"
 #include "LineaOrdenes.h"
 #include "PlataformaSinPantalla.h"
@@ -65,9 +66,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argumentos(argv + 1, argv + argc);
     const auto leida = LeerLineaOrdenes(argumentos);
     if (const auto* error = std::get_if<std::string>(&leida)) {
-        std::cerr << "Polvareda: " << *error << "\n"
-                  << "usage: Polvareda [--carpeta DIR] "
-                     "[--traza FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
+        std::cerr
+            << "Polvareda: " << *error << "\n"
+            << "usage: Polvareda [--carpeta DIR] "
+               "[--traza FILE] [--grabar FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
         return 2;
     }
     const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
@@ -94,6 +96,15 @@ int main(int argc, char** argv) {
                                         : error)
                       << "\n";
             return 1;
+        }
+        if (!linea.grabar.empty()) {
+            PlataformaGrabadora grabadora(*plataforma, linea.grabar);
+            if (!grabadora.Abierta()) {
+                std::cerr << "Polvareda: cannot write the recording " << linea.grabar.string()
+                          << "\n";
+                return 2;
+            }
+            return Main(grabadora, opciones);
         }
         return Main(*plataforma, opciones);
     } catch (const std::exception& e) {

@@ -82,7 +82,7 @@ class EscenarioTest : public ::testing::Test {
         OpcionesArranque opciones;
         opciones.carpeta = juego_;
         opciones.primeraEtapa = Etapa{Observar};
-        if (const char* t = std::getenv("TRAZA_PRUEBA")) opciones.traza = t;
+        opciones.traza = traza;
         EXPECT_EQ(Main(p, opciones), 0);
         plataforma = nullptr;
     }
@@ -107,7 +107,8 @@ class EscenarioTest : public ::testing::Test {
 
     CarpetaDePrueba carpeta_;
     std::string ini = kIniEscenario;
-    PlataformaSinPantalla* otra = nullptr;
+    PlataformaSinPantalla* otra = nullptr;  // a platform of the test's own, with its script
+    std::filesystem::path traza;            // the play trace's file; empty: none
     PlataformaSinPantalla* plataforma = nullptr;
     std::filesystem::path juego_ = carpeta_ / "juego";
     static inline std::vector<Visita>* visitas = nullptr;
