@@ -37,18 +37,40 @@ bool BlancoRaro(int tipo) {
 
 }  // namespace
 
+void Frente::PrepararTablaRodante() {
+    // The glyphs are composed as the direct text drawing puts them on the black screen: the
+    // mask clears, the colour band paints.
+    const Superficie& letras = m_.ventana.graficos.superficies.letras;
+    filasTabla_.t = letras.t;
+    filasTabla_.imagen = Imagen(letras.Px(256), letras.Px(12 * 40), 0);
+    for (int r = 0; r < 10; ++r) {
+        const RegistroMejor& registro = m_.mejores[static_cast<std::size_t>(r + 1)];
+        const std::pair<int, std::string> columnas[] = {{0, TextoRango(r + 1)},
+                                                        {6, TextoNombre(registro.nombre)},
+                                                        {26, TextoPuntuacion(registro.puntos)}};
+        for (int color = 1; color <= 4; ++color) {
+            const int y = 12 * (4 * r + color - 1);
+            for (const auto& [columna, texto] : columnas) {
+                for (std::size_t i = 0; i < texto.size(); ++i) {
+                    const int glifo = ColumnaGlifo(texto[i]);
+                    if (texto[i] == ' ' || glifo < 0 || glifo >= 38) continue;
+                    const int x = 8 * (columna + static_cast<int>(i));
+                    if (x + 7 > 256) break;
+                    Transferir(filasTabla_, x, y, letras, 7 * glifo, 0, 7, 12, Rop::SrcAnd);
+                    Transferir(filasTabla_, x, y, letras, 7 * glifo, 12 * color, 7, 12,
+                               Rop::SrcPaint);
+                }
+            }
+        }
+    }
+}
+
 void Frente::DibujarTablaRodante() {
     Graficos& g = m_.ventana.graficos;
     const auto colores = ColoresTabla(colorTabla);
     for (int r = 0; r < 10; ++r) {
         const int color = colores[static_cast<std::size_t>(r)];
-        const RegistroMejor& registro = m_.mejores[static_cast<std::size_t>(r + 1)];
-        const int y = 18 + 16 * r;
-        // Composed over black: the row's earlier colour and a longer earlier text go.
-        m_.ventana.lienzo.Rellenar(g.vista.Destino(0, y, 256, 12), 0);
-        Escribe(g, 0, y, TextoRango(r + 1), color, kFondoDirecto);
-        Escribe(g, 6, y, TextoNombre(registro.nombre), color, kFondoDirecto);
-        Escribe(g, 26, y, TextoPuntuacion(registro.puntos), color, kFondoDirecto);
+        CopiaEscaladaXGA(g, filasTabla_, 0, 12 * (4 * r + color - 1), 256, 12, 0, 18 + 16 * r);
     }
     Refrescar();
 }
@@ -56,6 +78,7 @@ void Frente::DibujarTablaRodante() {
 Etapa TablaAtraccion(Modulo& m) {
     Frente& f = Frente::De(m);
     f.J().Estado().Demo = false;
+    f.PrepararTablaRodante();
     while (f.ModoActual() == "auto") {
         f.DibujarTablaRodante();
         if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaS) f.Modo("menu");

@@ -10,6 +10,7 @@
 #include "ComponenteJuego.h"
 #include "Evento.h"
 #include "Idioma.h"
+#include "Superficie.h"
 
 namespace polvareda {
 
@@ -46,6 +47,8 @@ class Frente : public ComponenteJuego {
     void DibujarEntradasMando();
     void TeclaMenu(int tecla);
     // --- the attract screens (Atraccion.cpp) ---
+    // Composes the top ten's rows in the four colours once, for the 50 ms repetitions.
+    void PrepararTablaRodante();
     void DibujarTablaRodante();
     void JugadaDemostracion();  // one pass over the three door slots
     void ParpadeoDemo();
@@ -76,6 +79,9 @@ class Frente : public ComponenteJuego {
     Modulo& m_;
     Juego& j_;
     bool ejeNombre_ = false;  // the stick is held up or down in the name entry
+    // The rolling table's rows: row r in colour k at y = 12·(4·r + k - 1), at the glyph
+    // sheet's resolution.
+    Superficie filasTabla_;
 };
 
 }  // namespace polvareda
