@@ -82,7 +82,7 @@ TEST_F(AtraccionTest, FlatLoopKeepsItsStackAndMemoryOverManyGamesAndHours) {
     // Games started with "0" and ended with Escape, each followed by the top ten; between
     // them, attract cycles. The stack where a key reaches the menu and the heap in use must
     // stay where they were.
-    constexpr int kPartidas = 60;
+    constexpr int kPartidas = 300;
     int partidas = 0;
     std::vector<std::uintptr_t> pilas;
     std::vector<std::size_t> memoria;
@@ -118,6 +118,59 @@ TEST_F(AtraccionTest, FlatLoopKeepsItsStackAndMemoryOverManyGamesAndHours) {
     // Once the run has settled, games leave the heap where it was (a few kilobytes of slack
     // for the allocator's own bookkeeping).
     EXPECT_LT(static_cast<double>(memoria.back()), static_cast<double>(memoria[10]) + 64 * 1024);
+}
+
+}  // namespace
+}  // namespace polvareda
+
+namespace polvareda {
+namespace {
+
+class DemoTest : public prueba::EscenarioTest {};
+
+// With every door paid the demonstration's walk has nowhere to go: a pass over the slots ends
+// at once, without scrolling, instead of pressing the move key for ever.
+TEST_F(DemoTest, WalkPastPaidDoorsStopsWhenEveryDoorHasPaid) {
+    bool hecho = false;
+    Correr([&](Modulo& m, const std::string& etapa) {
+        if (etapa != "demo") return;
+        Frente& f = Frente::De(m);
+        Juego& j = f.J();
+        Partida& p = j.Estado();
+        j.Demostracion();
+        p.Depositado.fill(true);
+        p.Depositos = 12;
+        for (auto& v : p.Visibles) v.Paso = 0;
+        const std::int64_t antes = m.plataforma.AhoraMs();
+        f.JugadaDemostracion();
+        EXPECT_LE(m.plataforma.AhoraMs() - antes, 3 * 25 + 200);
+        EXPECT_EQ(p.Visibles[0].Puerta, 0);
+        j.Detener();
+        hecho = true;
+        Terminar(m);
+    });
+    EXPECT_TRUE(hecho);
+}
+
+// The window's close button at any screen of the front end ends the run in order.
+TEST_F(DemoTest, CloseAtAnyScreenEndsTheRunInOrder) {
+    for (const std::string donde : {"espera", "tabla", "demo", "nivel", "partida", "fin"}) {
+        bool cerrado = false;
+        Correr([&](Modulo& m, const std::string& etapa) {
+            if (etapa == "espera" && donde == "nivel") Tecla('3', 100);
+            if (etapa == "espera" && (donde == "partida" || donde == "fin")) Tecla(vk::Cero, 100);
+            if (etapa == "partida" && donde == "fin") EscapeAlEmpezar(m);
+            if (etapa != donde || cerrado) return;
+            Evento cierre;
+            cierre.tipo = TipoEvento::Cerrar;
+            plataforma->Insertar(plataforma->AhoraMs() + 600, cierre);
+            cerrado = true;
+        });
+        EXPECT_TRUE(cerrado) << donde;
+        EXPECT_EQ(Etapas().back(), donde);
+        // The scores are not written when the window is closed.
+        EXPECT_FALSE(std::filesystem::exists(juego_ / "Polvareda.DAT")) << donde;
+    }
 }
 
 }  // namespace
