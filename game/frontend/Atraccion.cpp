@@ -1,5 +1,7 @@
 // The attract cycle's two screens: the top ten with rolling colours, and the demonstration
 // game played by the program itself.
+#include <algorithm>
+
 #include "Composicion.h"
 #include "EtapasFrente.h"
 #include "Frente.h"
@@ -143,7 +145,8 @@ void Frente::JugadaDemostracion() {
 void Frente::ParpadeoDemo() {
     const std::int64_t ahora = m_.plataforma.AhoraMs();
     if (ahora < proximoParpadeo) return;
-    proximoParpadeo = ahora + kParpadeoDemoMs;
+    // The pass over the doors takes its own time: the cadence is kept, not restarted.
+    proximoParpadeo = std::max(proximoParpadeo + kParpadeoDemoMs, ahora);
     Graficos& g = m_.ventana.graficos;
     demoVisible = !demoVisible;
     if (demoVisible) {
@@ -162,6 +165,7 @@ Etapa Demostracion(Modulo& m) {
     f.proximoParpadeo = 0;
     try {
         j.Demostracion();
+        f.proximoParpadeo = m.plataforma.AhoraMs();
         while (f.ModoActual() == "auto") {
             f.JugadaDemostracion();
             f.ParpadeoDemo();
