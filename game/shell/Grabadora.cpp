@@ -59,6 +59,8 @@ PlataformaGrabadora::PlataformaGrabadora(Plataforma& real, const std::filesystem
 }
 
 PlataformaGrabadora::~PlataformaGrabadora() {
+    // The script ends when the run did, so a replay runs as long.
+    if (ahora_ > ultimaLinea_) salida_ << "advance " << ahora_ - ultimaLinea_ << "\n";
     // The picture on show when the last input came, for whoever checks a replay.
     if (!ultimaImagen_.Empty()) {
         std::filesystem::path imagen = archivo_;

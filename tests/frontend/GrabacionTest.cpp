@@ -7,6 +7,7 @@
 
 #include "ArchivoAcotado.h"
 #include "Escenario.h"
+#include "Grabadora.h"
 #include "Guion.h"
 
 namespace polvareda {
@@ -61,6 +62,51 @@ TEST_F(GrabacionTest, RecordedSessionReplaysBitForBit) {
     const auto obtenida = CargarImagen(carpeta_ / "final.png");
     ASSERT_TRUE(esperada && obtenida);
     EXPECT_TRUE(*esperada == *obtenida);
+}
+
+// The recorder on a platform whose input comes at awkward moments (inside ticks, on the same
+// millisecond as others): the script it writes replays to the same trace.
+TEST_F(GrabacionTest, RecorderWritesAScriptThatReplaysTheSameGame) {
+    prueba::Escribir(juego_ / "Polvareda.INI", prueba::kIniEscenario);
+    const auto correr = [&](Plataforma& p, const fs::path& archivoTraza) {
+        OpcionesArranque opciones;
+        opciones.carpeta = juego_;
+        opciones.primeraEtapa = Etapa{MenuPrincipal};
+        opciones.traza = archivoTraza;
+        EXPECT_EQ(Main(p, opciones), 0);
+    };
+    PlataformaSinPantalla real(50000.25);
+    // A game started in the menu, keys during its captions and right after them (two on the
+    // same millisecond), Escape as soon as it plays, the table dismissed, Escape in the menu.
+    const std::pair<std::int64_t, int> teclas[] = {{4507, '0'}, {5013, 90}, {6400, 80}, {7311, 90},
+                                                   {7311, 88},  {7333, 79}, {7420, 27}, {9003, 65},
+                                                   {9003, 66},  {11500, 27}};
+    for (const auto& [ms, tecla] : teclas) {
+        Evento e;
+        e.tecla = tecla;
+        real.Encolar(ms, e);
+        e.tipo = TipoEvento::TeclaSoltada;
+        real.Encolar(ms + 37, e);
+    }
+    {
+        PlataformaGrabadora grabadora(real, carpeta_ / "grabada.txt");
+        correr(grabadora, carpeta_ / "real.jsonl");
+    }
+    fs::remove(juego_ / "Polvareda.DAT");
+
+    const auto texto = LeerArchivoAcotado(carpeta_ / "grabada.txt");
+    ASSERT_TRUE(texto);
+    EXPECT_NE(texto->find("--hora 50000.250\n"), std::string::npos) << *texto;
+    const auto leido = LeerGuion(*texto);
+    ASSERT_TRUE(std::holds_alternative<Guion>(leido));
+    PlataformaSinPantalla repeticion(50000.25);
+    for (const auto& paso : std::get<Guion>(leido).pasos)
+        repeticion.Encolar(paso.enMs, paso.evento);
+    correr(repeticion, carpeta_ / "repetida.jsonl");
+
+    const std::string a = prueba::Leer(carpeta_ / "real.jsonl");
+    EXPECT_GT(a.size(), 10000u);
+    EXPECT_EQ(prueba::Leer(carpeta_ / "repetida.jsonl"), a);
 }
 
 }  // namespace
