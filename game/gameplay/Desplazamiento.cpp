@@ -116,7 +116,9 @@ bool Juego::FinDesplazamiento(int dir) {
 
     // A key still held scrolls on at once.
     if (dir == 0 && ModoActual() != "menu" && p_.IzquierdaPulsada && !p_.Demo) return true;
-    if (dir == 1 && p_.DerechaPulsada) return true;
+    // The attract game presses and releases its keys at once: like the left, the right never
+    // scrolls on by itself while it plays, or a demonstration walking right would not stop.
+    if (dir == 1 && p_.DerechaPulsada && !p_.Demo) return true;
 
     ReanudarTiempo();
     if (dir == 0) {

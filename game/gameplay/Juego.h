@@ -57,6 +57,13 @@ class Juego : public ComponenteJuego {
     // FinDePartida of its end is caught here). `modo` is the mode it starts from ("trans", or
     // "nivel" from the level choice, which shows the day caption at any level).
     void Jugar(std::int16_t nivel, std::string_view modo = "trans");
+    // The attract mode's game: level 6, one life, 19770 points, `Demo` set, the generator
+    // seeded from the time of day and the phase set up; it then runs on the tick while the
+    // demonstration's player presses keys. Returns once the phase is set up.
+    void Demostracion();
+    // Stops whatever game runs: the tick, the spinning dollar, the scroll and door sounds, the
+    // keyboard lamps and the held keys, so nothing of it carries into the next screen.
+    void Detener();
 
     // --- the window's event handlers ---
     void TeclaPulsada(int tecla, int shift);  // the key-down dispatch by mode
@@ -165,6 +172,7 @@ class Juego : public ComponenteJuego {
     void MostrarPistolero(int k, int sprite);
     void EscribirDuelo(const std::string& texto, int k, int xFondo);
     void FinDeJuego();
+    void Reiniciar(std::int16_t nivel, std::int16_t vidas, std::int32_t puntos, bool demo);
     void SoltarDisparo(int k);
 
     Modulo& m_;

@@ -69,6 +69,7 @@ std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view e
     } else {
         json += ", \"points\": 0, \"lives\": 0";
     }
+    if (m.frente) m.frente->CamposEstado(json);
     json += ", \"t\": " + std::to_string(m.plataforma.AhoraMs() - m.inicioMs);
     json += ", \"why\": " + CadenaJson(por);
     json += extra;

@@ -10,7 +10,8 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
     bool conGuion = false;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& a = argumentos[i];
-        const bool conValor = a == "--carpeta" || a == "--guion" || a == "--hora" || a == "--traza";
+        const bool conValor = a == "--carpeta" || a == "--guion" || a == "--hora" ||
+                              a == "--traza" || a == "--grabar";
         if (conValor && i + 1 >= argumentos.size()) return a + " needs a value";
         // An empty folder or script names nothing; it must not reach the path functions.
         if (conValor && argumentos[i + 1].empty()) return a + " needs a value";
@@ -28,6 +29,8 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
             opciones.hora = hora;
         } else if (a == "--traza") {
             opciones.traza = argumentos[++i];
+        } else if (a == "--grabar") {
+            opciones.grabar = argumentos[++i];
         } else if (a == "--headless") {
             opciones.sinPantalla = true;
         } else {
@@ -36,6 +39,8 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
     }
     if (opciones.sinPantalla && !conGuion) return "--headless needs --guion SCRIPT";
     if (conGuion && !opciones.sinPantalla) return "--guion is only for --headless runs";
+    if (opciones.sinPantalla && !opciones.grabar.empty())
+        return "--grabar records runs with a display; a headless run is its script already";
     return opciones;
 }
 

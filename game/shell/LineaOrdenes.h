@@ -5,6 +5,8 @@
 //   --hora SECONDS    the time of day the headless run starts at (default 43200, noon)
 //   --traza FILE      appends the play state after every tick, key, scroll or duel step and
 //                     mode change (any run)
+//   --grabar FILE     writes the run's input as a headless script that replays the same game
+//                     (runs with a display)
 #pragma once
 
 #include <filesystem>
@@ -20,7 +22,8 @@ struct LineaOrdenes {
     bool sinPantalla = false;
     std::filesystem::path guion;
     double hora = 43200;
-    std::filesystem::path traza;  // empty: no trace
+    std::filesystem::path traza;   // empty: no trace
+    std::filesystem::path grabar;  // empty: no recording
 };
 
 // The options, or one line saying what is wrong.

@@ -71,6 +71,9 @@ struct Modulo {
 
     // The game's rules and their play state, once a stage has made them.
     std::unique_ptr<ComponenteJuego> juego;
+    // The front end's own state (menu texts, the name being typed...), once a screen of it
+    // has made it; made after the rules and gone before them.
+    std::unique_ptr<ComponenteJuego> frente;
 
     // The play trace (--traza): one state line per tick, key, scroll and duel step and mode
     // change. Not open: no trace.

@@ -31,8 +31,9 @@ void PrepararImagenesDelDia(Modulo& modulo);         // HacerTarde, HacerNoche, 
                                                      // under the busy indicator
 void ActivarVentana(Modulo& modulo);
 
-// Until the main menu exists: the game's background with the points and the starting lives,
-// waiting for keys; Escape quits.
+// The shell's own stage after the presentation, for runs without the front end (the game
+// itself goes on to the main menu): the game's background with the points and the starting
+// lives, waiting for keys; Escape quits.
 Etapa PantallaDeEspera(Modulo& modulo);
 
 }  // namespace polvareda

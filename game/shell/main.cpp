@@ -8,7 +8,8 @@
 
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
-#include "Etapas.h"
+#include "EtapasFrente.h"
+#include "Grabadora.h"
 #include "Guion.h"
 #include "LineaOrdenes.h"
 #include "PlataformaSinPantalla.h"
@@ -65,9 +66,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argumentos(argv + 1, argv + argc);
     const auto leida = LeerLineaOrdenes(argumentos);
     if (const auto* error = std::get_if<std::string>(&leida)) {
-        std::cerr << "Polvareda: " << *error << "\n"
-                  << "usage: Polvareda [--carpeta DIR] "
-                     "[--traza FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
+        std::cerr
+            << "Polvareda: " << *error << "\n"
+            << "usage: Polvareda [--carpeta DIR] "
+               "[--traza FILE] [--grabar FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
         return 2;
     }
     const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
@@ -82,7 +84,7 @@ int main(int argc, char** argv) {
     }
     if (std::getenv("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
     opciones.traza = linea.traza;
-    opciones.primeraEtapa = Etapa{EsperarPartida};
+    opciones.primeraEtapa = Etapa{MenuPrincipal};
 
     try {
         if (linea.sinPantalla) return SinPantalla(linea, opciones);
@@ -94,6 +96,15 @@ int main(int argc, char** argv) {
                                         : error)
                       << "\n";
             return 1;
+        }
+        if (!linea.grabar.empty()) {
+            PlataformaGrabadora grabadora(*plataforma, linea.grabar);
+            if (!grabadora.Abierta()) {
+                std::cerr << "Polvareda: cannot write the recording " << linea.grabar.string()
+                          << "\n";
+                return 2;
+            }
+            return Main(grabadora, opciones);
         }
         return Main(*plataforma, opciones);
     } catch (const std::exception& e) {

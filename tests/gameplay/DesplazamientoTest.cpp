@@ -75,3 +75,30 @@ TEST_F(DesplazamientoTest, OpenDoorsAndAFullBankHoldTheWall) {
 
 }  // namespace
 }  // namespace polvareda
+
+namespace polvareda {
+namespace {
+
+class DesplazamientoDemoTest : public prueba::MesaTest {};
+
+// The attract game presses and releases its move keys at once: at the end of a scroll, a key
+// it still seems to hold never scrolls on, to the left or to the right.
+TEST_F(DesplazamientoDemoTest, AttractGameNeverScrollsOnByItself) {
+    Jugar([](prueba::Mesa& t) {
+        t.Fase(6);
+        for (const int dir : {0, 1}) {
+            t.p.Demo = true;
+            t.m.ventana.tag = "auto";
+            t.p.IzquierdaPulsada = t.p.DerechaPulsada = true;
+            EXPECT_FALSE(t.j.FinDesplazamiento(dir)) << dir;
+            t.p.Demo = false;
+            t.m.ventana.tag = "juego";
+            t.p.IzquierdaPulsada = t.p.DerechaPulsada = true;
+            EXPECT_TRUE(t.j.FinDesplazamiento(dir)) << dir;
+        }
+        t.p.IzquierdaPulsada = t.p.DerechaPulsada = false;
+    });
+}
+
+}  // namespace
+}  // namespace polvareda

@@ -42,7 +42,7 @@ class EjecutableTest : public ::testing::Test {
 
 TEST_F(EjecutableTest, HeadlessScriptDumpsAPictureAndStateLinesThenQuitsWithEscape) {
     prueba::Escribir(carpeta_ / "guion.txt",
-                     "# look at the waiting screen, past the presentation, then leave\n"
+                     "# look at the main menu, past the presentation, then leave\n"
                      "advance 6000\n"
                      "png shot.png\n"
                      "state estado.json\n"
@@ -57,10 +57,10 @@ TEST_F(EjecutableTest, HeadlessScriptDumpsAPictureAndStateLinesThenQuitsWithEsca
     ASSERT_TRUE(imagen);
     EXPECT_EQ(imagen->Width(), 256);
     EXPECT_EQ(imagen->Height(), 192);
-    EXPECT_NE(imagen->At(128, 96), 0u);  // the background, not the black of the fades
+    EXPECT_NE(imagen->At(30, 80), 0u);  // the menu's portrait, not the black of the fades
 
     const std::string estado = prueba::Leer(carpeta_ / "estado.json");
-    EXPECT_TRUE(estado.starts_with("{\"mode\": \"pantalla\", \"config\": {")) << estado;
+    EXPECT_TRUE(estado.starts_with("{\"mode\": \"menu\", \"config\": {")) << estado;
     EXPECT_NE(estado.find("\"Scroll\": \"5\""), std::string::npos);
     EXPECT_NE(estado.find("\"DDraw\": \"0\""), std::string::npos);
     EXPECT_NE(estado.find("}, \"points\": 0, \"lives\": 3, \"level\": 1, "), std::string::npos)

@@ -159,6 +159,9 @@ TEST(LineaOrdenes, HeadlessNeedsAScriptAndTakesFolderAndTime) {
     EXPECT_EQ(o.guion, std::filesystem::path("g.txt"));
     EXPECT_EQ(o.hora, 3600.5);
     EXPECT_EQ(std::get<LineaOrdenes>(LeerLineaOrdenes({})).hora, 43200);
+    const std::vector<std::string> grabar = {"--grabar", "partida.txt"};
+    EXPECT_EQ(std::get<LineaOrdenes>(LeerLineaOrdenes(grabar)).grabar,
+              std::filesystem::path("partida.txt"));
 
     for (const std::vector<std::string>& mal :
          std::vector<std::vector<std::string>>{{"--headless"},
@@ -168,6 +171,9 @@ TEST(LineaOrdenes, HeadlessNeedsAScriptAndTakesFolderAndTime) {
                                                {"--headless", "--guion", ""},
                                                {"--headless", "--guion", "g", "--hora", "86400"},
                                                {"--headless", "--guion", "g", "--hora", "noon"},
+                                               {"--grabar"},
+                                               {"--grabar", ""},
+                                               {"--headless", "--guion", "g", "--grabar", "r"},
                                                {"/juego"}})
         EXPECT_TRUE(std::holds_alternative<std::string>(LeerLineaOrdenes(mal))) << mal[0];
 }

@@ -1,0 +1,184 @@
+// The attract cycle's two screens: the top ten with rolling colours, and the demonstration
+// game played by the program itself.
+#include <algorithm>
+
+#include "Composicion.h"
+#include "EtapasFrente.h"
+#include "Frente.h"
+#include "Juego.h"
+#include "Modulo.h"
+#include "TablaMejores.h"
+#include "Texto.h"
+
+namespace polvareda {
+
+namespace {
+
+constexpr std::int64_t kRepeticionTablaMs = 50;
+constexpr double kDuracionTablaS = 15;
+constexpr double kDuracionDemoS = 35;
+constexpr std::int64_t kEsperaPuertaMs = 25;
+constexpr std::int64_t kParpadeoDemoMs = 250;
+constexpr std::int64_t kEntrePantallasMs = 250;
+
+// Seconds since `inicio` on the time-of-day clock, across midnight too: an attract screen that
+// starts just before midnight still ends.
+double Transcurrido(Modulo& m, double inicio) {
+    double s = m.plataforma.SegundosDesdeMedianoche() - inicio;
+    if (s < 0) s += 86400;
+    return s;
+}
+
+// The figures the demonstration shoots at almost always, and the ones it nearly never shoots.
+bool BlancoSeguro(int tipo) {
+    return tipo == -8 || (tipo >= -6 && tipo <= 2) || (tipo >= 33 && tipo <= 37);
+}
+bool BlancoRaro(int tipo) {
+    return tipo == -7 || (tipo >= 3 && tipo <= 9);
+}
+
+}  // namespace
+
+void Frente::PrepararTablaRodante() {
+    // The glyphs are composed as the direct text drawing puts them on the black screen: the
+    // mask clears, the colour band paints.
+    const Superficie& letras = m_.ventana.graficos.superficies.letras;
+    filasTabla_.t = letras.t;
+    filasTabla_.imagen = Imagen(letras.Px(256), letras.Px(12 * 40), 0);
+    for (int r = 0; r < 10; ++r) {
+        const RegistroMejor& registro = m_.mejores[static_cast<std::size_t>(r + 1)];
+        const std::pair<int, std::string> columnas[] = {{0, TextoRango(r + 1)},
+                                                        {6, TextoNombre(registro.nombre)},
+                                                        {26, TextoPuntuacion(registro.puntos)}};
+        for (int color = 1; color <= 4; ++color) {
+            const int y = 12 * (4 * r + color - 1);
+            for (const auto& [columna, texto] : columnas) {
+                for (std::size_t i = 0; i < texto.size(); ++i) {
+                    const int glifo = ColumnaGlifo(texto[i]);
+                    if (texto[i] == ' ' || glifo < 0 || glifo >= 38) continue;
+                    const int x = 8 * (columna + static_cast<int>(i));
+                    if (x + 7 > 256) break;
+                    Transferir(filasTabla_, x, y, letras, 7 * glifo, 0, 7, 12, Rop::SrcAnd);
+                    Transferir(filasTabla_, x, y, letras, 7 * glifo, 12 * color, 7, 12,
+                               Rop::SrcPaint);
+                }
+            }
+        }
+    }
+}
+
+void Frente::DibujarTablaRodante() {
+    Graficos& g = m_.ventana.graficos;
+    const auto colores = ColoresTabla(colorTabla);
+    for (int r = 0; r < 10; ++r) {
+        const int color = colores[static_cast<std::size_t>(r)];
+        CopiaEscaladaXGA(g, filasTabla_, 0, 12 * (4 * r + color - 1), 256, 12, 0, 18 + 16 * r);
+    }
+    Refrescar();
+}
+
+Etapa TablaAtraccion(Modulo& m) {
+    Frente& f = Frente::De(m);
+    f.J().Estado().Demo = false;
+    f.PrepararTablaRodante();
+    while (f.ModoActual() == "auto") {
+        f.DibujarTablaRodante();
+        if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaS) f.Modo("menu");
+        f.Esperar(kRepeticionTablaMs);
+    }
+    f.Modo("");
+    f.Limpiar();
+    f.Esperar(kEntrePantallasMs);
+    f.Modo("menu");
+    return Etapa{EsperarEnMenu};
+}
+
+void Frente::JugadaDemostracion() {
+    Partida& p = j_.Estado();
+    const Configuracion& c = m_.configuracion;
+    // A key of the demonstration goes to the playing-mode handler and is released at once. A
+    // key of the player that arrives meanwhile (during a scroll) has made the mode "menu":
+    // that is kept, so the key still ends the demonstration.
+    const auto pulsar = [&](int tecla) {
+        Modo("juego");
+        j_.TeclaJuego(tecla, 0);
+        j_.TeclaSoltada(tecla);
+        if (ModoActual() == "juego") Modo("auto");
+    };
+    const auto pagada = [&](int i) {
+        return p
+            .Depositado[static_cast<std::size_t>(p.Visibles[static_cast<std::size_t>(i)].Puerta)];
+    };
+    const auto todasCerradas = [&] {
+        for (const auto& v : p.Visibles)
+            if (v.Paso >= 1) return false;
+        return true;
+    };
+    for (int i = 0; i < 3; ++i) {
+        const PuertaVisible& v = p.Visibles[static_cast<std::size_t>(i)];
+        if (v.Paso - v.Marca > 2) {
+            bool disparar = false;
+            if (BlancoSeguro(v.Tipo)) {
+                p.Azar = static_cast<float>(m_.azar.Entero(200));
+                disparar = p.Azar != 0;
+            } else if (BlancoRaro(v.Tipo)) {
+                p.Azar = static_cast<float>(m_.azar.Entero(5000));
+                disparar = p.Azar == 0;
+            }
+            if (disparar) pulsar(c.teclasDisparo[i]);
+        }
+        if (pagada(i)) {
+            const int tecla = c.teclasMovimiento[p.Azar != 0 ? 0 : 1];
+            pulsar(tecla);
+            // On past paid doors; a whole round of the wall at most, and not at all once
+            // every door has paid (the wall no longer moves then).
+            for (int vuelta = 0; vuelta < 12 && p.Depositos < 12 && todasCerradas() && p.Demo &&
+                                 pagada(i) && ModoActual() == "auto";
+                 ++vuelta)
+                pulsar(tecla);
+        }
+        if (!p.Demo) break;
+        Esperar(kEsperaPuertaMs);
+    }
+}
+
+void Frente::ParpadeoDemo() {
+    const std::int64_t ahora = m_.plataforma.AhoraMs();
+    if (ahora < proximoParpadeo) return;
+    // The pass over the doors takes its own time: the cadence is kept, not restarted.
+    proximoParpadeo = std::max(proximoParpadeo + kParpadeoDemoMs, ahora);
+    Graficos& g = m_.ventana.graficos;
+    demoVisible = !demoVisible;
+    if (demoVisible) {
+        Escribe(g, 26, 178, "DEMO", 3, kFondoDirecto);
+    } else {
+        CopiaEscaladaXGA(g, g.superficies.panel, 8, 1, 32, 12, 208, 178);
+    }
+    m_.bucle.PresentarSiToca();
+}
+
+Etapa Demostracion(Modulo& m) {
+    Frente& f = Frente::De(m);
+    Juego& j = f.J();
+    const Partida& p = j.Estado();
+    f.demoVisible = false;
+    f.proximoParpadeo = 0;
+    try {
+        j.Demostracion();
+        f.proximoParpadeo = m.plataforma.AhoraMs();
+        while (f.ModoActual() == "auto") {
+            f.JugadaDemostracion();
+            f.ParpadeoDemo();
+            if (Transcurrido(m, f.inicioAtraccion) >= kDuracionDemoS || p.Vidas <= 0 || !p.Demo)
+                f.Modo("menu");
+        }
+    } catch (const FinDePartida&) {
+        // Not reached by the attract game's own rules; a game over is its end all the same.
+    }
+    // Nothing of the demonstration runs on: the next game starts clean.
+    j.Detener();
+    j.Estado().Demo = true;
+    return Etapa{FinDePartidaEtapa};
+}
+
+}  // namespace polvareda

@@ -1,0 +1,87 @@
+// The front end's own state for the run: the menu texts, the attract cycle's timing and the
+// table's colour counter, the name being typed and the level chosen. One object per run, made
+// the first time a screen of the front end needs it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ComponenteJuego.h"
+#include "Evento.h"
+#include "Idioma.h"
+#include "Superficie.h"
+
+namespace polvareda {
+
+struct Modulo;
+class Juego;
+
+class Frente : public ComponenteJuego {
+  public:
+    static Frente& De(Modulo& modulo);
+    explicit Frente(Modulo& modulo);
+
+    Modulo& M() { return m_; }
+    Juego& J() { return j_; }
+
+    // The mode text, traced like the rules' own changes.
+    void Modo(std::string_view modo);
+    const std::string& ModoActual() const;
+    void Refrescar();
+    void Esperar(std::int64_t ms, std::string_view modo = "");
+    // Clear the window to black and show it.
+    void Limpiar();
+
+    // The window's key-down handler for the modes the rules leave to the front end.
+    void Tecla(const std::string& modo, int tecla, int shift);
+    // Game controllers: the menu, the level choice and the name entry read the pad
+    // themselves; everywhere else it goes to the rules.
+    void Mando(const Evento& evento);
+    // Points the window's handlers at the rules and the front end.
+    void InstalarManejadores();
+
+    // --- the menu (Menu.cpp) ---
+    void EntrarEnMenu();
+    void DibujarMenu();
+    void DibujarEntradasMando();
+    void TeclaMenu(int tecla);
+    // --- the attract screens (Atraccion.cpp) ---
+    // Composes the top ten's rows in the four colours once, for the 50 ms repetitions.
+    void PrepararTablaRodante();
+    void DibujarTablaRodante();
+    void JugadaDemostracion();  // one pass over the three door slots
+    void ParpadeoDemo();
+    // --- game over (FinDePartida.cpp) ---
+    void TeclaNombre(int tecla);
+    void EscribirNombre();
+    // --- the level choice (Nivel.cpp) ---
+    void TeclaNivel(int tecla);
+    void RampaVolumen(int desde, int hasta);
+
+    // ComponenteJuego: the front end's fields of the state line.
+    void CamposEstado(std::string& json) const override;
+
+    TextosMenu textos;
+    int colorTabla = 0;          // the rolling table's colour counter c
+    double inicioAtraccion = 0;  // t0, seconds since midnight
+    bool demoVisible = false;    // the blinking "DEMO" is drawn
+    std::int64_t proximoParpadeo = 0;
+    std::string Nombre;       // the name being typed
+    int eleccion = -1;        // the level choice's door place, 0 to 2, once chosen
+    int letraMando = 0;       // the pad's letter under the cursor: 0 blank, 1..26 A..Z
+    bool desdeNivel = false;  // the next game starts from the level choice
+    // What the menu's wait ended for: the screen of the stage that follows.
+    enum class Siguiente { Nada, Partida, Nivel };
+    Siguiente siguiente = Siguiente::Nada;
+
+  private:
+    Modulo& m_;
+    Juego& j_;
+    bool ejeNombre_ = false;  // the stick is held up or down in the name entry
+    // The rolling table's rows: row r in colour k at y = 12·(4·r + k - 1), at the glyph
+    // sheet's resolution.
+    Superficie filasTabla_;
+};
+
+}  // namespace polvareda

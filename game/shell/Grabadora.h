@@ -1,0 +1,81 @@
+// Recording a game (--grabar FILE): the platform of a normal run, seen through a clock that
+// moves the way the headless clock does, with every input event written down as a line of a
+// headless script at the moment the game receives it. The script, replayed with the time of
+// day written at its top, plays the same game again, bit for bit.
+//
+// The game's time here jumps from deadline to deadline like the headless clock: when a wait
+// ends without input, the clock reads the wait's deadline; input takes the real moment it
+// arrived, moved just inside the wait it ends, where nothing else is due. So the order of
+// input, timers and the chances drawn from the time of day is what a replay will see.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "Plataforma.h"
+
+namespace polvareda {
+
+class PlataformaGrabadora : public Plataforma {
+  public:
+    // Writes to `archivo` (created or truncated); `Abierta` says whether that worked.
+    PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo);
+    ~PlataformaGrabadora() override;
+    bool Abierta() const { return static_cast<bool>(salida_); }
+    // The time of day the run starts at, as the script's replay line gives it.
+    double HoraInicial() const { return horaInicial_; }
+
+    std::int64_t AhoraMs() override { return ahora_; }
+    double SegundosDesdeMedianoche() override;
+    std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override;
+    // As many controllers as the recorded script has plugged in, so the replay counts the same.
+    int Joysticks() override { return mandos_; }
+
+    Tamano Escritorio() override { return real_.Escritorio(); }
+    bool MostrarPresentacion(const Imagen& cuadro) override {
+        return real_.MostrarPresentacion(cuadro);
+    }
+    void QuitarPresentacion() override { real_.QuitarPresentacion(); }
+    bool AbrirPantalla(const Pantalla& pantalla) override { return real_.AbrirPantalla(pantalla); }
+    void CerrarPantalla() override { real_.CerrarPantalla(); }
+    void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override;
+    void PunteroOcupado(bool ocupado) override { real_.PunteroOcupado(ocupado); }
+    int MostrarCursor(bool mostrar) override { return real_.MostrarCursor(mostrar); }
+    void ConfinarCursor(std::optional<Rect> zona) override { real_.ConfinarCursor(zona); }
+    void SalvapantallasActivo(bool activo) override { real_.SalvapantallasActivo(activo); }
+    void LeerEstadoTeclas(EstadoTeclas& estado) override { real_.LeerEstadoTeclas(estado); }
+    void EscribirEstadoTeclas(const EstadoTeclas& estado) override {
+        real_.EscribirEstadoTeclas(estado);
+    }
+    bool EjecutarPrograma(const std::filesystem::path& programa,
+                          const std::vector<std::string>& argumentos) override {
+        return real_.EjecutarPrograma(programa, argumentos);
+    }
+    bool AbrirDocumento(const std::string& rutaOEnlace) override {
+        return real_.AbrirDocumento(rutaOEnlace);
+    }
+    void Mensaje(const std::string& titulo, const std::string& texto) override {
+        real_.Mensaje(titulo, texto);
+    }
+    void Pitido() override { real_.Pitido(); }
+    std::unique_ptr<Audio> AbrirAudio() override { return real_.AbrirAudio(); }
+
+  private:
+    void Anotar(const Evento& evento);
+
+    Plataforma& real_;
+    std::filesystem::path archivo_;
+    std::ofstream salida_;
+    std::int64_t inicioReal_ = 0;   // the real clock at the start
+    std::int64_t ahora_ = 0;        // the game's clock
+    std::int64_t ultimaLinea_ = 0;  // the script's time so far
+    double horaInicial_ = 0;
+    int mandos_ = 0;
+    // The picture on show when the latest input came, kept for the file beside the script.
+    const Imagen* lienzo_ = nullptr;
+    Imagen ultimaImagen_;
+};
+
+}  // namespace polvareda
