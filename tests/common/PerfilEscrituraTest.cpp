@@ -86,6 +86,24 @@ TEST(PerfilEscritura, NamesThatCannotReadBackLeaveTheTextUnchanged) {
     }
 }
 
+// A file an editor saved as UTF-8 or UTF-16 stays in that encoding, every other character kept.
+TEST(PerfilEscritura, KeepsTheEncodingOfAUnicodeFile) {
+    const std::string utf8 = "\xEF\xBB\xBF[General]\r\nTraductor=\xE2\x98\x83 Jos\xC3\xA9\r\n";
+    EXPECT_EQ(EscribirValorPerfil(utf8, "General", "Idioma", "Espa\xF1ol"),
+              "\xEF\xBB\xBF[General]\r\nTraductor=\xE2\x98\x83 Jos\xC3\xA9\r\n"
+              "Idioma=Espa\xC3\xB1ol\r\n");
+    const std::string utf16("\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\x03\x26\r\0\n\0", 22);
+    const std::string escrito = EscribirValorPerfil(utf16, "a", "j", "\xF1");
+    EXPECT_EQ(escrito, utf16 + std::string("j\0=\0\xF1\0\r\0\n\0", 10));
+    EXPECT_EQ(LeerValorPerfil(escrito, "a", "j", ""), "\xF1");
+    EXPECT_EQ(LeerValorPerfil(escrito, "a", "k", ""), "?");
+    // Broken UTF-16 is not rewritten: some of it would be lost.
+    EXPECT_EQ(EscribirValorPerfil(utf16 + "!", "a", "j", "1"), utf16 + "!");
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    polvareda::prueba::Escribir(carpeta / "SetUp.INF", utf16 + "!");
+    EXPECT_FALSE(EscribirPerfil(carpeta / "SetUp.INF", "a", "j", "1"));
+}
+
 TEST(PerfilEscrituraArchivo, CreatesTheFileAndKeepsOtherLinesByteForByte) {
     polvareda::prueba::CarpetaDePrueba carpeta;
     const auto archivo = carpeta.Ruta() / "SetUp.INF";
