@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <fstream>
 #include <system_error>
 
+#include "NombreMiembro.h"
 #include "Numeros.h"
 #include "Plataforma.h"
 
@@ -21,12 +21,6 @@ constexpr std::size_t kMiembrosMaximos = 256;
 constexpr std::int64_t kMiembroMaximo = 16ll << 20;
 constexpr int kLadoMaximo = 4096;
 constexpr int kFactorMaximo = 16;  // 4096-pixel pictures over a 256-pixel picture
-
-std::string Minusculas(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
-}
 
 // One CR-ended line from `pos`; the LF after the CR is passed over. A last line without an
 // end is still a line, as the old line reader gave it.
@@ -149,27 +143,7 @@ std::optional<DirectorioXGA> LeerDirectorioXGA(std::span<const std::uint8_t> cab
 }
 
 bool NombreDeMiembroAceptable(std::string_view nombre) {
-    if (nombre.empty() || nombre.size() > 255 || nombre == "." || nombre == "..") return false;
-    for (const char c : nombre) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 32 || u == 127) return false;
-        // Separators, drive letters and the characters no file name may hold on either system.
-        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) return false;
-    }
-    if (nombre.back() == '.' || nombre.back() == ' ') return false;
-    const std::string bajo = Minusculas(nombre);
-    // The game's own working files in the folder (decoded copies, scores, the register) all
-    // end in ".tmp"; a member must never overwrite one of them.
-    if (bajo.size() >= 4 && bajo.ends_with(".tmp")) return false;
-    const std::string raiz = bajo.substr(0, bajo.find('.'));
-    static constexpr std::array<std::string_view, 4> kDispositivos = {"con", "prn", "aux", "nul"};
-    if (std::find(kDispositivos.begin(), kDispositivos.end(), raiz) != kDispositivos.end())
-        return false;
-    if (raiz.size() == 4 && (raiz.starts_with("com") || raiz.starts_with("lpt")) &&
-        std::isdigit(static_cast<unsigned char>(raiz[3]))) {
-        return false;
-    }
-    return true;
+    return ProblemaConNombreDeMiembro(nombre).empty();
 }
 
 ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
@@ -191,18 +165,25 @@ ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
 
     // Members, back to back. One running past the end of the file abandons the rest before
     // anything of it is written; a member with an unacceptable name or size is passed over.
+    // A member whose name differs only in case from an earlier one is passed over too: where
+    // the file system ignores case it would replace the earlier one's file.
     std::int64_t pos = dir->inicioDatos;
     in.clear();
     in.seekg(pos);
+    std::vector<std::string_view> escritos;
     for (const MiembroXGA& m : dir->miembros) {
         if (pos + m.largo > static_cast<std::int64_t>(tamano)) return resultado;
-        if (!NombreDeMiembroAceptable(m.nombre) || m.largo > kMiembroMaximo) {
+        const bool repetido =
+            std::any_of(escritos.begin(), escritos.end(),
+                        [&](std::string_view otro) { return MismoArchivo(otro, m.nombre); });
+        if (!NombreDeMiembroAceptable(m.nombre) || m.largo > kMiembroMaximo || repetido) {
             in.seekg(pos + m.largo);
         } else {
             const fs::path ruta = carpeta / fs::path(m.nombre);
             if (registrar) registrar(ruta);
             std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
             if (!out || !CopiarTramo(in, m.largo, &out)) return resultado;
+            escritos.push_back(m.nombre);
         }
         pos += m.largo;
         if (!in) return resultado;
