@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdio>
 #include <map>
+#include <string>
 
 #include "Decibelios.h"
 
@@ -84,8 +85,18 @@ class AudioSDL : public Audio {
 
     bool CargarTema(int numero, const std::filesystem::path& midi) override {
         temas_.erase(numero);
-        // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent.
-        if (!soundFont_) return false;
+        // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent, and
+        // the player is told once why the game has no music.
+        if (!soundFont_) {
+            if (!sinSoundFontDicho_) {
+                std::fputs(
+                    "Polvareda: no SoundFont (.sf2) was found beside the game or in "
+                    "/usr/share/sounds/sf2: the music stays silent\n",
+                    stderr);
+                sinSoundFontDicho_ = true;
+            }
+            return false;
+        }
         Tema tema(Mix_LoadMUS(Utf8(midi).c_str()));
         if (!tema) return false;
         temas_[numero] = std::move(tema);
@@ -109,10 +120,26 @@ class AudioSDL : public Audio {
 
     std::shared_ptr<void> vida_;
     std::optional<std::filesystem::path> soundFont_;
+    bool sinSoundFontDicho_ = false;
     std::vector<Muestra> muestras_;
     std::map<int, Tema> temas_;
     std::array<Panorama, kCanales> panoramas_{};  // each channel's pan, centred at first
 };
+
+// The game beeps when it has no sound; the line says which driver was tried and why it failed.
+void DecirSinSonido(const char* motivo) {
+    std::string drivers;
+    if (const char* actual = SDL_GetCurrentAudioDriver()) {
+        drivers = actual;
+    } else if (const char* pedido = SDL_getenv("SDL_AUDIODRIVER")) {
+        drivers = pedido;
+    } else {
+        for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i)
+            drivers += (i > 0 ? ", " : "") + std::string(SDL_GetAudioDriver(i));
+    }
+    std::fprintf(stderr, "Polvareda: cannot open the sound device (audio driver %s): %s\n",
+                 drivers.empty() ? "none" : drivers.c_str(), motivo ? motivo : "");
+}
 
 }  // namespace
 
@@ -137,9 +164,13 @@ std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path
 std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
                                      std::shared_ptr<void> vida) {
     if (abierto) return nullptr;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        DecirSinSonido(SDL_GetError());
+        return nullptr;
+    }
     Mix_Init(MIX_INIT_MID);
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+        DecirSinSonido(Mix_GetError());
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;

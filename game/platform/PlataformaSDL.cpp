@@ -120,10 +120,17 @@ class PlataformaSDL : public Plataforma {
 
     bool AbrirPantalla(const Pantalla& pantalla) override {
         pantalla_ = VentanaSDL::Abrir(pantalla, Marco::Normal);
-        if (!pantalla_) return false;
+        if (!pantalla_) {
+            motivoPantalla_ = SDL_GetError();
+            return false;
+        }
         AplicarConfinamiento();
         AtenderVentanasPendientes();
         return true;
+    }
+
+    std::string MotivoPantalla() const override {
+        return motivoPantalla_;
     }
 
     void CerrarPantalla() override {
@@ -270,6 +277,7 @@ class PlataformaSDL : public Plataforma {
     std::unique_ptr<SDL_Cursor, BorrarCursor> espera_;
     std::optional<Rect> confinamiento_;
     int contadorCursor_ = 0;
+    std::string motivoPantalla_;
 };
 
 }  // namespace
