@@ -66,6 +66,7 @@ int ErrorDeArranque(Plataforma& p, const std::string& texto) {
 
 int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     Plataforma& p = m.plataforma;
+    m.alHito = opciones.alHito;
 
     // 1. The splash window with the busy pointer.
     p.MostrarPresentacion(ImagenPresentacion());

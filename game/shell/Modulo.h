@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "Azar.h"
 #include "BucleEventos.h"
@@ -67,6 +69,8 @@ struct Modulo {
     bool joystickConectado = false;
 
     bool apagado = false;  // Salir or the close request has run
+    // Told of the moments of the run that benchmarks and the crash-safety check time.
+    std::function<void(std::string_view)> alHito;
 };
 
 }  // namespace polvareda

@@ -48,6 +48,7 @@ void CerrarVentana(Modulo& m) {
 void Salir(Modulo& m) {
     if (m.apagado) return;
     m.apagado = true;
+    if (m.alHito) m.alHito("salida");
     BorrarVentana(m);
     m.registro.Cerrar();
 
