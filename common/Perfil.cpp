@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ArchivoAcotado.h"
 #include "Blancos.h"
 #include "Codificacion.h"
 
@@ -101,16 +102,7 @@ bool NombreEscribible(std::string_view nombre, bool esSeccion) {
 
 // Reads a whole file of at most kTamanoMaximoPerfil bytes; nothing for anything else.
 std::optional<std::string> LeerTextoAcotado(const std::filesystem::path& archivo) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(archivo, error)) return std::nullopt;
-    const auto tamano = std::filesystem::file_size(archivo, error);
-    if (error || tamano > kTamanoMaximoPerfil) return std::nullopt;
-    std::ifstream flujo(archivo, std::ios::binary);
-    if (!flujo) return std::nullopt;
-    std::string texto(static_cast<std::size_t>(tamano), '\0');
-    flujo.read(texto.data(), static_cast<std::streamsize>(texto.size()));
-    if (flujo.gcount() != static_cast<std::streamsize>(texto.size())) return std::nullopt;
-    return texto;
+    return LeerArchivoAcotado(archivo, kTamanoMaximoPerfil, Exceso::Rechazar);
 }
 
 std::filesystem::path NombreTemporal(const std::filesystem::path& archivo) {

@@ -11,18 +11,13 @@
 #include <string>
 
 #include "Decibelios.h"
+#include "PunterosSDL.h"
 
 namespace polvareda {
 namespace {
 
-struct BorrarMuestra {
-    void operator()(Mix_Chunk* m) const { Mix_FreeChunk(m); }
-};
-struct BorrarTema {
-    void operator()(Mix_Music* m) const { Mix_FreeMusic(m); }
-};
-using Muestra = std::unique_ptr<Mix_Chunk, BorrarMuestra>;
-using Tema = std::unique_ptr<Mix_Music, BorrarTema>;
+using Muestra = MuestraPtr;
+using Tema = TemaPtr;
 
 bool abierto = false;  // SDL_mixer has one device per process
 

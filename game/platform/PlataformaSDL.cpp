@@ -15,6 +15,7 @@
 #include "MapaTeclas.h"
 #include "Plataforma.h"
 #include "Procesos.h"
+#include "PunterosSDL.h"
 #include "Teclas.h"
 #include "VentanaSDL.h"
 
@@ -27,10 +28,6 @@ struct VidaSDL {
     VidaSDL(const VidaSDL&) = delete;
     VidaSDL& operator=(const VidaSDL&) = delete;
     ~VidaSDL() { SDL_Quit(); }
-};
-
-struct BorrarCursor {
-    void operator()(SDL_Cursor* c) const { SDL_FreeCursor(c); }
 };
 
 constexpr int kLamparas[] = {vk::BloqMayus, vk::BloqNum, vk::BloqDespl};
@@ -274,7 +271,7 @@ class PlataformaSDL : public Plataforma {
     std::unique_ptr<VentanaSDL> presentacion_;
     std::unique_ptr<VentanaSDL> pantalla_;
     std::unique_ptr<LamparasTeclado> lamparas_;
-    std::unique_ptr<SDL_Cursor, BorrarCursor> espera_;
+    CursorPtr espera_;
     std::optional<Rect> confinamiento_;
     int contadorCursor_ = 0;
     std::string motivoPantalla_;

@@ -104,9 +104,4 @@ Rect RectanguloVentana(const Modulo& m) {
             LadoImagen(kAltoLogico, v.factorXGA, v.escala)};
 }
 
-void RestaurarModoPantalla(Modulo&) {
-    // The display's own mode is never changed (the canvas is scaled instead), so there is
-    // nothing to put back.
-}
-
 }  // namespace polvareda
