@@ -171,6 +171,11 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
         return nullptr;
     }
     Mix_AllocateChannels(Audio::kCanales);
+    // At full volume SDL_mixer gives the synthesiser a gain of 1.2, six times its own default:
+    // the pieces then peak above full scale and clip, and sit 8 dB above the effects. A quarter
+    // of full volume (gain 0.3) keeps their loudest notes 2 dB under full scale and the music
+    // a few dB under the effects.
+    Mix_VolumeMusic(MIX_MAX_VOLUME / 4);
     auto soundFont = BuscarSoundFont(carpetaJuego);
     if (soundFont) Mix_SetSoundFonts(Utf8(*soundFont).c_str());
     abierto = true;

@@ -2,6 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#ifdef __unix__
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 #include "CarpetaDePrueba.h"
 #include "Perfil.h"
@@ -162,6 +169,41 @@ TEST(PerfilEscrituraArchivo, LeavesTheFileAsItWasWhenTheFolderIsNotWritable) {
     EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "nuevo.INI", "a", "k", "1"));
     EXPECT_EQ(polvareda::prueba::Leer(archivo), antes);
 }
+
+#ifdef __unix__
+// The same for every user, root included: the system refuses the write itself, as on a full
+// disk. A file-size limit of a few bytes makes every longer write fail.
+TEST(PerfilEscrituraArchivo, AWriteTheSystemRefusesLeavesTheFileAndNoSiblingBehind) {
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
+    const std::string antes = "[Pantalla]\r\nScroll=15\r\n";
+    polvareda::prueba::Escribir(archivo, antes);
+    {
+        struct LimiteDeArchivo {
+            rlimit antes{};
+            void (*senal)(int) = nullptr;
+            LimiteDeArchivo() {
+                getrlimit(RLIMIT_FSIZE, &antes);
+                senal = std::signal(SIGXFSZ, SIG_IGN);
+                rlimit limite = antes;
+                limite.rlim_cur = 4;
+                setrlimit(RLIMIT_FSIZE, &limite);
+            }
+            ~LimiteDeArchivo() {
+                setrlimit(RLIMIT_FSIZE, &antes);
+                std::signal(SIGXFSZ, senal);
+            }
+        } limite;
+        EXPECT_FALSE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
+        EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "nuevo.INI", "a", "k", "1"));
+    }
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), antes);
+    std::vector<std::string> quedan;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta.Ruta()))
+        quedan.push_back(entrada.path().filename().string());
+    EXPECT_EQ(quedan, std::vector<std::string>{"Polvareda.INI"});
+}
+#endif
 
 TEST(PerfilEscrituraArchivo, RefusesWhatItCannotReadWhole) {
     polvareda::prueba::CarpetaDePrueba carpeta;
