@@ -70,6 +70,17 @@ void EscribirWav(const fs::path& ruta, int ms, std::int16_t valor) {
 }
 
 // SDL's "disk" driver writes the mixed output to a file, so what reaches each ear can be read.
+TEST(PlataformaSDL, ASoundDeviceThatCannotBeOpenedNamesTheDriverTried) {
+    setenv("SDL_AUDIODRIVER", "ninguno", 1);
+    testing::internal::CaptureStderr();
+    const auto audio = AbrirAudioSDL(fs::path(POLVAREDA_BINARY_DIR), nullptr);
+    const std::string error = testing::internal::GetCapturedStderr();
+    unsetenv("SDL_AUDIODRIVER");
+    EXPECT_EQ(audio, nullptr);
+    EXPECT_NE(error.find("cannot open the sound device (audio driver ninguno)"), std::string::npos)
+        << error;
+}
+
 TEST(PlataformaSDL, AChannelKeepsItsPanForEveryLaterPlay) {
     const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "pan";
     fs::remove_all(carpeta);
