@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "ArchivoAcotado.h"
 #include "Decibelios.h"
 #include "PunterosSDL.h"
 
@@ -35,7 +36,7 @@ class AudioSDL : public Audio {
         // Nothing may be playing while the chunks and pieces are freed.
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-        temas_.clear();
+        cargado_.reset();
         muestras_.clear();
         Mix_CloseAudio();
         Mix_Quit();
@@ -80,6 +81,7 @@ class AudioSDL : public Audio {
 
     bool CargarTema(int numero, const std::filesystem::path& midi) override {
         temas_.erase(numero);
+        if (numero == numeroCargado_) Cargar(0);
         // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent, and
         // the player is told once why the game has no music.
         if (!soundFont_) {
@@ -92,22 +94,37 @@ class AudioSDL : public Audio {
             }
             return false;
         }
-        Tema tema(Mix_LoadMUS(Utf8(midi).c_str()));
-        if (!tema) return false;
-        temas_[numero] = std::move(tema);
+        // Only a standard MIDI file is a piece. Each piece loaded in the mixer carries a
+        // synthesiser of its own (some 4 MB), so only one is held at a time: the first piece
+        // now, so that the music is ready, and any other when it is played.
+        const auto cabecera = LeerArchivoAcotado(midi, 4);
+        if (!cabecera || *cabecera != "MThd") return false;
+        temas_[numero] = midi;
+        if (!cargado_) Cargar(numero);
         return true;
     }
 
     void TocarTema(int numero, int repeticiones) override {
-        const auto tema = temas_.find(numero);
-        if (tema == temas_.end()) return;
-        Mix_PlayMusic(tema->second.get(), VueltasMezclador(repeticiones));
+        if (temas_.find(numero) == temas_.end()) return;
+        if (numeroCargado_ != numero || !cargado_) Cargar(numero);
+        if (cargado_) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
     }
 
     void PararTema() override { Mix_HaltMusic(); }
 
   private:
     static bool Canal(int canal) { return canal >= 0 && canal < kCanales; }
+    // The next piece is loaded before the one held goes, so the instruments' samples, shared
+    // by every piece loaded from the same SoundFont, stay in memory and are not read again.
+    void Cargar(int numero) {
+        Tema nuevo;
+        const auto tema = temas_.find(numero);
+        if (tema != temas_.end()) nuevo.reset(Mix_LoadMUS(Utf8(tema->second).c_str()));
+        Mix_HaltMusic();
+        cargado_ = std::move(nuevo);
+        numeroCargado_ = cargado_ ? numero : 0;
+    }
+
     void Situar(int canal) {
         const Panorama& niveles = panoramas_[static_cast<std::size_t>(canal)];
         Mix_SetPanning(canal, niveles.izquierda, niveles.derecha);
@@ -117,7 +134,9 @@ class AudioSDL : public Audio {
     std::optional<std::filesystem::path> soundFont_;
     bool sinSoundFontDicho_ = false;
     std::vector<Muestra> muestras_;
-    std::map<int, Tema> temas_;
+    std::map<int, std::filesystem::path> temas_;  // the pieces that can be played
+    Tema cargado_;                                // the one held in the mixer
+    int numeroCargado_ = 0;
     std::array<Panorama, kCanales> panoramas_{};  // each channel's pan, centred at first
 };
 
