@@ -1,10 +1,11 @@
 // The byte complement of the data files, on memory and on a file in place.
 #include "Complemento.h"
 
+#include "ArchivoAcotado.h"
+
 #include <fstream>
 #include <limits>
 #include <system_error>
-#include <vector>
 
 namespace polvareda {
 
@@ -22,25 +23,19 @@ bool ComplementarArchivo(const std::filesystem::path& archivo) {
         std::filesystem::perms::none) {
         return false;
     }
-    const auto tamano = std::filesystem::file_size(archivo, error);
-    if (error ||
-        tamano > static_cast<std::uintmax_t>(std::numeric_limits<std::streamsize>::max())) {
-        return false;
-    }
-
+    // The whole file, or nothing: a short read leaves the file untouched, since writing back a
+    // half-complemented buffer would mix encoded and decoded bytes.
+    auto leido = LeerArchivoAcotado(
+        archivo, static_cast<std::size_t>(std::numeric_limits<std::streamsize>::max()),
+        Exceso::Rechazar);
+    if (!leido) return false;
     // in|out never creates the file and never truncates it.
     std::fstream flujo(archivo, std::ios::in | std::ios::out | std::ios::binary);
     if (!flujo) return false;
 
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(tamano));
+    auto bytes = std::span(reinterpret_cast<std::uint8_t*>(leido->data()), leido->size());
     const auto longitud = static_cast<std::streamsize>(bytes.size());
-    flujo.read(reinterpret_cast<char*>(bytes.data()), longitud);
-    // A short read leaves the file untouched: writing back a half-complemented buffer would mix
-    // encoded and decoded bytes.
-    if (flujo.gcount() != longitud) return false;
-
     Complementar(bytes);
-    flujo.clear();
     flujo.seekp(0);
     flujo.write(reinterpret_cast<const char*>(bytes.data()), longitud);
     flujo.flush();

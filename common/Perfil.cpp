@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "ArchivoAtomico.h"
+#include "ArchivoAcotado.h"
 #include "Blancos.h"
+#include "Codificacion.h"
 
 namespace polvareda {
 
@@ -41,26 +43,30 @@ struct Linea {
     bool enBlanco = false;
 };
 
+// A line ends at CR LF, at LF or at a CR alone, as editors of every system leave them.
 Linea Clasificar(std::string_view texto, std::size_t inicio) {
     Linea linea;
     linea.inicio = inicio;
-    const std::size_t salto = texto.find('\n', inicio);
-    linea.siguiente = salto == std::string_view::npos ? texto.size() : salto + 1;
+    const std::size_t salto = texto.find_first_of("\r\n", inicio);
     linea.fin = salto == std::string_view::npos ? texto.size() : salto;
-    if (linea.fin > inicio && texto[linea.fin - 1] == '\r') --linea.fin;
+    linea.siguiente = salto == std::string_view::npos ? texto.size() : salto + 1;
+    if (salto != std::string_view::npos && texto[salto] == '\r' && salto + 1 < texto.size() &&
+        texto[salto + 1] == '\n') {
+        ++linea.siguiente;
+    }
 
     std::string_view contenido = texto.substr(inicio, linea.fin - inicio);
     if (inicio == 0 && contenido.starts_with(kBom)) contenido.remove_prefix(kBom.size());
     contenido = RecortarBlancos(contenido);
     linea.enBlanco = contenido.empty();
 
-    if (contenido.starts_with('[')) {
-        // A header without its closing bracket still opens the section named by the rest.
-        contenido.remove_prefix(1);
-        const std::size_t cierre = contenido.find(']');
+    const std::size_t cierre = contenido.find(']');
+    if (contenido.starts_with('[') && cierre != std::string_view::npos) {
         linea.tipo = TipoLinea::Seccion;
-        linea.nombre = RecortarBlancos(contenido.substr(0, cierre));
+        linea.nombre = RecortarBlancos(contenido.substr(1, cierre - 1));
     } else if (!contenido.starts_with(';')) {
+        // A header without its closing bracket opens nothing: like any other line it belongs
+        // to the section before it.
         const std::size_t igual = contenido.find('=');
         if (igual != std::string_view::npos) {
             linea.tipo = TipoLinea::Clave;
@@ -96,22 +102,21 @@ bool NombreEscribible(std::string_view nombre, bool esSeccion) {
 
 // Reads a whole file of at most kTamanoMaximoPerfil bytes; nothing for anything else.
 std::optional<std::string> LeerTextoAcotado(const std::filesystem::path& archivo) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(archivo, error)) return std::nullopt;
-    const auto tamano = std::filesystem::file_size(archivo, error);
-    if (error || tamano > kTamanoMaximoPerfil) return std::nullopt;
-    std::ifstream flujo(archivo, std::ios::binary);
-    if (!flujo) return std::nullopt;
-    std::string texto(static_cast<std::size_t>(tamano), '\0');
-    flujo.read(texto.data(), static_cast<std::streamsize>(texto.size()));
-    if (flujo.gcount() != static_cast<std::streamsize>(texto.size())) return std::nullopt;
-    return texto;
+    return LeerArchivoAcotado(archivo, kTamanoMaximoPerfil, Exceso::Rechazar);
 }
 
 }  // namespace
 
 std::string LeerValorPerfil(std::string_view texto, std::string_view seccion,
                             std::string_view clave, std::string_view porDefecto) {
+    // A file saved as UTF-8 or UTF-16 reads as its Windows-1252 twin.
+    std::string convertido;
+    if (CodificacionDe(texto) != Codificacion::Windows1252) {
+        convertido = AWindows1252(texto);
+        texto = convertido;
+    }
+    seccion = RecortarBlancos(seccion);
+    clave = RecortarBlancos(clave);
     bool enSeccion = false;
     for (std::size_t inicio = 0; inicio < texto.size();) {
         const Linea linea = Clasificar(texto, inicio);
@@ -146,15 +151,11 @@ std::string LeerPerfil(const std::filesystem::path& archivo, std::string_view se
                            porDefecto);
 }
 
-std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion,
-                                std::string_view clave, std::string_view valor) {
-    if (!NombreEscribible(seccion, true) || !NombreEscribible(clave, false)) {
-        return std::string(texto);
-    }
-    // A line break inside the value would smuggle extra lines, even sections, into the file;
-    // the value ends where its first line ends.
-    valor = valor.substr(0, valor.find_first_of("\r\n"));
+namespace {
 
+// The edit itself, on bytes in the file's own encoding (Windows-1252 or UTF-8).
+std::string Editar(std::string_view texto, std::string_view seccion, std::string_view clave,
+                   std::string_view valor) {
     const std::vector<Linea> lineas = Lineas(texto);
     std::size_t seccionEncontrada = lineas.size();
     std::size_t finSeccion = lineas.size();
@@ -208,6 +209,30 @@ std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion
     return resultado;
 }
 
+}  // namespace
+
+std::string EscribirValorPerfil(std::string_view texto, std::string_view seccion,
+                                std::string_view clave, std::string_view valor) {
+    if (!NombreEscribible(seccion, true) || !NombreEscribible(clave, false)) {
+        return std::string(texto);
+    }
+    // A line break inside the value would smuggle extra lines, even sections, into the file;
+    // the value ends where its first line ends.
+    valor = valor.substr(0, valor.find_first_of("\r\n"));
+
+    // A file kept in UTF-8 or UTF-16 stays so: the names and the value go in converted, and
+    // every other line keeps every character it had.
+    const Codificacion codificacion = CodificacionDe(texto);
+    if (codificacion == Codificacion::Windows1252) return Editar(texto, seccion, clave, valor);
+    const std::string s8 = Windows1252AUtf8(seccion);
+    const std::string c8 = Windows1252AUtf8(clave);
+    const std::string v8 = Windows1252AUtf8(valor);
+    if (codificacion == Codificacion::Utf8ConMarca) return Editar(texto, s8, c8, v8);
+    const std::optional<std::string> utf8 = Utf16AUtf8(texto);
+    if (!utf8) return std::string(texto);
+    return Utf8AUtf16(Editar(*utf8, s8, c8, v8), codificacion).value_or(std::string(texto));
+}
+
 namespace {
 
 // Reads the file as the writers below replace it: nothing when it exists but must not be
@@ -235,6 +260,13 @@ std::optional<PerfilExistente> LeerParaReemplazar(const std::filesystem::path& a
         if (!leido) return std::nullopt;
         existente.texto = std::move(*leido);
         existente.permisos = estado.permissions();
+        // Broken UTF-16 could not be written back without losing some of it.
+        const Codificacion codificacion = CodificacionDe(existente.texto);
+        if ((codificacion == Codificacion::Utf16LeConMarca ||
+             codificacion == Codificacion::Utf16BeConMarca) &&
+            !Utf16AUtf8(existente.texto)) {
+            return std::nullopt;
+        }
     } else if (error && error != std::errc::no_such_file_or_directory) {
         return std::nullopt;
     }

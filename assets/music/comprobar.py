@@ -21,6 +21,9 @@ import numpy as np
 
 AQUI = os.path.dirname(os.path.abspath(__file__))
 SOUNDFONT = '/usr/share/sounds/sf2/FluidR3_GM.sf2'
+# The synthesiser's gain in the game: SDL_mixer gives FluidSynth a gain of 1.2 at full music
+# volume, and the game sets the music volume to a quarter of full (AudioSDL.cpp).
+GANANCIA_JUEGO = 0.3
 PIEZAS = {   # name: (shortest, longest in seconds, loops)
     'Tema1.mid': (30.0, 60.0, True),
     'Tema2.mid': (30.0, 60.0, True),
@@ -63,7 +66,8 @@ def sonido(ruta, minimo, maximo):
     errores = []
     with tempfile.TemporaryDirectory() as tmp:
         wav = os.path.join(tmp, 'pieza.wav')
-        subprocess.run(['fluidsynth', '-ni', '-F', wav, '-r', '44100', SOUNDFONT, ruta],
+        subprocess.run(['fluidsynth', '-ni', '-g', str(GANANCIA_JUEGO), '-F', wav, '-r', '44100',
+                        SOUNDFONT, ruta],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         with wave.open(wav, 'rb') as w:
             sr = w.getframerate()

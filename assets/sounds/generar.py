@@ -7,7 +7,7 @@ seed, so running the script twice gives the same bytes.
 
 Output: PCM, 16 bits, 44100 Hz, stereo (the game's mixer is two-channel).
 
-Run:  /usr/bin/python3 assets/sounds/generar.py   (needs numpy and espeak-ng)
+Run:  /usr/bin/python3 assets/sounds/generar.py   (needs numpy, espeak-ng and sox)
 """
 
 import os
@@ -188,10 +188,15 @@ def make_loop(x, seconds, crossfade):
 # ---------------------------------------------------------------- voices
 
 def espeak(text, voice, pitch, speed, amplitude=100):
+    """The spoken word at the effects' rate. espeak-ng speaks at 22050 Hz; sox's band-limited
+    resampler brings it to SR, so no mirrored image of the voice appears above 11 kHz."""
     with tempfile.TemporaryDirectory() as tmp:
+        hablado = os.path.join(tmp, 'hablado.wav')
         path = os.path.join(tmp, 'voz.wav')
         subprocess.run(['espeak-ng', '-v', voice, '-p', str(pitch), '-s', str(speed),
-                        '-a', str(amplitude), '-z', '-w', path, text], check=True)
+                        '-a', str(amplitude), '-z', '-w', hablado, text], check=True)
+        subprocess.run(['sox', hablado, '-b', '16', '-r', str(SR), path, 'rate', '-v'],
+                       check=True)
         with wave.open(path, 'rb') as w:
             rate = w.getframerate()
             raw = np.frombuffer(w.readframes(w.getnframes()), dtype='<i2').astype(float) / 32768.0

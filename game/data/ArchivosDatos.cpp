@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "ArchivoAcotado.h"
 #include "Complemento.h"
 #include "Idioma.h"
 #include "Mejores.h"
@@ -29,26 +30,17 @@ bool Copiar(const fs::path& origen, const fs::path& destino) {
     return true;
 }
 
-// The file attribute "temporary" of the old platform only told its cache not to bother
-// writing the file out; there is no such attribute here and nothing to do.
-void MarcarTemporal(const fs::path&) {}
-
-// Copy, note in the register, mark, decode: the handling every data file gets.
+// Copy, note in the register, decode: the handling every data file gets. The old platform
+// also marked each copy "temporary", which only told its cache not to bother writing the file
+// out; there is no such mark here.
 bool Extraer1(const fs::path& origen, const fs::path& destino, RegistroTemporales& registro) {
     if (!Copiar(origen, destino)) return false;
     registro.Anotar(destino);
-    MarcarTemporal(destino);
     return ComplementarArchivo(destino);
 }
 
 bool LegibleEntero(const fs::path& archivo) {
-    std::error_code error;
-    const auto tamano = fs::file_size(archivo, error);
-    if (error) return false;
-    std::ifstream entrada(archivo, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(tamano), '\0');
-    entrada.read(bytes.data(), static_cast<std::streamsize>(tamano));
-    return entrada.gcount() == static_cast<std::streamsize>(tamano);
+    return LeerArchivoAcotado(archivo, kLimiteArchivoDatos, Exceso::Rechazar).has_value();
 }
 
 }  // namespace
@@ -83,12 +75,11 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
                        const Aviso& avisar) {
     DatosExtraidos datos;
 
-    // 1. The language. A missing file cannot be copied: every text then reads "0" and the
+    // The language. A missing file cannot be copied: every text then reads "0" and the
     // rest of the data is extracted all the same.
     const fs::path idiomaTmp = rutaTemporal / kArchivoIdiomaTemporal;
     if (Copiar(ArchivoIdioma(rutaJuego, idioma), idiomaTmp)) {
         registro.Anotar(idiomaTmp);
-        MarcarTemporal(idiomaTmp);
         datos.idioma = ComplementarArchivo(idiomaTmp);
         if (!datos.idioma && avisar) {
             const bool leido = LegibleEntero(idiomaTmp);
@@ -96,7 +87,7 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
         }
     }
 
-    // 2. From here on a failing file is skipped without a word.
+    // From here on a failing file is skipped without a word: the sounds, then the music.
     for (int i = 0; i < kEfectos; ++i)
         if (Extraer1(ArchivoEfecto(rutaJuego, i), rutaTemporal / NombreTemporalEfecto(i), registro))
             ++datos.efectos;
@@ -104,18 +95,17 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
         if (Extraer1(ArchivoTema(rutaJuego, i), rutaTemporal / NombreTemporalTema(i), registro))
             ++datos.temas;
 
-    // 5. The high scores. Without a stored table the name is noted all the same: shutdown
+    // The high scores. Without a stored table the name is noted all the same: shutdown
     // creates the file.
     const fs::path mejoresTmp = rutaTemporal / kArchivoMejoresTemporal;
     if (Copiar(rutaJuego / kArchivoMejores, mejoresTmp)) {
         registro.Anotar(mejoresTmp);
-        MarcarTemporal(mejoresTmp);
         datos.mejores = ComplementarArchivo(mejoresTmp);
     } else {
         registro.Anotar(mejoresTmp);
     }
 
-    // 6. The graphics extension; an empty or unknown name leaves the standard pictures.
+    // The graphics extension; an empty or unknown name leaves the standard pictures.
     const fs::path extension = ArchivoExtension(rutaJuego, nombreXGA);
     if (!extension.empty())
         datos.extension = Extraer1(extension, rutaTemporal / kArchivoExtensionTemporal, registro);

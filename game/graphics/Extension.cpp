@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <fstream>
 #include <system_error>
 
+#include "ArchivoAcotado.h"
+#include "CabeceraImagen.h"
+#include "NombreMiembro.h"
 #include "Numeros.h"
 #include "Plataforma.h"
 
@@ -22,12 +24,6 @@ constexpr std::int64_t kMiembroMaximo = 16ll << 20;
 constexpr int kLadoMaximo = 4096;
 constexpr int kFactorMaximo = 16;  // 4096-pixel pictures over a 256-pixel picture
 
-std::string Minusculas(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
-}
-
 // One CR-ended line from `pos`; the LF after the CR is passed over. A last line without an
 // end is still a line, as the old line reader gave it.
 std::optional<std::string_view> Linea(std::span<const std::uint8_t> b, std::size_t& pos) {
@@ -42,44 +38,11 @@ std::optional<std::string_view> Linea(std::span<const std::uint8_t> b, std::size
     return linea;
 }
 
-// The size a PNG, GIF or BMP header claims, read before decoding so a hostile header cannot
-// make the decoder allocate more than a 4096 x 4096 picture.
+// A picture whose header claims more than 4096 x 4096 is not decoded at all.
 bool MedidasAceptables(std::span<const std::uint8_t> b) {
-    auto num = [&](std::size_t i, int n, bool grande) {
-        std::uint32_t v = 0;
-        for (int k = 0; k < n; ++k)
-            v = (v << 8) | b[i + static_cast<std::size_t>(grande ? k : n - 1 - k)];
-        return static_cast<std::int64_t>(v);
-    };
-    auto bien = [](std::int64_t w, std::int64_t h) {
-        return w > 0 && h > 0 && w <= kLadoMaximo && h <= kLadoMaximo;
-    };
-    static constexpr std::array<std::uint8_t, 8> kPng = {0x89, 'P',  'N',  'G',
-                                                         0x0D, 0x0A, 0x1A, 0x0A};
-    if (b.size() >= 24 && std::equal(kPng.begin(), kPng.end(), b.begin())) {
-        return bien(num(16, 4, true), num(20, 4, true));
-    }
-    if (b.size() >= 10 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F') {
-        return bien(num(6, 2, false), num(8, 2, false));
-    }
-    if (b.size() >= 26 && b[0] == 'B' && b[1] == 'M') {
-        const auto w = static_cast<std::int32_t>(num(18, 4, false));
-        const auto h = static_cast<std::int32_t>(num(22, 4, false));
-        return bien(w, h < 0 ? -static_cast<std::int64_t>(h) : h);
-    }
-    return false;
-}
-
-std::optional<std::vector<std::uint8_t>> LeerArchivo(const fs::path& ruta, std::int64_t maximo) {
-    std::error_code ec;
-    const auto tamano = fs::file_size(ruta, ec);
-    if (ec || tamano > static_cast<std::uintmax_t>(maximo)) return std::nullopt;
-    std::ifstream in(ruta, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(tamano));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return std::nullopt;
-    return bytes;
+    const auto cabecera = LeerCabeceraImagen(b);
+    return cabecera && cabecera->ancho > 0 && cabecera->alto > 0 &&
+           cabecera->ancho <= kLadoMaximo && cabecera->alto <= kLadoMaximo;
 }
 
 struct Conocido {
@@ -149,27 +112,7 @@ std::optional<DirectorioXGA> LeerDirectorioXGA(std::span<const std::uint8_t> cab
 }
 
 bool NombreDeMiembroAceptable(std::string_view nombre) {
-    if (nombre.empty() || nombre.size() > 255 || nombre == "." || nombre == "..") return false;
-    for (const char c : nombre) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 32 || u == 127) return false;
-        // Separators, drive letters and the characters no file name may hold on either system.
-        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) return false;
-    }
-    if (nombre.back() == '.' || nombre.back() == ' ') return false;
-    const std::string bajo = Minusculas(nombre);
-    // The game's own working files in the folder (decoded copies, scores, the register) all
-    // end in ".tmp"; a member must never overwrite one of them.
-    if (bajo.size() >= 4 && bajo.ends_with(".tmp")) return false;
-    const std::string raiz = bajo.substr(0, bajo.find('.'));
-    static constexpr std::array<std::string_view, 4> kDispositivos = {"con", "prn", "aux", "nul"};
-    if (std::find(kDispositivos.begin(), kDispositivos.end(), raiz) != kDispositivos.end())
-        return false;
-    if (raiz.size() == 4 && (raiz.starts_with("com") || raiz.starts_with("lpt")) &&
-        std::isdigit(static_cast<unsigned char>(raiz[3]))) {
-        return false;
-    }
-    return true;
+    return ProblemaConNombreDeMiembro(nombre).empty();
 }
 
 ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
@@ -182,27 +125,32 @@ ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
     std::ifstream in(xga, std::ios::binary);
     if (!in) return resultado;
 
-    std::vector<std::uint8_t> cabeza(static_cast<std::size_t>(
-        std::min<std::uintmax_t>(tamano, static_cast<std::uintmax_t>(kFinDirectorio))));
-    in.read(reinterpret_cast<char*>(cabeza.data()), static_cast<std::streamsize>(cabeza.size()));
-    if (in.gcount() != static_cast<std::streamsize>(cabeza.size())) return resultado;
-    const std::optional<DirectorioXGA> dir = LeerDirectorioXGA(cabeza);
+    const auto cabeza = LeerArchivoAcotado(xga, kFinDirectorio);
+    if (!cabeza) return resultado;
+    const std::optional<DirectorioXGA> dir = LeerDirectorioXGA(ComoBytes(*cabeza));
     if (!dir) return resultado;
 
     // Members, back to back. One running past the end of the file abandons the rest before
     // anything of it is written; a member with an unacceptable name or size is passed over.
+    // A member whose name differs only in case from an earlier one is passed over too: where
+    // the file system ignores case it would replace the earlier one's file.
     std::int64_t pos = dir->inicioDatos;
     in.clear();
     in.seekg(pos);
+    std::vector<std::string_view> escritos;
     for (const MiembroXGA& m : dir->miembros) {
         if (pos + m.largo > static_cast<std::int64_t>(tamano)) return resultado;
-        if (!NombreDeMiembroAceptable(m.nombre) || m.largo > kMiembroMaximo) {
+        const bool repetido =
+            std::any_of(escritos.begin(), escritos.end(),
+                        [&](std::string_view otro) { return MismoArchivo(otro, m.nombre); });
+        if (!NombreDeMiembroAceptable(m.nombre) || m.largo > kMiembroMaximo || repetido) {
             in.seekg(pos + m.largo);
         } else {
             const fs::path ruta = carpeta / fs::path(m.nombre);
             if (registrar) registrar(ruta);
             std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
             if (!out || !CopiarTramo(in, m.largo, &out)) return resultado;
+            escritos.push_back(m.nombre);
         }
         pos += m.largo;
         if (!in) return resultado;
@@ -223,9 +171,9 @@ ResultadoExtension CargarExtension(const fs::path& xga, const fs::path& carpeta,
     for (const Conocido& c : Conocidos(s)) {
         const fs::path ruta = carpeta / c.archivo;
         if (!fs::is_regular_file(ruta, ec)) continue;
-        const auto bytes = LeerArchivo(ruta, kMiembroMaximo);
-        if (!bytes || !MedidasAceptables(*bytes)) continue;
-        std::optional<Imagen> imagen = DecodificarImagen(*bytes);
+        const auto bytes = LeerArchivoAcotado(ruta, kMiembroMaximo, Exceso::Rechazar);
+        if (!bytes || !MedidasAceptables(ComoBytes(*bytes))) continue;
+        std::optional<Imagen> imagen = DecodificarImagen(ComoBytes(*bytes));
         if (!imagen || imagen->Empty() || imagen->Width() > kLadoMaximo ||
             imagen->Height() > kLadoMaximo) {
             continue;

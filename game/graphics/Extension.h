@@ -32,8 +32,8 @@ struct DirectorioXGA {
 // than 256 members, or when a length is negative or does not fit 32 bits.
 std::optional<DirectorioXGA> LeerDirectorioXGA(std::span<const std::uint8_t> cabeza);
 
-// True for a name that can only ever name a file directly inside the temporary folder, and
-// not one of the game's own working files there.
+// True for a name the member-name rule accepts (NombreMiembro.h): a plain file name directly
+// inside the temporary folder, and not one of the game's own working files there.
 bool NombreDeMiembroAceptable(std::string_view nombre);
 
 struct ResultadoExtension {

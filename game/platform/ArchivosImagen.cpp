@@ -5,62 +5,37 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
+#include "ArchivoAcotado.h"
+#include "CabeceraImagen.h"
 #include "Plataforma.h"
+#include "PunterosSDL.h"
 
 namespace polvareda {
 namespace {
 
 constexpr long long kLadoMaximo = 16384;
 constexpr long long kPixelesMaximos = 64ll * 1024 * 1024;
-constexpr std::uintmax_t kArchivoMaximo = 512u << 20;
+constexpr std::size_t kArchivoMaximo = 512u << 20;
 
-struct BorrarSuperficie {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Superficie = std::unique_ptr<SDL_Surface, BorrarSuperficie>;
-
-std::uint32_t Bytes(std::span<const std::uint8_t> b, std::size_t i, int n, bool grande) {
-    std::uint32_t v = 0;
-    for (int k = 0; k < n; ++k) {
-        const std::uint32_t byte = b[i + static_cast<std::size_t>(grande ? k : n - 1 - k)];
-        v = (v << 8) | byte;
-    }
-    return v;
-}
+using Superficie = SuperficiePtr;
 
 bool TamanoRazonable(long long ancho, long long alto) {
     return ancho > 0 && alto > 0 && ancho <= kLadoMaximo && alto <= kLadoMaximo &&
            ancho * alto <= kPixelesMaximos;
 }
 
-// The format and the size the header claims, checked before anything is decoded so that a
-// hostile header cannot make the decoder allocate gigabytes. Nothing for other formats.
-const char* TipoAceptable(std::span<const std::uint8_t> b) {
-    static const std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    if (b.size() >= 24 && std::equal(kPng, kPng + 8, b.begin())) {
-        return TamanoRazonable(Bytes(b, 16, 4, true), Bytes(b, 20, 4, true)) ? "PNG" : nullptr;
-    }
-    if (b.size() >= 10 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F') {
-        return TamanoRazonable(Bytes(b, 6, 2, false), Bytes(b, 8, 2, false)) ? "GIF" : nullptr;
-    }
-    if (b.size() >= 26 && b[0] == 'B' && b[1] == 'M') {
-        const auto ancho = static_cast<std::int32_t>(Bytes(b, 18, 4, false));
-        const auto alto = static_cast<std::int32_t>(Bytes(b, 22, 4, false));
-        const long long altoAbsoluto = alto < 0 ? -static_cast<long long>(alto) : alto;
-        return TamanoRazonable(ancho, altoAbsoluto) ? "BMP" : nullptr;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 std::optional<Imagen> DecodificarImagen(std::span<const std::uint8_t> bytes) {
-    const char* tipo = TipoAceptable(bytes);
-    if (tipo == nullptr || bytes.size() > static_cast<std::size_t>(INT32_MAX)) return std::nullopt;
+    // The size the header claims is checked before anything is decoded.
+    const auto cabecera = LeerCabeceraImagen(bytes);
+    if (!cabecera || !TamanoRazonable(cabecera->ancho, cabecera->alto) ||
+        bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
+        return std::nullopt;
+    }
+    const char* tipo = cabecera->tipo;
     SDL_RWops* flujo = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (flujo == nullptr) return std::nullopt;
     Superficie leida(IMG_LoadTyped_RW(flujo, 1, tipo));
@@ -82,14 +57,9 @@ std::optional<Imagen> DecodificarImagen(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<Imagen> CargarImagen(const std::filesystem::path& archivo) {
-    std::error_code error;
-    const auto tamano = std::filesystem::file_size(archivo, error);
-    if (error || tamano > kArchivoMaximo) return std::nullopt;
-    std::ifstream entrada(archivo, std::ios::binary);
-    if (!entrada) return std::nullopt;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(entrada)),
-                                          std::istreambuf_iterator<char>());
-    return DecodificarImagen(bytes);
+    const auto bytes = LeerArchivoAcotado(archivo, kArchivoMaximo, Exceso::Rechazar);
+    if (!bytes) return std::nullopt;
+    return DecodificarImagen(ComoBytes(*bytes));
 }
 
 bool GuardarPng(const Imagen& imagen, const std::filesystem::path& archivo) {

@@ -8,20 +8,17 @@
 #include <cctype>
 #include <cstdio>
 #include <map>
+#include <string>
 
+#include "ArchivoAcotado.h"
 #include "Decibelios.h"
+#include "PunterosSDL.h"
 
 namespace polvareda {
 namespace {
 
-struct BorrarMuestra {
-    void operator()(Mix_Chunk* m) const { Mix_FreeChunk(m); }
-};
-struct BorrarTema {
-    void operator()(Mix_Music* m) const { Mix_FreeMusic(m); }
-};
-using Muestra = std::unique_ptr<Mix_Chunk, BorrarMuestra>;
-using Tema = std::unique_ptr<Mix_Music, BorrarTema>;
+using Muestra = MuestraPtr;
+using Tema = TemaPtr;
 
 bool abierto = false;  // SDL_mixer has one device per process
 
@@ -39,7 +36,7 @@ class AudioSDL : public Audio {
         // Nothing may be playing while the chunks and pieces are freed.
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-        temas_.clear();
+        cargado_.reset();
         muestras_.clear();
         Mix_CloseAudio();
         Mix_Quit();
@@ -84,24 +81,50 @@ class AudioSDL : public Audio {
 
     bool CargarTema(int numero, const std::filesystem::path& midi) override {
         temas_.erase(numero);
-        // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent.
-        if (!soundFont_) return false;
-        Tema tema(Mix_LoadMUS(Utf8(midi).c_str()));
-        if (!tema) return false;
-        temas_[numero] = std::move(tema);
+        if (numero == numeroCargado_) Cargar(0);
+        // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent, and
+        // the player is told once why the game has no music.
+        if (!soundFont_) {
+            if (!sinSoundFontDicho_) {
+                std::fputs(
+                    "Polvareda: no SoundFont (.sf2) was found beside the game or in "
+                    "/usr/share/sounds/sf2: the music stays silent\n",
+                    stderr);
+                sinSoundFontDicho_ = true;
+            }
+            return false;
+        }
+        // Only a standard MIDI file is a piece. Each piece loaded in the mixer carries a
+        // synthesiser of its own (some 4 MB), so only one is held at a time: the first piece
+        // now, so that the music is ready, and any other when it is played.
+        const auto cabecera = LeerArchivoAcotado(midi, 4);
+        if (!cabecera || *cabecera != "MThd") return false;
+        temas_[numero] = midi;
+        if (!cargado_) Cargar(numero);
         return true;
     }
 
     void TocarTema(int numero, int repeticiones) override {
-        const auto tema = temas_.find(numero);
-        if (tema == temas_.end()) return;
-        Mix_PlayMusic(tema->second.get(), VueltasMezclador(repeticiones));
+        if (temas_.find(numero) == temas_.end()) return;
+        if (numeroCargado_ != numero || !cargado_) Cargar(numero);
+        if (cargado_) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
     }
 
     void PararTema() override { Mix_HaltMusic(); }
 
   private:
     static bool Canal(int canal) { return canal >= 0 && canal < kCanales; }
+    // The next piece is loaded before the one held goes, so the instruments' samples, shared
+    // by every piece loaded from the same SoundFont, stay in memory and are not read again.
+    void Cargar(int numero) {
+        Tema nuevo;
+        const auto tema = temas_.find(numero);
+        if (tema != temas_.end()) nuevo.reset(Mix_LoadMUS(Utf8(tema->second).c_str()));
+        Mix_HaltMusic();
+        cargado_ = std::move(nuevo);
+        numeroCargado_ = cargado_ ? numero : 0;
+    }
+
     void Situar(int canal) {
         const Panorama& niveles = panoramas_[static_cast<std::size_t>(canal)];
         Mix_SetPanning(canal, niveles.izquierda, niveles.derecha);
@@ -109,10 +132,28 @@ class AudioSDL : public Audio {
 
     std::shared_ptr<void> vida_;
     std::optional<std::filesystem::path> soundFont_;
+    bool sinSoundFontDicho_ = false;
     std::vector<Muestra> muestras_;
-    std::map<int, Tema> temas_;
+    std::map<int, std::filesystem::path> temas_;  // the pieces that can be played
+    Tema cargado_;                                // the one held in the mixer
+    int numeroCargado_ = 0;
     std::array<Panorama, kCanales> panoramas_{};  // each channel's pan, centred at first
 };
+
+// The game beeps when it has no sound; the line says which driver was tried and why it failed.
+void DecirSinSonido(const char* motivo) {
+    std::string drivers;
+    if (const char* actual = SDL_GetCurrentAudioDriver()) {
+        drivers = actual;
+    } else if (const char* pedido = SDL_getenv("SDL_AUDIODRIVER")) {
+        drivers = pedido;
+    } else {
+        for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i)
+            drivers += (i > 0 ? ", " : "") + std::string(SDL_GetAudioDriver(i));
+    }
+    std::fprintf(stderr, "Polvareda: cannot open the sound device (audio driver %s): %s\n",
+                 drivers.empty() ? "none" : drivers.c_str(), motivo ? motivo : "");
+}
 
 }  // namespace
 
@@ -137,14 +178,23 @@ std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path
 std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
                                      std::shared_ptr<void> vida) {
     if (abierto) return nullptr;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        DecirSinSonido(SDL_GetError());
+        return nullptr;
+    }
     Mix_Init(MIX_INIT_MID);
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+        DecirSinSonido(Mix_GetError());
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }
     Mix_AllocateChannels(Audio::kCanales);
+    // At full volume SDL_mixer gives the synthesiser a gain of 1.2, six times its own default:
+    // the pieces then peak above full scale and clip, and sit 8 dB above the effects. A quarter
+    // of full volume (gain 0.3) keeps their loudest notes 2 dB under full scale and the music
+    // a few dB under the effects.
+    Mix_VolumeMusic(MIX_MAX_VOLUME / 4);
     auto soundFont = BuscarSoundFont(carpetaJuego);
     if (soundFont) Mix_SetSoundFonts(Utf8(*soundFont).c_str());
     abierto = true;

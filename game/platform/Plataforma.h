@@ -55,6 +55,8 @@ class Plataforma {
     virtual bool MostrarPresentacion(const Imagen& cuadro) = 0;  // the small splash window
     virtual void QuitarPresentacion() = 0;
     virtual bool AbrirPantalla(const Pantalla& pantalla) = 0;  // the game window
+    // Why the last AbrirPantalla failed, in the system's own words; empty when it gave none.
+    virtual std::string MotivoPantalla() const { return {}; }
     virtual void CerrarPantalla() = 0;
     // Shows the changed rectangles of the canvas (in canvas pixels). The canvas must have the
     // size given to AbrirPantalla.

@@ -16,6 +16,7 @@
 #include "MapaTeclas.h"
 #include "Plataforma.h"
 #include "Procesos.h"
+#include "PunterosSDL.h"
 #include "Teclas.h"
 #include "VentanaSDL.h"
 
@@ -28,10 +29,6 @@ struct VidaSDL {
     VidaSDL(const VidaSDL&) = delete;
     VidaSDL& operator=(const VidaSDL&) = delete;
     ~VidaSDL() { SDL_Quit(); }
-};
-
-struct BorrarCursor {
-    void operator()(SDL_Cursor* c) const { SDL_FreeCursor(c); }
 };
 
 constexpr int kLamparas[] = {vk::BloqMayus, vk::BloqNum, vk::BloqDespl};
@@ -122,10 +119,17 @@ class PlataformaSDL : public Plataforma {
 
     bool AbrirPantalla(const Pantalla& pantalla) override {
         pantalla_ = VentanaSDL::Abrir(pantalla, Marco::Normal);
-        if (!pantalla_) return false;
+        if (!pantalla_) {
+            motivoPantalla_ = SDL_GetError();
+            return false;
+        }
         AplicarConfinamiento();
         AtenderVentanasPendientes();
         return true;
+    }
+
+    std::string MotivoPantalla() const override {
+        return motivoPantalla_;
     }
 
     void CerrarPantalla() override {
@@ -265,9 +269,10 @@ class PlataformaSDL : public Plataforma {
     std::unique_ptr<VentanaSDL> presentacion_;
     std::unique_ptr<VentanaSDL> pantalla_;
     std::unique_ptr<LamparasTeclado> lamparas_;
-    std::unique_ptr<SDL_Cursor, BorrarCursor> espera_;
+    CursorPtr espera_;
     std::optional<Rect> confinamiento_;
     int contadorCursor_ = 0;
+    std::string motivoPantalla_;
 };
 
 }  // namespace

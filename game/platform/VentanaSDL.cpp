@@ -25,7 +25,7 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
     std::unique_ptr<VentanaSDL> v(new VentanaSDL(ventana, l));
     if (pantalla.icono != nullptr && !pantalla.icono->Empty()) {
         const Imagen& icono = *pantalla.icono;
-        std::unique_ptr<SDL_Surface, BorrarSuperficieSDL> s(SDL_CreateRGBSurfaceWithFormatFrom(
+        SuperficiePtr s(SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<Pixel*>(icono.Pixels().data()), icono.Width(), icono.Height(), 32,
             icono.Width() * 4, SDL_PIXELFORMAT_RGB888));
         if (s) SDL_SetWindowIcon(ventana, s.get());

@@ -12,15 +12,9 @@
 #include "Encaje.h"
 #include "Imagen.h"
 #include "Plataforma.h"
+#include "PunterosSDL.h"
 
 namespace polvareda {
-
-struct BorrarVentanaSDL {
-    void operator()(SDL_Window* v) const { SDL_DestroyWindow(v); }
-};
-struct BorrarSuperficieSDL {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
 
 enum class Marco { Normal, SinBorde };
 
@@ -42,11 +36,11 @@ class VentanaSDL {
     bool PrepararSuperficie();  // (re)reads the window surface and places the canvas in it
     void Enviar(Rect lienzo, SDL_Rect& enVentana);
 
-    std::unique_ptr<SDL_Window, BorrarVentanaSDL> ventana_;
+    VentanaPtr ventana_;
     Imagen copia_;                       // what the window shows, in canvas pixels
     SDL_Surface* superficie_ = nullptr;  // owned by the window
     // Window surfaces that are not 32-bit 0x00RRGGBB get the picture through this one.
-    std::unique_ptr<SDL_Surface, BorrarSuperficieSDL> intermedia_;
+    SuperficiePtr intermedia_;
     Encaje encaje_;
 };
 

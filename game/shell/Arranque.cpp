@@ -66,13 +66,15 @@ int ErrorDeArranque(Plataforma& p, const std::string& texto) {
 
 int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     Plataforma& p = m.plataforma;
+    m.alHito = opciones.alHito;
 
-    // 1. The splash window with the busy pointer.
+    // The splash window with the busy pointer.
     p.MostrarPresentacion(ImagenPresentacion());
     p.PunteroOcupado(true);
     Hito(opciones, "presentacion");
 
-    // 2-4. Until the keyboard is saved, a failure ends the program with a message.
+    // The game folder and a private temporary folder. Until the keyboard is saved, a failure
+    // ends the program with a message.
     m.rutaJuego = opciones.carpeta;
     std::error_code error;
     const fs::path sistema = fs::temp_directory_path(error);
@@ -80,7 +82,8 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
         return ErrorDeArranque(p, "Cannot create a temporary folder in " + TextoRuta(sistema));
     m.rutaTemporal = m.carpetaTemporal.Ruta();
 
-    // 5. The register's name: eight letters a to y drawn right after seeding from the clock.
+    // The temporary-file register, named by eight letters a to y drawn right after seeding the
+    // generator from the clock.
     m.azar.Sembrar(p.SegundosDesdeMedianoche());
     std::string letras;
     for (int i = 0; i < 8; ++i) letras += static_cast<char>('a' + m.azar.Entero(25));
@@ -88,36 +91,38 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     if (!m.registro.Abrir(m.listaTemporales))
         return ErrorDeArranque(p, "Cannot create " + TextoRuta(m.listaTemporales));
 
-    // 6.
+    // The keyboard as it was, then the toggle keys switched off for the game.
     p.LeerEstadoTeclas(m.estadoTeclado);
     m.tecladoGuardado = true;
     for (int vk : kTeclasApagadas) DesactivarTecla(p, vk);
 
-    // 7-8. From here on a failing step is skipped.
+    // From here on a failing step is skipped. Without a configuration, SetUp is started to
+    // make one and the game ends.
     const fs::path ini = m.rutaJuego / kArchivoConfiguracion;
     if (!fs::exists(ini, error) && !error) return ArrancarSetUp(m);
 
-    // 9-10. The configuration is read once, here; only the device set-up reads DDraw later.
+    // The configuration is read once, here; only the device set-up reads DDraw later.
     m.textoConfiguracion = LeerArchivoAcotado(ini).value_or("");
     LeerConfiguracion(m.textoConfiguracion, m.configuracion);
 
-    // 11.
+    // The game window is loaded: data files, pictures, texts, scores.
     m.factorXGA = 1;
     CargarVentana(m);
 
-    // 12-14. The backdrop is the black around the picture in the game window itself.
+    // The splash goes and the cursor hides. The backdrop is the black around the picture in
+    // the game window itself.
     p.QuitarPresentacion();
     OcultarCursor(p);
     p.PunteroOcupado(false);
 
-    // 15-16.
+    // Display and sound devices, then the game window is shown: the presentation and the game.
     m.bucle.AlEvento([&m](const Evento& evento) { AtenderEvento(m, evento); });
     PrepararDispositivos(m);
     Hito(opciones, "ventana");
     ActivarVentana(m);
     BuclePrincipal(m, opciones.primeraEtapa);
 
-    // 17. Reached only if the game's top level ever returns.
+    // The cursor kept to the game's picture; reached only if the game's top level ever returns.
     if (m.ventana.abierta) p.ConfinarCursor(RectanguloVentana(m));
     Salir(m);
     return 0;

@@ -19,8 +19,8 @@ struct OpcionesArranque {
     std::filesystem::path carpeta;  // RutaJuego: the game's folder
     // What follows the presentation; the menu plugs in here.
     Etapa primeraEtapa{PantallaDeEspera};
-    // Told of the moments "presentacion" (splash shown) and "ventana" (game window open),
-    // for start-up measurements.
+    // Told of the moments "presentacion" (splash shown), "ventana" (game window open) and
+    // "salida" (the orderly shutdown begins), for measurements and the crash-safety check.
     std::function<void(std::string_view)> alHito;
     std::filesystem::path traza;  // the play trace's file; empty: none
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
 #include "Modulo.h"
 #include "Numeros.h"
@@ -24,6 +25,11 @@ long long Lado(const std::string& texto) {
 
 [[noreturn]] void NoSePuede(Modulo& m, long long ancho, long long alto) {
     m.plataforma.Mensaje(kTitulo, MensajeErrorPantalla(ancho, alto));
+    // The classic message gives only the size; the system's reason tells the player what to
+    // mend (no such display mode, no graphics driver, no memory).
+    const std::string motivo = m.plataforma.MotivoPantalla();
+    if (!motivo.empty())
+        std::cerr << "Polvareda: the window could not be opened: " << motivo << "\n";
     Terminar(m, 1);
 }
 
@@ -96,11 +102,6 @@ Rect RectanguloVentana(const Modulo& m) {
     const Vista& v = m.ventana.graficos.vista;
     return {v.origenX, v.origenY, LadoImagen(kAnchoLogico, v.factorXGA, v.escala),
             LadoImagen(kAltoLogico, v.factorXGA, v.escala)};
-}
-
-void RestaurarModoPantalla(Modulo&) {
-    // The display's own mode is never changed (the canvas is scaled instead), so there is
-    // nothing to put back.
 }
 
 }  // namespace polvareda

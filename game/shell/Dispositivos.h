@@ -26,7 +26,4 @@ void AplicarModo(Modulo& modulo, const ModoPantalla& modo);
 // the game picture.
 Rect RectanguloVentana(const Modulo& modulo);
 
-// Puts the display back as it was before the game (shutdown and close request).
-void RestaurarModoPantalla(Modulo& modulo);
-
 }  // namespace polvareda

@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "Azar.h"
 #include "BucleEventos.h"
@@ -81,6 +83,8 @@ struct Modulo {
     std::int64_t inicioMs = 0;  // the platform's clock when the run started
 
     bool apagado = false;  // Salir or the close request has run
+    // Told of the moments of the run that benchmarks and the crash-safety check time.
+    std::function<void(std::string_view)> alHito;
 };
 
 }  // namespace polvareda

@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include "ArchivosDatos.h"
-#include "Dispositivos.h"
 #include "Modulo.h"
 #include "Sistema.h"
 
@@ -19,11 +18,11 @@ void BorrarVentana(Modulo& m) {
     m.bucle.PresentarSiToca();
 }
 
-// What Salir and the close request share: display mode, cursor, its confinement, the
-// keyboard's toggle keys and the screen-saver flag, in this order.
+// What Salir and the close request share: cursor, its confinement, the keyboard's toggle keys
+// and the screen-saver flag, in this order. The display mode comes first on the old platform;
+// here it is never changed (the canvas is scaled instead), so there is nothing to put back.
 void RestaurarMaquina(Modulo& m) {
     Plataforma& p = m.plataforma;
-    RestaurarModoPantalla(m);
     MostrarCursor(p);
     p.ConfinarCursor(std::nullopt);
     if (m.tecladoGuardado) p.EscribirEstadoTeclas(m.estadoTeclado);
@@ -63,6 +62,7 @@ void DevolverPuntuaciones(Modulo& m) {
 void Salir(Modulo& m) {
     if (m.apagado) return;
     m.apagado = true;
+    if (m.alHito) m.alHito("salida");
     BorrarVentana(m);
     m.registro.Cerrar();
     DevolverPuntuaciones(m);

@@ -2,6 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#ifdef __unix__
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 #include "CarpetaDePrueba.h"
 #include "Perfil.h"
@@ -86,6 +93,24 @@ TEST(PerfilEscritura, NamesThatCannotReadBackLeaveTheTextUnchanged) {
     }
 }
 
+// A file an editor saved as UTF-8 or UTF-16 stays in that encoding, every other character kept.
+TEST(PerfilEscritura, KeepsTheEncodingOfAUnicodeFile) {
+    const std::string utf8 = "\xEF\xBB\xBF[General]\r\nTraductor=\xE2\x98\x83 Jos\xC3\xA9\r\n";
+    EXPECT_EQ(EscribirValorPerfil(utf8, "General", "Idioma", "Espa\xF1ol"),
+              "\xEF\xBB\xBF[General]\r\nTraductor=\xE2\x98\x83 Jos\xC3\xA9\r\n"
+              "Idioma=Espa\xC3\xB1ol\r\n");
+    const std::string utf16("\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\x03\x26\r\0\n\0", 22);
+    const std::string escrito = EscribirValorPerfil(utf16, "a", "j", "\xF1");
+    EXPECT_EQ(escrito, utf16 + std::string("j\0=\0\xF1\0\r\0\n\0", 10));
+    EXPECT_EQ(LeerValorPerfil(escrito, "a", "j", ""), "\xF1");
+    EXPECT_EQ(LeerValorPerfil(escrito, "a", "k", ""), "?");
+    // Broken UTF-16 is not rewritten: some of it would be lost.
+    EXPECT_EQ(EscribirValorPerfil(utf16 + "!", "a", "j", "1"), utf16 + "!");
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    polvareda::prueba::Escribir(carpeta / "SetUp.INF", utf16 + "!");
+    EXPECT_FALSE(EscribirPerfil(carpeta / "SetUp.INF", "a", "j", "1"));
+}
+
 TEST(PerfilEscrituraArchivo, CreatesTheFileAndKeepsOtherLinesByteForByte) {
     polvareda::prueba::CarpetaDePrueba carpeta;
     const auto archivo = carpeta.Ruta() / "SetUp.INF";
@@ -144,6 +169,41 @@ TEST(PerfilEscrituraArchivo, LeavesTheFileAsItWasWhenTheFolderIsNotWritable) {
     EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "nuevo.INI", "a", "k", "1"));
     EXPECT_EQ(polvareda::prueba::Leer(archivo), antes);
 }
+
+#ifdef __unix__
+// The same for every user, root included: the system refuses the write itself, as on a full
+// disk. A file-size limit of a few bytes makes every longer write fail.
+TEST(PerfilEscrituraArchivo, AWriteTheSystemRefusesLeavesTheFileAndNoSiblingBehind) {
+    polvareda::prueba::CarpetaDePrueba carpeta;
+    const auto archivo = carpeta.Ruta() / "Polvareda.INI";
+    const std::string antes = "[Pantalla]\r\nScroll=15\r\n";
+    polvareda::prueba::Escribir(archivo, antes);
+    {
+        struct LimiteDeArchivo {
+            rlimit antes{};
+            void (*senal)(int) = nullptr;
+            LimiteDeArchivo() {
+                getrlimit(RLIMIT_FSIZE, &antes);
+                senal = std::signal(SIGXFSZ, SIG_IGN);
+                rlimit limite = antes;
+                limite.rlim_cur = 4;
+                setrlimit(RLIMIT_FSIZE, &limite);
+            }
+            ~LimiteDeArchivo() {
+                setrlimit(RLIMIT_FSIZE, &antes);
+                std::signal(SIGXFSZ, senal);
+            }
+        } limite;
+        EXPECT_FALSE(EscribirPerfil(archivo, "Pantalla", "Scroll", "5"));
+        EXPECT_FALSE(EscribirPerfil(carpeta.Ruta() / "nuevo.INI", "a", "k", "1"));
+    }
+    EXPECT_EQ(polvareda::prueba::Leer(archivo), antes);
+    std::vector<std::string> quedan;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta.Ruta()))
+        quedan.push_back(entrada.path().filename().string());
+    EXPECT_EQ(quedan, std::vector<std::string>{"Polvareda.INI"});
+}
+#endif
 
 TEST(PerfilEscrituraArchivo, RefusesWhatItCannotReadWhole) {
     polvareda::prueba::CarpetaDePrueba carpeta;

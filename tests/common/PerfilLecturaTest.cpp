@@ -12,6 +12,18 @@ using polvareda::LeerValorPerfil;
 
 namespace {
 
+// UTF-16 with its byte-order mark, as an editor saves it.
+std::string Utf16(std::u16string_view texto, bool grande) {
+    std::string bytes = grande ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t c : texto) {
+        const auto alto = static_cast<char>(c >> 8);
+        const auto bajo = static_cast<char>(c & 0xFF);
+        bytes += grande ? alto : bajo;
+        bytes += grande ? bajo : alto;
+    }
+    return bytes;
+}
+
 std::string Leer(std::string_view texto, std::string_view seccion, std::string_view clave) {
     return LeerValorPerfil(texto, seccion, clave, "<falta>");
 }
@@ -103,9 +115,51 @@ TEST(PerfilLectura, TreatsNulAndHighBytesAsOrdinaryCharacters) {
     EXPECT_EQ(Leer("[\xC9]\nk=1\n", "\xE9", "k"), "<falta>");
 }
 
-TEST(PerfilLectura, HeaderWithoutClosingBracketOpensTheSection) {
-    EXPECT_EQ(Leer("[a\nk=1\n", "a", "k"), "1");
+TEST(PerfilLectura, HeaderWithoutClosingBracketLeavesItsLinesInTheSectionBefore) {
+    EXPECT_EQ(Leer("[a\nk=1\n", "a", "k"), "<falta>");
+    EXPECT_EQ(Leer("[b]\nj=0\n[a\nk=1\n", "b", "k"), "1");
     EXPECT_EQ(Leer("[a] resto\nk=2\n", "a", "k"), "2");
+}
+
+TEST(PerfilLectura, ALoneCarriageReturnEndsALine) {
+    const std::string texto = "[Pantalla]\rAncho=640\rAlto=480\r\n[Sonido]\rSND=0";
+    EXPECT_EQ(Leer(texto, "Pantalla", "Ancho"), "640");
+    EXPECT_EQ(Leer(texto, "Pantalla", "Alto"), "480");
+    EXPECT_EQ(Leer(texto, "Sonido", "SND"), "0");
+    EXPECT_EQ(Leer(texto, "Pantalla", "SND"), "<falta>");
+}
+
+TEST(PerfilLectura, BlanksAroundTheNamesAskedForAreDropped) {
+    const std::string texto = "[Pantalla]\r\nAncho=640\r\n";
+    EXPECT_EQ(Leer(texto, " Pantalla ", "\tAncho "), "640");
+    EXPECT_EQ(Leer(texto, "  ", "Ancho"), "<falta>");
+}
+
+// The same profile saved by different editors: every encoding reads as the Windows-1252 bytes.
+TEST(PerfilLectura, UnicodeFilesWithAByteOrderMarkReadAsWindows1252) {
+    const std::string esperado =
+        "Espa\xF1"
+        "a \x80 \x93ok\x94";
+    const struct {
+        const char* nombre;
+        std::string texto;
+    } casos[] = {
+        {"Windows-1252",
+         "[General]\r\nIdioma=Espa\xF1"
+         "a \x80 \x93ok\x94\r\n"},
+        {"UTF-8",
+         "\xEF\xBB\xBF[General]\r\nIdioma=Espa\xC3\xB1"
+         "a \xE2\x82\xAC "
+         "\xE2\x80\x9Cok\xE2\x80\x9D\r\n"},
+        {"UTF-16LE", Utf16(u"[General]\r\nIdioma=Espa\u00F1a \u20AC \u201Cok\u201D\r\n", false)},
+        {"UTF-16BE", Utf16(u"[General]\r\nIdioma=Espa\u00F1a \u20AC \u201Cok\u201D\r\n", true)},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(Leer(caso.texto, "General", "Idioma"), esperado) << caso.nombre;
+    }
+    // Characters the code page lacks, broken sequences and a last odd byte become '?'.
+    EXPECT_EQ(Leer("\xEF\xBB\xBF[a]\nk=\xE2\x98\x83\xC3x\n", "a", "k"), "??x");
+    EXPECT_EQ(Leer(Utf16(u"[a]\nk=\xD800x", false) + "!", "a", "k"), "?x?");
 }
 
 TEST(PerfilLecturaArchivo, ReadsAFileAndGivesTheDefaultWhenItIsMissing) {

@@ -231,6 +231,14 @@ TEST_F(Extension, HostileNamesAreSkippedAndNothingIsWrittenOutside) {
     EXPECT_FALSE(fs::exists("/tmp/abs.gif"));
 }
 
+TEST_F(Extension, AMemberDifferingOnlyInCaseFromAnEarlierOneIsSkipped) {
+    const auto r = Cargar(Contenedor(
+        {{"sino.gif", Png(28, 14, 0x00FF00), ""}, {"SINO.gif", Png(28, 14, 0xFF0000), ""}}, 1));
+    EXPECT_TRUE(r.leida);
+    EXPECT_EQ(s_.sino.imagen.At(0, 0), 0x00FF00u);
+    EXPECT_EQ(EnCarpeta(), (std::vector<fs::path>{"sino.gif"}));
+}
+
 TEST(NombreDeMiembro, AcceptsPlainNames) {
     for (const char* n : {"bang.gif", "sprite0.gif", "LEEME", "a.b.c", "console.gif", "com.gif"})
         EXPECT_TRUE(NombreDeMiembroAceptable(n)) << n;

@@ -70,6 +70,73 @@ void EscribirWav(const fs::path& ruta, int ms, std::int16_t valor) {
 }
 
 // SDL's "disk" driver writes the mixed output to a file, so what reaches each ear can be read.
+// The mixer holds one piece at a time and loads another when it is played: every piece that
+// was accepted sounds, and a file that is no MIDI piece is refused at once.
+TEST(PlataformaSDL, EveryAcceptedPieceSoundsThoughOnlyOneIsHeldAtATime) {
+    const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "temas";
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    // One note of trumpet, then one of strings: the smallest standard MIDI pieces.
+    const auto pieza = [&](const char* nombre, char programa) {
+        const std::string pista = {0,      '\xC0', programa, 0, '\x90', 60,   100, '\x60',
+                                   '\x80', 60,     0,        0, '\xFF', 0x2F, 0};
+        std::ofstream f(carpeta / nombre, std::ios::binary);
+        f << std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 17)
+          << static_cast<char>(pista.size()) << pista;
+        return carpeta / nombre;
+    };
+    const fs::path uno = pieza("uno.mid", 56);
+    const fs::path dos = pieza("dos.mid", 48);
+    std::ofstream(carpeta / "ruido.mid") << "RIFF, not a piece";
+    const fs::path salida = carpeta / "salida.raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", salida.c_str(), 1);
+    std::vector<std::uintmax_t> tamanos;
+    {
+        std::unique_ptr<Audio> audio = AbrirAudioSDL(carpeta, nullptr);
+        if (!audio) GTEST_SKIP() << "no file-writing sound driver here";
+        if (!BuscarSoundFont(carpeta)) GTEST_SKIP() << "no SoundFont on this machine";
+        EXPECT_TRUE(audio->CargarTema(1, uno));
+        EXPECT_TRUE(audio->CargarTema(2, dos));
+        EXPECT_FALSE(audio->CargarTema(3, carpeta / "ruido.mid"));
+        EXPECT_FALSE(audio->CargarTema(3, carpeta / "falta.mid"));
+        // Where each play begins in the mix, in bytes of the file the driver writes.
+        for (int tema : {2, 1, 3}) {
+            tamanos.push_back(fs::file_size(salida));
+            audio->TocarTema(tema, 0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            audio->PararTema();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        tamanos.push_back(fs::file_size(salida));
+    }
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+    std::ifstream f(salida, std::ios::binary);
+    std::vector<std::int16_t> pcm(static_cast<std::size_t>(fs::file_size(salida)) / 2);
+    f.read(reinterpret_cast<char*>(pcm.data()), static_cast<std::streamsize>(pcm.size() * 2));
+    const auto sonoras = [&](std::size_t tramo) {
+        std::size_t n = 0;
+        for (auto i = tamanos[tramo] / 2;
+             i < std::min<std::size_t>(pcm.size(), tamanos[tramo + 1] / 2); ++i)
+            n += pcm[i] != 0;
+        return n;
+    };
+    EXPECT_GT(sonoras(0), 100u);  // piece 2
+    EXPECT_GT(sonoras(1), 100u);  // piece 1, loaded again when played
+}
+
+TEST(PlataformaSDL, ASoundDeviceThatCannotBeOpenedNamesTheDriverTried) {
+    setenv("SDL_AUDIODRIVER", "ninguno", 1);
+    testing::internal::CaptureStderr();
+    const auto audio = AbrirAudioSDL(fs::path(POLVAREDA_BINARY_DIR), nullptr);
+    const std::string error = testing::internal::GetCapturedStderr();
+    unsetenv("SDL_AUDIODRIVER");
+    EXPECT_EQ(audio, nullptr);
+    EXPECT_NE(error.find("cannot open the sound device (audio driver ninguno)"), std::string::npos)
+        << error;
+}
+
 TEST(PlataformaSDL, AChannelKeepsItsPanForEveryLaterPlay) {
     const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "pan";
     fs::remove_all(carpeta);

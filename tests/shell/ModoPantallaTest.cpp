@@ -74,6 +74,10 @@ TEST(ModoPantalla, QuotientsRoundToFourDecimalsHalvesToEven) {
     EXPECT_EQ(EscalaDePantalla({2, 2000}, 1, true, true), Diez(78));
     // 100 / 256 = 0.390625 exactly at 3906.25 -> 3906.
     EXPECT_EQ(EscalaDePantalla({100, 2000}, 1, true, true), Diez(3906));
+    // Ties: 8 / 256 = 0.03125 is 312.5 ten-thousandths and goes down to the even 312;
+    // 24 / 256 = 0.09375 is 937.5 and goes up to the even 938.
+    EXPECT_EQ(EscalaDePantalla({8, 2000}, 1, true, true), Diez(312));
+    EXPECT_EQ(EscalaDePantalla({24, 2000}, 1, true, true), Diez(938));
 }
 
 TEST(ModoPantalla, ScreenSmallerThanThePictureKeepsItWholeAtItsDesignedSize) {

@@ -368,6 +368,26 @@ TEST_F(PresentacionTest, ImpossibleScreenSizeSaysSoAndShutsDownInOrder) {
     }
 }
 
+// A window the system will not open: the size error, then the system's reason, then the
+// orderly shutdown.
+TEST_F(PresentacionTest, AWindowThatCannotBeOpenedGivesTheSystemsReasonAfterTheError) {
+    struct SinVentana : PlataformaSinPantalla {
+        using PlataformaSinPantalla::PlataformaSinPantalla;
+        bool AbrirPantalla(const Pantalla&) override { return false; }
+        std::string MotivoPantalla() const override { return "no display mode of that size"; }
+    } p(43200.0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Correr(p, "[Pantalla]\r\nDDraw=2\r\n"), 1);
+    const std::string error = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Llamadas(p, "mensaje"),
+              (std::vector<std::string>{"Polvareda Plus: Error:  256x 192"}));
+    EXPECT_NE(error.find("the window could not be opened: no display mode of that size"),
+              std::string::npos)
+        << error;
+    EXPECT_TRUE(fs::exists(juego_ / "Polvareda.DAT"));
+    EXPECT_TRUE(fs::is_empty(sistema_));
+}
+
 TEST_F(PresentacionTest, DevicesFollowTheSoundSwitchesAndTheControllersPresent) {
     prueba::EscribirCodificado(juego_ / "SND" / "Efecto0.SND", "RIFF");
     {

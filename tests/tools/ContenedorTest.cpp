@@ -90,6 +90,20 @@ TEST(Contenedor, RefusesMemberNamesThatAreNotPlainFileNames) {
     EXPECT_NE(ErrorAlLeer("XGA\r\nC:\\evil\r\n1\r\nXGA\r\nx\x02"), "");
 }
 
+// The names the game would pass over without a word are refused, and the message names them.
+TEST(Contenedor, RefusesTheNamesTheGameWouldSkipNamingTheMember) {
+    for (const std::string& nombre : std::vector<std::string>{
+             "con.gif", "NUL", "lpt1.txt", "Com9.gif", "x.tmp", "MEJORES.TMP", "punto.",
+             "espacio.gif ", "tubo|.gif", "pregunta?.gif", std::string(256, 'a')}) {
+        xga::Contenedor contenedor;
+        contenedor.miembros.push_back({nombre, Bytes("x")});
+        EXPECT_NE(ErrorAlEscribir(contenedor).find(nombre), std::string::npos) << nombre;
+        EXPECT_NE(ErrorAlLeer("XGA\r\n" + nombre + "\r\n1\r\nXGA\r\nx\x02").find(nombre),
+                  std::string::npos)
+            << nombre;
+    }
+}
+
 TEST(Contenedor, RefusesTheSameMemberTwiceEvenInAnotherCase) {
     xga::Contenedor contenedor;
     contenedor.miembros.push_back({"bang.gif", Bytes("a")});
@@ -114,22 +128,31 @@ TEST(Contenedor, HoldsAtMost256Members) {
 }
 
 TEST(Contenedor, TheDirectoryMustEndBeforeByte32767) {
-    // "XGA" CR LF, one member of a long name with length "0", "XGA" CR LF: 15 bytes around it.
-    const auto conNombreDe = [](std::size_t largo) {
+    // "XGA" CR LF and "XGA" CR LF around the members; each member takes its name, CR LF, "0"
+    // and CR LF. Names of 250 characters, and a last one that brings the directory to `largo`.
+    const auto directorioDe = [](std::size_t largo) {
         xga::Contenedor contenedor;
-        contenedor.miembros.push_back({std::string(largo, 'a'), {}});
+        std::size_t resto = largo - 10;
+        for (int i = 0; resto > 0; ++i) {
+            const std::size_t nombre = std::min<std::size_t>(resto - 5, 250);
+            const std::string numero = std::to_string(i) + "-";
+            contenedor.miembros.push_back({numero + std::string(nombre - numero.size(), 'a'), {}});
+            resto -= nombre + 5;
+        }
         return contenedor;
     };
-    const std::size_t justo = xga::kLongitudMaximaDirectorio - 15;
-    const auto escrito = xga::Escribir(conNombreDe(justo));
+    const auto justo = directorioDe(xga::kLongitudMaximaDirectorio);
+    const auto escrito = xga::Escribir(justo);
     ASSERT_TRUE(std::holds_alternative<std::vector<std::uint8_t>>(escrito));
     const auto& bytes = std::get<std::vector<std::uint8_t>>(escrito);
     EXPECT_EQ(bytes.size(), xga::kLongitudMaximaDirectorio + 1);
     EXPECT_TRUE(std::holds_alternative<xga::Contenedor>(xga::Leer(bytes)));
 
-    EXPECT_NE(ErrorAlEscribir(conNombreDe(justo + 1)), "");
-    const std::string largo = "XGA\r\n" + std::string(justo + 1, 'a') + "\r\n0\r\nXGA\r\n\x01";
-    EXPECT_NE(ErrorAlLeer(largo), "");
+    const auto largo = directorioDe(xga::kLongitudMaximaDirectorio + 1);
+    EXPECT_NE(ErrorAlEscribir(largo), "");
+    std::string texto = "XGA\r\n";
+    for (const auto& miembro : largo.miembros) texto += miembro.nombre + "\r\n0\r\n";
+    EXPECT_NE(ErrorAlLeer(texto + "XGA\r\n\x01"), "");
 }
 
 TEST(Contenedor, RefusesBrokenDirectories) {

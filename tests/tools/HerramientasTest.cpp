@@ -105,6 +105,18 @@ TEST(Xgapack, RefusesBadArgumentsWithAMessage) {
     EXPECT_FALSE(fs::exists(carpeta.Ruta() / "x.XGA"));
 }
 
+TEST(Xgapack, PackingRefusesAMemberNameTheGameWouldSkip) {
+    CarpetaDePrueba carpeta;
+    const auto imagenes = carpeta.Ruta() / "imagenes";
+    const auto salida = carpeta.Ruta() / "salida.txt";
+    Escribir(imagenes / "bang.gif", "GIF89a-bang");
+    Escribir(imagenes / "con.gif", "GIF89a-con");
+    const auto xga = carpeta.Ruta() / "x.XGA";
+    EXPECT_EQ(Ejecutar(kXgapack + " pack " + Citado(imagenes) + " 2 " + Citado(xga), salida), 1);
+    EXPECT_NE(Leer(salida).find("\"con.gif\""), std::string::npos) << Leer(salida);
+    EXPECT_FALSE(fs::exists(xga));
+}
+
 TEST(Xgapack, AHostileContainerWritesNothingOutsideTheChosenFolder) {
     CarpetaDePrueba carpeta;
     const auto destino = carpeta.Ruta() / "destino";

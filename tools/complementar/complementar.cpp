@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
+#include "ArchivoAcotado.h"
 #include "Complemento.h"
 
 namespace fs = std::filesystem;
@@ -22,19 +22,15 @@ int main(int argc, char** argv) {
     const fs::path origen = argv[1];
     const fs::path destino = argv[2];
     std::error_code error;
-    if (!fs::is_regular_file(origen, error)) {
-        std::cerr << "complementar: " << origen.string() << " is not a readable file\n";
+    // Far above any data file of ours; keeps a wrong argument from filling the memory.
+    auto leido =
+        polvareda::LeerArchivoAcotado(origen, std::size_t{1} << 30, polvareda::Exceso::Rechazar);
+    if (!leido) {
+        std::cerr << "complementar: cannot read " << origen.string()
+                  << " (missing, not a file, or larger than 1 GiB)\n";
         return 1;
     }
-    std::ifstream entrada(origen, std::ios::binary);
-    std::vector<std::uint8_t> bytes;
-    for (std::istreambuf_iterator<char> it(entrada), fin; it != fin; ++it) {
-        bytes.push_back(static_cast<std::uint8_t>(*it));
-    }
-    if (entrada.bad()) {
-        std::cerr << "complementar: cannot read " << origen.string() << "\n";
-        return 1;
-    }
+    std::vector<std::uint8_t> bytes(leido->begin(), leido->end());
     polvareda::Complementar(bytes);
 
     // Written beside the destination first and renamed over it, so that an interrupted build

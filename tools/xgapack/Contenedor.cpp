@@ -7,23 +7,14 @@
 #include <limits>
 #include <optional>
 
+#include "NombreMiembro.h"
+
 namespace polvareda::xga {
 
 namespace {
 
 constexpr std::string_view kFinDeLinea = "\r\n";
 constexpr std::uint64_t kLongitudMaximaMiembro = std::numeric_limits<std::int32_t>::max();
-
-char Minuscula(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Member names become file names in one folder: two names that differ only in case would land
-// on the same file where the file system ignores case.
-bool MismoArchivo(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Minuscula(x) == Minuscula(y); });
-}
 
 std::optional<std::string> NombreRepetido(const std::vector<std::string_view>& nombres) {
     for (std::size_t i = 0; i < nombres.size(); ++i) {
@@ -79,17 +70,9 @@ class Lineas {
 }  // namespace
 
 std::string ProblemaConNombre(std::string_view nombre) {
-    if (nombre.empty()) return "an empty member name";
-    const std::string citado = "member name \"" + std::string(nombre) + "\"";
-    if (nombre == "." || nombre == "..") return citado + " names a folder";
-    if (nombre == kMarca) return citado + " would end the directory";
-    for (const char c : nombre) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 32 || u == 127) return "a member name with a control character";
-        if (c == '/' || c == '\\') return citado + " holds a path separator";
-        if (c == ':') return citado + " holds a drive or stream mark";
-    }
-    return {};
+    if (nombre == kMarca)
+        return "member name \"" + std::string(nombre) + "\" would end the directory";
+    return ProblemaConNombreDeMiembro(nombre);
 }
 
 std::variant<std::vector<std::uint8_t>, Error> Escribir(const Contenedor& contenedor) {

@@ -35,8 +35,8 @@ struct Error {
     std::string mensaje;
 };
 
-// Empty when `nombre` may name a member: a plain file name that the game can write into its
-// temporary folder. Otherwise the reason it is refused (a path, "..", a control character...).
+// Empty when `nombre` may name a member: the game's member-name rule (NombreMiembro.h), and
+// not the directory's closing line. Otherwise the reason it is refused, naming the member.
 std::string ProblemaConNombre(std::string_view nombre);
 
 // The container's bytes, or why it cannot be written: a refused or repeated member name, the

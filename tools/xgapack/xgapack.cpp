@@ -16,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ArchivoAcotado.h"
 #include "Complemento.h"
 #include "Contenedor.h"
 
@@ -26,7 +27,7 @@ using polvareda::xga::Error;
 namespace {
 
 // Far above any extension; keeps a wrong argument from filling the memory.
-constexpr std::uintmax_t kTamanoMaximoArchivo = std::uintmax_t{1} << 30;
+constexpr std::size_t kTamanoMaximoArchivo = std::size_t{1} << 30;
 
 int Uso() {
     std::cerr << "usage: xgapack [--plain] pack <folder> <multiplier 1-255> <out.XGA>\n"
@@ -50,23 +51,13 @@ bool EsImagen(const fs::path& ruta) {
 }
 
 bool LeerArchivo(const fs::path& ruta, std::vector<std::uint8_t>& bytes, std::string& error) {
-    std::error_code codigo;
-    if (!fs::is_regular_file(ruta, codigo)) {
-        error = ruta.string() + " is not a readable file";
+    const auto leido =
+        polvareda::LeerArchivoAcotado(ruta, kTamanoMaximoArchivo, polvareda::Exceso::Rechazar);
+    if (!leido) {
+        error = ruta.string() + " is missing, unreadable or larger than 1 GiB";
         return false;
     }
-    const auto tamano = fs::file_size(ruta, codigo);
-    if (codigo || tamano > kTamanoMaximoArchivo) {
-        error = ruta.string() + " is too large or unreadable";
-        return false;
-    }
-    std::ifstream entrada(ruta, std::ios::binary);
-    bytes.resize(static_cast<std::size_t>(tamano));
-    entrada.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(tamano));
-    if (!entrada || entrada.gcount() != static_cast<std::streamsize>(tamano)) {
-        error = "cannot read " + ruta.string();
-        return false;
-    }
+    bytes.assign(leido->begin(), leido->end());
     return true;
 }
 
