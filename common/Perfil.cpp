@@ -5,8 +5,8 @@
 #include <system_error>
 #include <vector>
 
-#include "ArchivoAtomico.h"
 #include "ArchivoAcotado.h"
+#include "ArchivoAtomico.h"
 #include "Blancos.h"
 #include "Codificacion.h"
 

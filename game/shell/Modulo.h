@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
