@@ -65,12 +65,15 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argumentos(argv + 1, argv + argc);
     const auto leida = LeerLineaOrdenes(argumentos);
     if (const auto* error = std::get_if<std::string>(&leida)) {
-        std::cerr << "Polvareda: " << *error << "\n"
-                  << "usage: Polvareda [--carpeta DIR] "
-                     "[--traza FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
+        std::cerr << "Polvareda: " << *error << " (Polvareda --help lists the options)\n";
         return 2;
     }
     const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
+    if (linea.peticion != Peticion::Jugar) {
+        std::cout << (linea.peticion == Peticion::Ayuda ? TextoAyuda() : TextoVersion());
+        std::cout.flush();
+        return std::cout ? 0 : 1;
+    }
 
     OpcionesArranque opciones;
     std::error_code errorCarpeta;
