@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <map>
+#include <span>
 
 #include "Decibelios.h"
 
@@ -54,6 +57,22 @@ class AudioSDL : public Audio {
         if (!m) return -1;
         muestras_.push_back(std::move(m));
         return static_cast<int>(muestras_.size()) - 1;
+    }
+
+    int CargarMuestra(std::span<const std::uint8_t> wav) override {
+        if (wav.size() > static_cast<std::size_t>(INT32_MAX)) return -1;
+        Muestra m(Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1));
+        if (!m) return -1;
+        muestras_.push_back(std::move(m));
+        return static_cast<int>(muestras_.size()) - 1;
+    }
+
+    void VolumenGeneral(double efectos, double musica) override {
+        const auto nivel = [](double g) {
+            return static_cast<int>(std::lround(std::clamp(g, 0.0, 1.0) * MIX_MAX_VOLUME));
+        };
+        Mix_MasterVolume(nivel(efectos));
+        Mix_VolumeMusic(nivel(musica));
     }
 
     void Tocar(int canal, int muestra, bool enBucle) override {
