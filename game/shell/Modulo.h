@@ -15,6 +15,7 @@
 #include "CarpetaTemporal.h"
 #include "ComponenteJuego.h"
 #include "Configuracion.h"
+#include "Escritorio.h"
 #include "Idioma.h"
 #include "Mejores.h"
 #include "Plataforma.h"
@@ -76,6 +77,9 @@ struct Modulo {
     // change. Not open: no trace.
     std::ofstream traza;
     std::int64_t inicioMs = 0;  // the platform's clock when the run started
+
+    // Alt+Enter, the screenshot and volume keys and the focus: what they hold between events.
+    EstadoEscritorio escritorio;
 
     bool apagado = false;  // Salir or the close request has run
 };

@@ -148,6 +148,32 @@ TEST(Guion, AScriptCannotRunForMoreThanAYear) {
     EXPECT_EQ(Error(texto).linea, 366);
 }
 
+TEST(Guion, TheWindowCanLoseAndGetBackTheFocus) {
+    const Guion g = Leido("focusout\nadvance 10\nfocusin\n");
+    ASSERT_EQ(g.pasos.size(), 2u);
+    EXPECT_EQ(g.pasos[0].evento.tipo, TipoEvento::FocoPerdido);
+    EXPECT_EQ(g.pasos[1].evento.tipo, TipoEvento::FocoGanado);
+    EXPECT_EQ(g.pasos[1].enMs, 10);
+    EXPECT_EQ(Error("focusout now").mensaje, "expected: focusout");
+}
+
+TEST(LineaOrdenes, HelpAndVersionEndTheReadingWhereverTheyStand) {
+    using V = std::vector<std::string>;
+    for (const auto& [argumentos, peticion] : std::vector<std::pair<V, Peticion>>{
+             {{"--help"}, Peticion::Ayuda},
+             {{"--version"}, Peticion::Version},
+             {{"--carpeta", "/x", "--version", "--bogus"}, Peticion::Version},
+             {{"--help", "--headless"}, Peticion::Ayuda},
+             {{"--carpeta", "/x"}, Peticion::Jugar}}) {
+        const auto r = LeerLineaOrdenes(argumentos);
+        ASSERT_TRUE(std::holds_alternative<LineaOrdenes>(r)) << argumentos[0];
+        EXPECT_EQ(std::get<LineaOrdenes>(r).peticion, peticion) << argumentos.size();
+    }
+    // Unknown before --help is still an error: the line is read in order.
+    EXPECT_TRUE(std::holds_alternative<std::string>(LeerLineaOrdenes(V{"-h", "--help"})));
+    EXPECT_EQ(TextoVersion(), "Polvareda Plus 1.3\n");
+}
+
 TEST(LineaOrdenes, HeadlessNeedsAScriptAndTakesFolderAndTime) {
     const std::vector<std::string> bien = {"--headless", "--carpeta", "/x",    "--guion",
                                            "g.txt",      "--hora",    "3600.5"};
