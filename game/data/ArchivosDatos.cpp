@@ -80,7 +80,7 @@ std::string NombreTemporalTema(int i) {
 
 DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, int idioma,
                        std::string_view nombreXGA, RegistroTemporales& registro,
-                       const Aviso& avisar) {
+                       const Aviso& avisar, const fs::path& rutaJugador) {
     DatosExtraidos datos;
 
     // 1. The language. A missing file cannot be copied: every text then reads "0" and the
@@ -107,7 +107,8 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
     // 5. The high scores. Without a stored table the name is noted all the same: shutdown
     // creates the file.
     const fs::path mejoresTmp = rutaTemporal / kArchivoMejoresTemporal;
-    if (Copiar(rutaJuego / kArchivoMejores, mejoresTmp)) {
+    const fs::path& mejores = rutaJugador.empty() ? rutaJuego : rutaJugador;
+    if (Copiar(mejores / kArchivoMejores, mejoresTmp)) {
         registro.Anotar(mejoresTmp);
         MarcarTemporal(mejoresTmp);
         datos.mejores = ComplementarArchivo(mejoresTmp);

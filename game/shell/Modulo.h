@@ -34,9 +34,11 @@ struct Modulo {
     Plataforma& plataforma;
     Azar& azar;
 
-    std::filesystem::path rutaJuego;     // the game's folder
-    CarpetaTemporal carpetaTemporal;     // this run's private temporary folder
-    std::filesystem::path rutaTemporal;  // its path
+    std::filesystem::path rutaJuego;      // the game's folder: its data files
+    std::filesystem::path rutaJugador;    // Polvareda.INI and Polvareda.DAT
+    std::filesystem::path rutaProgramas;  // SetUp
+    CarpetaTemporal carpetaTemporal;      // this run's private temporary folder
+    std::filesystem::path rutaTemporal;   // its path
     std::filesystem::path listaTemporales;
     RegistroTemporales registro;
     EstadoTeclas estadoTeclado{};  // the keyboard as it was before the game touched it

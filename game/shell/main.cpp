@@ -8,6 +8,7 @@
 
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
+#include "Carpetas.h"
 #include "Etapas.h"
 #include "Guion.h"
 #include "LineaOrdenes.h"
@@ -77,8 +78,16 @@ int main(int argc, char** argv) {
 
     OpcionesArranque opciones;
     std::error_code errorCarpeta;
-    opciones.carpeta =
-        linea.carpeta ? fs::absolute(*linea.carpeta, errorCarpeta) : CarpetaDelPrograma(argv[0]);
+    if (linea.carpeta) {
+        // A folder given by hand holds everything, the player's files included.
+        opciones.carpeta = fs::absolute(*linea.carpeta, errorCarpeta);
+    } else {
+        // Beside the program, or installed in the standard places.
+        opciones.carpetaProgramas = CarpetaDelPrograma(argv[0]);
+        opciones.carpeta = CarpetaDeDatos(opciones.carpetaProgramas);
+        opciones.carpetaJugador =
+            CarpetaDelJugador(opciones.carpeta, [](const char* v) { return std::getenv(v); });
+    }
     if (errorCarpeta) {
         std::cerr << "Polvareda: cannot use the folder " << linea.carpeta->string() << "\n";
         return 2;
