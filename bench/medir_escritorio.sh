@@ -18,11 +18,11 @@ arrancar_xvfb
 export DISPLAY=":$pantalla"
 hz=$(getconf CLK_TCK)
 
-# A copy of the game folder with [Pantalla] as given.
+# A copy of the game folder with the [Pantalla] lines $1 added (backslash escapes allowed).
 preparar() {
   rm -rf "$trabajo/juego"
   cp -r "$carpeta" "$trabajo/juego"
-  printf '[Pantalla]\r\nDDraw=1\r\nScroll=15\r\n%s[Sonido]\r\nSND=1\r\nMUS=1\r\n' "$1" \
+  printf '%b' "[Pantalla]\r\nDDraw=1\r\nScroll=15\r\n$1[Sonido]\r\nSND=1\r\nMUS=1\r\n" \
     >"$trabajo/juego/Polvareda.INI"
 }
 ticks() { awk '{print $14 + $15}' "/proc/$juego_pid/stat"; }
@@ -58,13 +58,13 @@ parar
 for modo in "cuadrados nitidos|" "4:3 nitidos|Aspecto=1\r\n" "4:3 llenos|Aspecto=1\r\nNitido=0\r\n" \
             "cuadrados llenos|Nitido=0\r\n"; do
   nombre=${modo%%|*}
-  preparar "$(printf "%b" "${modo#*|}")"
+  preparar "${modo#*|}"
   SDL_AUDIODRIVER=dummy lanzar_juego "$trabajo/juego"
   sleep 6
   ventana=$(xdotool search --pid "$juego_pid" | tail -1)
   xdotool key --window "$ventana" 0
   sleep 4
-  import -window root "/tmp/medir_escritorio_${nombre// /_}.png" 2>/dev/null || true
+  import -window root "/tmp/medir_escritorio_${nombre//[ :]/_}.png" 2>/dev/null || true
   ( for _ in $(seq $((segundos * 4))); do
       for tecla in 1 2 3; do xdotool key --window "$ventana" "$tecla"; done
       sleep 0.25
