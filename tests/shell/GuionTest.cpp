@@ -157,23 +157,6 @@ TEST(Guion, TheWindowCanLoseAndGetBackTheFocus) {
     EXPECT_EQ(Error("focusout now").mensaje, "expected: focusout");
 }
 
-TEST(LineaOrdenes, HelpAndVersionEndTheReadingWhereverTheyStand) {
-    using V = std::vector<std::string>;
-    for (const auto& [argumentos, peticion] : std::vector<std::pair<V, Peticion>>{
-             {{"--help"}, Peticion::Ayuda},
-             {{"--version"}, Peticion::Version},
-             {{"--carpeta", "/x", "--version", "--bogus"}, Peticion::Version},
-             {{"--help", "--headless"}, Peticion::Ayuda},
-             {{"--carpeta", "/x"}, Peticion::Jugar}}) {
-        const auto r = LeerLineaOrdenes(argumentos);
-        ASSERT_TRUE(std::holds_alternative<LineaOrdenes>(r)) << argumentos[0];
-        EXPECT_EQ(std::get<LineaOrdenes>(r).peticion, peticion) << argumentos.size();
-    }
-    // Unknown before --help is still an error: the line is read in order.
-    EXPECT_TRUE(std::holds_alternative<std::string>(LeerLineaOrdenes(V{"-h", "--help"})));
-    EXPECT_EQ(TextoVersion(), "Polvareda Plus 1.3\n");
-}
-
 TEST(LineaOrdenes, HeadlessNeedsAScriptAndTakesFolderAndTime) {
     const std::vector<std::string> bien = {"--headless", "--carpeta", "/x",    "--guion",
                                            "g.txt",      "--hora",    "3600.5"};
