@@ -1,7 +1,7 @@
 // Where the game finds its data and keeps the player's files, beside the program (a folder
 // installed by SetUp or unpacked by hand) or in the standard places of an installed package:
 // the programs in <prefix>/bin, the data in <prefix>/share/polvareda, the player's
-// configuration and scores in the user's data folder.
+// configuration and scores in the user's data folder. The game and SetUp follow the same rule.
 #pragma once
 
 #include <filesystem>
