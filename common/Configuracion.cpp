@@ -35,6 +35,11 @@ constexpr DefinicionClave kTabla[] = {
     {Clave::ChicaAmenazada, kOpciones, "ChicaAmenazada", "1", "1", ReglaClave::BanderaSegura},
     {Clave::Idioma, kOpciones, "Idioma", "0", "0", ReglaClave::ValEntero},
     {Clave::DDraw, kPantalla, "DDraw", "1", "1", ReglaClave::ValSolo},
+    {Clave::Aspecto, kPantalla, "Aspecto", "0", "0", ReglaClave::Acotado, 0, 1},
+    {Clave::Nitido, kPantalla, "Nitido", "1", "1", ReglaClave::Acotado, 0, 1},
+    {Clave::VolumenEfectos, kSonido, "VolumenEfectos", "100", "100", ReglaClave::Acotado, 0, 100},
+    {Clave::VolumenMusica, kSonido, "VolumenMusica", "100", "100", ReglaClave::Acotado, 0, 100},
+    {Clave::PausaSinFoco, kOpciones, "PausaSinFoco", "1", "1", ReglaClave::Acotado, 0, 1},
 };
 
 // The order in which the setup program writes a configuration.
@@ -65,7 +70,23 @@ constexpr bool TablaEnOrden() {
     return true;
 }
 static_assert(TablaEnOrden(), "the table lists every key once, in the order of Clave");
-static_assert(std::size(kOrdenSetUp) == std::size(kTabla));
+static_assert(std::size(kOrdenSetUp) == static_cast<std::size_t>(Clave::DDraw) + 1,
+              "SetUp's fresh file holds every classic key");
+
+// Plain digits with optional blanks around them, in [minimo, maximo].
+std::optional<int> Acotado(std::string_view texto, int minimo, int maximo) {
+    while (!texto.empty() && (texto.front() == ' ' || texto.front() == '\t'))
+        texto.remove_prefix(1);
+    while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\t')) texto.remove_suffix(1);
+    if (texto.empty() || texto.size() > 9) return std::nullopt;
+    int valor = 0;
+    for (char c : texto) {
+        if (c < '0' || c > '9') return std::nullopt;
+        valor = valor * 10 + (c - '0');
+    }
+    if (valor < minimo || valor > maximo) return std::nullopt;
+    return valor;
+}
 
 // What one key yields under its parse rule; nothing where the read fails.
 struct Lectura {
@@ -109,6 +130,7 @@ Lectura Leer(std::string_view textoIni, const DefinicionClave& d) {
             break;
         case ReglaClave::Texto:
         case ReglaClave::ValSolo:
+        case ReglaClave::Acotado:
             break;
     }
     return l;
@@ -130,6 +152,13 @@ std::span<const DefinicionClave> TablaConfiguracion() {
 
 const DefinicionClave& Definicion(Clave clave) {
     return kTabla[static_cast<std::size_t>(clave)];
+}
+
+int LeerAcotado(std::string_view textoIni, Clave clave) {
+    const DefinicionClave& d = Definicion(clave);
+    const std::string texto = LeerValorPerfil(textoIni, d.seccion, d.nombre, d.porDefecto);
+    if (const auto valor = Acotado(texto, d.minimo, d.maximo)) return *valor;
+    return *Acotado(d.porDefecto, d.minimo, d.maximo);
 }
 
 void LeerConfiguracion(std::string_view textoIni, Configuracion& config) {
@@ -190,6 +219,21 @@ void LeerConfiguracion(std::string_view textoIni, Configuracion& config) {
                 Asignar(l.entero, config.idioma);
                 break;
             case Clave::DDraw:
+                break;
+            case Clave::Aspecto:
+                config.aspecto43 = LeerAcotado(textoIni, d.clave) == 1;
+                break;
+            case Clave::Nitido:
+                config.nitido = LeerAcotado(textoIni, d.clave) == 1;
+                break;
+            case Clave::VolumenEfectos:
+                config.volumenEfectos = LeerAcotado(textoIni, d.clave);
+                break;
+            case Clave::VolumenMusica:
+                config.volumenMusica = LeerAcotado(textoIni, d.clave);
+                break;
+            case Clave::PausaSinFoco:
+                config.pausaSinFoco = LeerAcotado(textoIni, d.clave) == 1;
                 break;
         }
     }

@@ -18,6 +18,9 @@ enum class ReglaClave {
     Bandera,        // true when Val is not 0
     BanderaSegura,  // a flag whose failed read gives true (default "1")
     ValSolo,        // Val only (DDraw)
+    // A whole number from `minimo` to `maximo`, written as plain digits (blanks around them
+    // allowed); anything else (empty, a sign, a fraction, text, out of range) the default.
+    Acotado,
 };
 
 enum class Clave {
@@ -38,6 +41,13 @@ enum class Clave {
     ChicaAmenazada,
     Idioma,
     DDraw,
+    // The desktop's keys, which the classic file never had: missing, they keep the game as
+    // it always was.
+    Aspecto,         // [Pantalla] 0 square pixels, 1 the 320 x 200 picture at 4:3
+    Nitido,          // [Pantalla] 1 whole enlargement factors only, 0 fill the window
+    VolumenEfectos,  // [Sonido] 0 to 100 per cent, on top of the game's own levels
+    VolumenMusica,   // [Sonido] likewise for the music
+    PausaSinFoco,    // [Opciones] 1 pause and mute when the window loses focus
 };
 
 struct DefinicionClave {
@@ -47,9 +57,12 @@ struct DefinicionClave {
     std::string_view porDefecto;  // the default the game assumes when the key is missing
     std::string_view valorSetUp;  // what the setup program writes for a fresh game
     ReglaClave regla;
+    int minimo = 0;  // the range of an Acotado key
+    int maximo = 0;
 };
 
-// In the order the game reads them; DDraw last (it is read by the device set-up).
+// In the order the game reads them; DDraw after the classic keys (it is read by the device
+// set-up), then the desktop's keys.
 std::span<const DefinicionClave> TablaConfiguracion();
 const DefinicionClave& Definicion(Clave clave);
 
@@ -71,14 +84,24 @@ struct Configuracion {
     bool vidaExtra = false;
     bool chicaAmenazada = false;
     std::int16_t idioma = 0;
+    bool aspecto43 = false;
+    bool nitido = true;
+    int volumenEfectos = 100;
+    int volumenMusica = 100;
+    bool pausaSinFoco = true;
 };
+
+// The value of an Acotado key in `textoIni` (its default when the text is not a whole number
+// in its range); SetUp reads the desktop's keys through this too.
+int LeerAcotado(std::string_view textoIni, Clave clave);
 
 // Reads every key except DDraw into `config`, in the table's order, by the parse rules.
 void LeerConfiguracion(std::string_view textoIni, Configuracion& config);
 // Reads DDraw (default "1", Val).
 double LeerDDraw(std::string_view textoIni);
 
-// The text of a fresh configuration as the setup program writes it by default.
+// The text of a fresh configuration as the setup program writes it by default: the classic
+// keys only (the desktop's keys are left out, so their defaults hold).
 std::string ConfiguracionPorDefecto();
 
 }  // namespace polvareda

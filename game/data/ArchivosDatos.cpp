@@ -72,7 +72,7 @@ std::string NombreTemporalTema(int i) {
 
 DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, int idioma,
                        std::string_view nombreXGA, RegistroTemporales& registro,
-                       const Aviso& avisar) {
+                       const Aviso& avisar, const fs::path& rutaJugador) {
     DatosExtraidos datos;
 
     // The language. A missing file cannot be copied: every text then reads "0" and the
@@ -98,7 +98,8 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
     // The high scores. Without a stored table the name is noted all the same: shutdown
     // creates the file.
     const fs::path mejoresTmp = rutaTemporal / kArchivoMejoresTemporal;
-    if (Copiar(rutaJuego / kArchivoMejores, mejoresTmp)) {
+    const fs::path& mejores = rutaJugador.empty() ? rutaJuego : rutaJugador;
+    if (Copiar(mejores / kArchivoMejores, mejoresTmp)) {
         registro.Anotar(mejoresTmp);
         datos.mejores = ComplementarArchivo(mejoresTmp);
     } else {

@@ -43,11 +43,12 @@ using Aviso = std::function<void(const std::string&)>;
 // Copies every data file into `rutaTemporal`, notes each copy in the register as it is made,
 // and decodes it in place: the language, sounds 0-23, music 1-3, the high scores and the
 // graphics extension, in this order. A missing file is skipped; only the language file's
-// short reads or writes are reported, through `avisar`.
+// short reads or writes are reported, through `avisar`. The high scores come from
+// `rutaJugador` when given (the player's own folder), else from `rutaJuego`.
 DatosExtraidos Extraer(const std::filesystem::path& rutaJuego,
                        const std::filesystem::path& rutaTemporal, int idioma,
                        std::string_view nombreXGA, RegistroTemporales& registro,
-                       const Aviso& avisar);
+                       const Aviso& avisar, const std::filesystem::path& rutaJugador = {});
 
 // Encodes the decoded table `mejoresTmp` into `polvaredaDat`: written beside it under another
 // name, then renamed over it, so the stored file is never half-written nor left decoded.

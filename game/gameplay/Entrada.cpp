@@ -192,18 +192,21 @@ void Juego::Mando(const Evento& e) {
         case TipoEvento::MandoDesconectado:
             // A pad pulled out in play pauses the game and lets go of what it held.
             ejeMando_ = 0;
-            if (ModoActual() == "juego" && !p_.Demo) {
-                p_.IzquierdaPulsada = p_.DerechaPulsada = false;
-                for (int k = 0; k < 3; ++k) SoltarDisparo(k);
-                if (p_.secuencias > 0) {
-                    p_.pausaPedida = true;
-                } else {
-                    Tiempo(false);
-                }
-            }
+            PausaDesdeFuera();
             break;
         default:
             break;
+    }
+}
+
+void Juego::PausaDesdeFuera() {
+    if (ModoActual() != "juego" || p_.Demo) return;
+    p_.IzquierdaPulsada = p_.DerechaPulsada = false;
+    for (int k = 0; k < 3; ++k) SoltarDisparo(k);
+    if (p_.secuencias > 0) {
+        p_.pausaPedida = true;
+    } else {
+        Tiempo(false);
     }
 }
 
@@ -226,6 +229,11 @@ void Juego::InstalarManejadores() {
         Trazar("mouseup", CamposTecla("button", e.boton, e.shift));
     };
     v.alMando = [this](const Evento& e) { Mando(e); };
+    // The window losing the focus in play pauses the game as a pulled-out pad does; getting
+    // it back leaves the pause to the player.
+    v.alFoco = [this](const Evento& e) {
+        if (e.tipo == TipoEvento::FocoPerdido) PausaDesdeFuera();
+    };
 }
 
 }  // namespace polvareda

@@ -105,6 +105,9 @@ class Juego : public ComponenteJuego {
 
     // --- input ---
     void TeclaJuego(int tecla, int shift);
+    // A pause the player did not ask for (a pad pulled out, the window left): in play only,
+    // held keys and buttons let go; during a long sequence it waits for the sequence's end.
+    void PausaDesdeFuera();
 
     // --- the timer `tiempo` ---
     bool TiempoActivo() const;

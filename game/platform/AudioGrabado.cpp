@@ -1,9 +1,11 @@
 // Recorded calls: "muestra" "<n> <file>" (n -1 when unreadable), "tocar" "<channel> <sample>
 // <loop 0/1>", "parar" "<channel>", "volumen" "<channel> <v>", "panoramica" "<channel> <p>",
-// "tema" "<n> <file>", "tocar_tema" "<n> <repeats>", "parar_tema" "".
+// "tema" "<n> <file>", "tocar_tema" "<n> <repeats>", "parar_tema" "", "muestra" "<n> memoria"
+// (a sample from bytes), "volumen_general" "<effects> <music>" (gains in hundredths).
 #include "AudioGrabado.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -68,13 +70,26 @@ int AudioGrabado::CargarMuestra(const std::filesystem::path& wav) {
                                         std::istreambuf_iterator<char>());
         duracion = DuracionWavMs(bytes);
     }
-    int numero = -1;
-    if (duracion) {
-        numero = static_cast<int>(duraciones_.size());
-        duraciones_.push_back(*duracion);
-    }
+    const int numero = Apuntar(duracion);
     Anotar("muestra", std::to_string(numero) + " " + wav.generic_string());
     return numero;
+}
+
+int AudioGrabado::CargarMuestra(std::span<const std::uint8_t> wav) {
+    const int numero = Apuntar(DuracionWavMs(wav));
+    Anotar("muestra", std::to_string(numero) + " memoria");
+    return numero;
+}
+
+int AudioGrabado::Apuntar(std::optional<std::int64_t> duracion) {
+    if (!duracion) return -1;
+    duraciones_.push_back(*duracion);
+    return static_cast<int>(duraciones_.size()) - 1;
+}
+
+void AudioGrabado::VolumenGeneral(double efectos, double musica) {
+    const auto centesimas = [](double g) { return std::to_string(std::lround(g * 100)); };
+    Anotar("volumen_general", centesimas(efectos) + " " + centesimas(musica));
 }
 
 void AudioGrabado::Tocar(int canal, int muestra, bool enBucle) {

@@ -23,6 +23,7 @@ class AudioGrabado : public Audio {
     explicit AudioGrabado(std::shared_ptr<PlataformaSinPantalla::Registro> registro);
 
     int CargarMuestra(const std::filesystem::path& wav) override;
+    int CargarMuestra(std::span<const std::uint8_t> wav) override;
     void Tocar(int canal, int muestra, bool enBucle) override;
     void Parar(int canal) override;
     bool Sonando(int canal) override;
@@ -31,8 +32,10 @@ class AudioGrabado : public Audio {
     bool CargarTema(int numero, const std::filesystem::path& midi) override;
     void TocarTema(int numero, int repeticiones) override;
     void PararTema() override;
+    void VolumenGeneral(double efectos, double musica) override;
 
   private:
+    int Apuntar(std::optional<std::int64_t> duracion);
     void Anotar(std::string que, std::string detalle);
 
     std::shared_ptr<PlataformaSinPantalla::Registro> registro_;

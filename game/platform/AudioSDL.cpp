@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string>
 
 #include "ArchivoAcotado.h"
@@ -21,6 +24,15 @@ using Muestra = MuestraPtr;
 using Tema = TemaPtr;
 
 bool abierto = false;  // SDL_mixer has one device per process
+
+// The music's own level under the effects': a quarter of the mixer's full volume (see where the
+// device is opened).
+constexpr double kNivelMusica = 0.25;
+
+int NivelMusica(double ganancia) {
+    return static_cast<int>(
+        std::lround(std::clamp(ganancia, 0.0, 1.0) * kNivelMusica * MIX_MAX_VOLUME));
+}
 
 std::string Utf8(const std::filesystem::path& ruta) {
     const auto u8 = ruta.u8string();
@@ -51,6 +63,22 @@ class AudioSDL : public Audio {
         if (!m) return -1;
         muestras_.push_back(std::move(m));
         return static_cast<int>(muestras_.size()) - 1;
+    }
+
+    int CargarMuestra(std::span<const std::uint8_t> wav) override {
+        if (wav.size() > static_cast<std::size_t>(INT32_MAX)) return -1;
+        Muestra m(Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1));
+        if (!m) return -1;
+        muestras_.push_back(std::move(m));
+        return static_cast<int>(muestras_.size()) - 1;
+    }
+
+    void VolumenGeneral(double efectos, double musica) override {
+        const auto nivel = [](double g) {
+            return static_cast<int>(std::lround(std::clamp(g, 0.0, 1.0) * MIX_MAX_VOLUME));
+        };
+        Mix_MasterVolume(nivel(efectos));
+        Mix_VolumeMusic(NivelMusica(musica));
     }
 
     void Tocar(int canal, int muestra, bool enBucle) override {
@@ -193,8 +221,8 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
     // At full volume SDL_mixer gives the synthesiser a gain of 1.2, six times its own default:
     // the pieces then peak above full scale and clip, and sit 8 dB above the effects. A quarter
     // of full volume (gain 0.3) keeps their loudest notes 2 dB under full scale and the music
-    // a few dB under the effects.
-    Mix_VolumeMusic(MIX_MAX_VOLUME / 4);
+    // a few dB under the effects; the player's music volume applies on top.
+    Mix_VolumeMusic(NivelMusica(1.0));
     auto soundFont = BuscarSoundFont(carpetaJuego);
     if (soundFont) Mix_SetSoundFonts(Utf8(*soundFont).c_str());
     abierto = true;

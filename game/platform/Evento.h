@@ -33,6 +33,8 @@ enum class TipoEvento {
     MandoPulsado,       // controller button down: `boton` is a BotonMando
     MandoSoltado,       // controller button up
     MandoEje,           // controller axis moved: `boton` is an EjeMando, `x` its value
+    FocoPerdido,        // the game window no longer receives the keyboard
+    FocoGanado,         // it receives it again
 };
 
 // Controller buttons and axes, numbered and named as the common game-controller layout

@@ -95,8 +95,8 @@ Evento Raton(TipoEvento tipo, int boton, int x, int y, const Encaje& encaje) {
     ev.tipo = tipo;
     ev.boton = boton;
     ev.shift = EstadoShift(SDL_GetModState());
-    ev.x = ALienzo(x, encaje.x, encaje.factor);
-    ev.y = ALienzo(y, encaje.y, encaje.factor);
+    ev.x = ALienzoX(encaje, x);
+    ev.y = ALienzoY(encaje, y);
     return ev;
 }
 
@@ -108,6 +108,8 @@ std::optional<Evento> TraducirEvento(const SDL_Event& e, const Encaje& encaje) {
             return Solo(TipoEvento::Cerrar);
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) return Solo(TipoEvento::Cerrar);
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) return Solo(TipoEvento::FocoPerdido);
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) return Solo(TipoEvento::FocoGanado);
             return std::nullopt;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {

@@ -23,15 +23,25 @@ struct Tamano {
     bool operator==(const Tamano&) const = default;
 };
 
+// How the canvas is fitted to its window. `nitido`: whole enlargement factors only (else the
+// largest fractional size that fits). `proporcion`: 0 x 0 shows square pixels; 4 x 3 shows
+// the whole canvas at 4:3, as a 320 x 200 screen looked on the monitors it was drawn for.
+struct AjustePantalla {
+    bool nitido = true;
+    Tamano proporcion{0, 0};
+    bool operator==(const AjustePantalla&) const = default;
+};
+
 // How the game's picture reaches the display. The game draws into a canvas of
-// `lienzo` pixels ("the screen" of the old full-screen modes); the platform shows it,
-// enlarged by the largest whole factor that fits the display and centred on black when
-// `pantallaCompleta`, or 1:1 in a plain window otherwise. The display's own mode never changes.
+// `lienzo` pixels ("the screen" of the old full-screen modes); the platform shows it centred
+// on black, fitted by `ajuste`, over the whole display when `pantallaCompleta`, else in a
+// resizable window. The display's own mode never changes.
 struct Pantalla {
     Tamano lienzo;
     bool pantallaCompleta = false;
     std::string titulo;
     const Imagen* icono = nullptr;
+    AjustePantalla ajuste;
 };
 
 // The keyboard state of the classic platform: one byte per virtual-key code; bit 0x80 is
@@ -45,6 +55,7 @@ class Plataforma {
     // --- time ---
     virtual std::int64_t AhoraMs() = 0;            // monotonic milliseconds
     virtual double SegundosDesdeMedianoche() = 0;  // the time of day, with fractions
+    virtual std::string FechaYHora() = 0;          // local date and time as YYYYMMDD-HHMMSS
 
     // Waits for the next event. Returns nothing once `limiteMs` (a value of AhoraMs) has come.
     // It sleeps; it never spins. The headless backend jumps its clock instead of sleeping.
@@ -62,6 +73,9 @@ class Plataforma {
     // size given to AbrirPantalla.
     virtual void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) = 0;
     virtual void PunteroOcupado(bool ocupado) = 0;  // hourglass pointer on the splash
+    // Switches the game window between full screen and a window at once, the canvas and
+    // everything on it kept; returns whether it is now full screen.
+    virtual bool AlternarPantallaCompleta() = 0;
 
     // --- cursor, screen saver, keyboard lamps ---
     // Returns the display count like the classic call: >= 0 shown, < 0 hidden.

@@ -77,6 +77,19 @@ class PlataformaSDL : public Plataforma {
                static_cast<double>(ms.count()) / 1000.0;
     }
 
+    std::string FechaYHora() override {
+        const std::time_t t = std::time(nullptr);
+        std::tm local{};
+#ifdef _WIN32
+        localtime_s(&local, &t);
+#else
+        localtime_r(&t, &local);
+#endif
+        char texto[32];
+        if (std::strftime(texto, sizeof texto, "%Y%m%d-%H%M%S", &local) == 0) return "";
+        return texto;
+    }
+
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override {
         for (;;) {
             SDL_Event e;
@@ -90,7 +103,13 @@ class PlataformaSDL : public Plataforma {
                 if (AhoraMs() >= limiteMs) return std::nullopt;
                 continue;
             }
-            if (e.type == SDL_WINDOWEVENT) AtenderVentana(e.window);
+            if (e.type == SDL_WINDOWEVENT) {
+                AtenderVentana(e.window);
+                // Focus counts for the game window only: the splash comes and goes by itself.
+                const bool foco = e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                                  e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+                if (foco && (!pantalla_ || pantalla_->Id() != e.window.windowID)) continue;
+            }
             if (!mandos_.Atender(e)) continue;
             const Encaje encaje = pantalla_ ? pantalla_->Colocacion() : Encaje{};
             if (auto evento = TraducirEvento(e, encaje)) return evento;
@@ -105,7 +124,7 @@ class PlataformaSDL : public Plataforma {
 
     bool MostrarPresentacion(const Imagen& cuadro) override {
         presentacion_ = VentanaSDL::Abrir(
-            Pantalla{{cuadro.Width(), cuadro.Height()}, false, "", nullptr}, Marco::SinBorde);
+            Pantalla{{cuadro.Width(), cuadro.Height()}, false, "", nullptr, {}}, Marco::SinBorde);
         if (!presentacion_) return false;
         const Rect todo{0, 0, cuadro.Width(), cuadro.Height()};
         presentacion_->Presentar(cuadro, std::span(&todo, 1));
@@ -138,6 +157,13 @@ class PlataformaSDL : public Plataforma {
 
     void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override {
         if (pantalla_) pantalla_->Presentar(lienzo, cambios);
+    }
+
+    bool AlternarPantallaCompleta() override {
+        if (!pantalla_) return false;
+        const bool completa = pantalla_->AlternarPantallaCompleta();
+        AplicarConfinamiento();
+        return completa;
     }
 
     void PunteroOcupado(bool ocupado) override {

@@ -1,12 +1,14 @@
 // Recorded calls: "presentacion" "<w>x<h>", "quitar_presentacion" "", "pantalla" "<w>x<h>
-// completa|ventana", "cerrar_pantalla" "", "puntero_ocupado" "1|0", "cursor" "<count>",
-// "confinar" "<x> <y> <w> <h>" or "libre", "salvapantallas" "1|0", "lampara" "<vk>=1|0" (only
-// when a lamp changes), "programa" "<path> <args...>", "documento" "<path or link>",
-// "mensaje" "<title>: <text>", "pitido" "", "audio" "abrir|sin dispositivo".
+// completa|ventana[ 4:3][ relleno]", "pantalla_completa" "1|0" (Alt+Enter), "cerrar_pantalla" "",
+// "puntero_ocupado" "1|0", "cursor" "<count>", "confinar" "<x> <y> <w> <h>" or "libre",
+// "salvapantallas" "1|0", "lampara" "<vk>=1|0" (only when a lamp changes), "programa" "<path>
+// <args...>", "documento" "<path or link>", "mensaje" "<title>: <text>", "pitido" "", "audio"
+// "abrir|sin dispositivo".
 #include "PlataformaSinPantalla.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 
 #include "AudioGrabado.h"
@@ -57,6 +59,13 @@ std::int64_t PlataformaSinPantalla::AhoraMs() {
 
 double PlataformaSinPantalla::SegundosDesdeMedianoche() {
     return std::fmod(horaInicial_ + static_cast<double>(registro_->ahora) / 1000.0, 86400.0);
+}
+
+std::string PlataformaSinPantalla::FechaYHora() {
+    const auto s = static_cast<int>(SegundosDesdeMedianoche());
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "20000101-%02d%02d%02d", s / 3600 % 24, s / 60 % 60, s % 60);
+    return texto;
 }
 
 std::optional<Evento> PlataformaSinPantalla::Entregar(std::int64_t enMs, Evento evento) {
@@ -120,9 +129,16 @@ void PlataformaSinPantalla::QuitarPresentacion() {
 
 bool PlataformaSinPantalla::AbrirPantalla(const Pantalla& pantalla) {
     const Tamano l = pantalla.lienzo;
-    Anotar("pantalla",
-           Tamanos(l.ancho, l.alto) + (pantalla.pantallaCompleta ? " completa" : " ventana"));
+    const AjustePantalla& a = pantalla.ajuste;
+    Anotar("pantalla", Tamanos(l.ancho, l.alto) +
+                           (pantalla.pantallaCompleta ? " completa" : " ventana") +
+                           (a.proporcion.ancho > 0 ? " " + std::to_string(a.proporcion.ancho) +
+                                                         ":" + std::to_string(a.proporcion.alto)
+                                                   : "") +
+                           (a.nitido ? "" : " relleno"));
     if (l.ancho <= 0 || l.alto <= 0 || l.ancho > kLadoMaximo || l.alto > kLadoMaximo) return false;
+    pantallaCompleta_ = pantalla.pantallaCompleta;
+    ajuste_ = a;
     ventana_ = Imagen(l.ancho, l.alto);
     pantallaAbierta_ = true;
     return true;
@@ -144,6 +160,13 @@ void PlataformaSinPantalla::Presentar(const Imagen& lienzo, std::span<const Rect
             std::copy_n(lienzo.Row(y) + r.x, r.w, ventana_.Row(y) + r.x);
         }
     }
+}
+
+bool PlataformaSinPantalla::AlternarPantallaCompleta() {
+    if (!pantallaAbierta_) return false;
+    pantallaCompleta_ = !pantallaCompleta_;
+    Anotar("pantalla_completa", pantallaCompleta_ ? "1" : "0");
+    return pantallaCompleta_;
 }
 
 void PlataformaSinPantalla::PunteroOcupado(bool ocupado) {

@@ -55,12 +55,15 @@ class PlataformaSinPantalla : public Plataforma {
     int ContadorCursor() const { return contadorCursor_; }
     bool PresentacionVisible() const { return presentacionVisible_; }
     bool PantallaAbierta() const { return pantallaAbierta_; }
+    bool PantallaCompleta() const { return pantallaCompleta_; }
+    const AjustePantalla& Ajuste() const { return ajuste_; }
     int Presentaciones() const { return presentaciones_; }
     int FinesEntregados() const { return finesEntregados_; }
 
     // Plataforma
     std::int64_t AhoraMs() override;
     double SegundosDesdeMedianoche() override;
+    std::string FechaYHora() override;  // 1 January 2000 at the virtual time of day
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override;
     Tamano Escritorio() override;
     bool MostrarPresentacion(const Imagen& cuadro) override;
@@ -69,6 +72,7 @@ class PlataformaSinPantalla : public Plataforma {
     void CerrarPantalla() override;
     void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override;
     void PunteroOcupado(bool ocupado) override;
+    bool AlternarPantallaCompleta() override;
     int MostrarCursor(bool mostrar) override;
     void ConfinarCursor(std::optional<Rect> zona) override;
     void SalvapantallasActivo(bool activo) override;
@@ -112,6 +116,8 @@ class PlataformaSinPantalla : public Plataforma {
     int presentaciones_ = 0;
     bool presentacionVisible_ = false;
     bool pantallaAbierta_ = false;
+    bool pantallaCompleta_ = false;
+    AjustePantalla ajuste_;
 };
 
 }  // namespace polvareda

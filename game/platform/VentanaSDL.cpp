@@ -14,6 +14,8 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
     Uint32 banderas = SDL_WINDOW_HIDDEN;
     if (pantalla.pantallaCompleta) banderas |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     if (marco == Marco::SinBorde) banderas |= SDL_WINDOW_BORDERLESS;
+    // The game window may be resized and switched to full screen and back (Alt+Enter).
+    if (marco == Marco::Normal) banderas |= SDL_WINDOW_RESIZABLE;
     // A full-screen window starts at the display's size: without a window manager to make it
     // full screen, a canvas-sized window would show only a corner of the centred picture.
     SDL_Rect donde{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, l.ancho, l.alto};
@@ -22,7 +24,7 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
     SDL_Window* ventana =
         SDL_CreateWindow(pantalla.titulo.c_str(), donde.x, donde.y, donde.w, donde.h, banderas);
     if (ventana == nullptr) return nullptr;
-    std::unique_ptr<VentanaSDL> v(new VentanaSDL(ventana, l));
+    std::unique_ptr<VentanaSDL> v(new VentanaSDL(ventana, l, pantalla.ajuste));
     if (pantalla.icono != nullptr && !pantalla.icono->Empty()) {
         const Imagen& icono = *pantalla.icono;
         SuperficiePtr s(SDL_CreateRGBSurfaceWithFormatFrom(
@@ -36,13 +38,13 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
     return v;
 }
 
-VentanaSDL::VentanaSDL(SDL_Window* ventana, Tamano lienzo)
-    : ventana_(ventana), copia_(lienzo.ancho, lienzo.alto) {}
+VentanaSDL::VentanaSDL(SDL_Window* ventana, Tamano lienzo, AjustePantalla ajuste)
+    : ventana_(ventana), copia_(lienzo.ancho, lienzo.alto), ajuste_(ajuste) {}
 
 bool VentanaSDL::PrepararSuperficie() {
     superficie_ = SDL_GetWindowSurface(ventana_.get());
     if (superficie_ == nullptr) return false;
-    encaje_ = CalcularEncaje({superficie_->w, superficie_->h}, Lienzo());
+    encaje_ = CalcularEncaje({superficie_->w, superficie_->h}, Lienzo(), ajuste_);
     intermedia_.reset();
     if (superficie_->format->format != SDL_PIXELFORMAT_RGB888) {
         intermedia_.reset(SDL_CreateRGBSurfaceWithFormat(0, superficie_->w, superficie_->h, 32,
@@ -94,6 +96,37 @@ void VentanaSDL::RepintarTodo() {
     SDL_Rect enVentana{};
     Enviar(Rect{0, 0, copia_.Width(), copia_.Height()}, enVentana);
     SDL_UpdateWindowSurface(ventana_.get());
+}
+
+bool VentanaSDL::AlternarPantallaCompleta() {
+    SDL_Window* v = ventana_.get();
+    const bool completa = (SDL_GetWindowFlags(v) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    const int pantalla = std::max(0, SDL_GetWindowDisplayIndex(v));
+    SDL_Rect zona{};
+    if (completa) {
+        if (SDL_SetWindowFullscreen(v, 0) != 0) return true;
+        // The window: the canvas at the largest whole factor that leaves room for the
+        // desktop's panels and the frame, or reduced to that room when even 1 is too large.
+        if (SDL_GetDisplayUsableBounds(pantalla, &zona) != 0 &&
+            SDL_GetDisplayBounds(pantalla, &zona) != 0)
+            zona = SDL_Rect{0, 0, copia_.Width(), copia_.Height()};
+        const Tamano sitio{std::max(1, zona.w * 9 / 10), std::max(1, zona.h * 9 / 10)};
+        const Encaje e = CalcularEncaje(sitio, Lienzo(), ajuste_);
+        SDL_SetWindowSize(v, e.ancho, e.alto);
+        SDL_SetWindowPosition(v, SDL_WINDOWPOS_CENTERED_DISPLAY(pantalla),
+                              SDL_WINDOWPOS_CENTERED_DISPLAY(pantalla));
+    } else {
+        // As at the start: without a window manager to make it full screen, the window
+        // itself takes the display's place and size first.
+        if (SDL_GetDisplayBounds(pantalla, &zona) == 0) {
+            SDL_SetWindowPosition(v, zona.x, zona.y);
+            SDL_SetWindowSize(v, zona.w, zona.h);
+        }
+        if (SDL_SetWindowFullscreen(v, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
+    }
+    superficie_ = nullptr;
+    RepintarTodo();
+    return !completa;
 }
 
 }  // namespace polvareda

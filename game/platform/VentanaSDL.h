@@ -1,5 +1,5 @@
-// One window of the SDL backend: a software window surface showing a canvas enlarged by a
-// whole factor and centred on black. Only changed rectangles are copied and sent to the
+// One window of the SDL backend: a software window surface showing a canvas fitted to it and
+// centred on black. Only changed rectangles are copied and sent to the
 // display; an exposed or resized window is repainted whole from the window's own copy.
 #pragma once
 
@@ -25,6 +25,9 @@ class VentanaSDL {
 
     void Presentar(const Imagen& lienzo, std::span<const Rect> cambios);
     void RepintarTodo();  // after the window was exposed or resized
+    // Full screen, or a window of a whole multiple of the canvas that fits the display; the
+    // picture is repainted at once at its new size. Returns whether it is now full screen.
+    bool AlternarPantallaCompleta();
 
     std::uint32_t Id() const { return SDL_GetWindowID(ventana_.get()); }
     SDL_Window* Ventana() const { return ventana_.get(); }
@@ -32,7 +35,7 @@ class VentanaSDL {
     Tamano Lienzo() const { return {copia_.Width(), copia_.Height()}; }
 
   private:
-    explicit VentanaSDL(SDL_Window* ventana, Tamano lienzo);
+    VentanaSDL(SDL_Window* ventana, Tamano lienzo, AjustePantalla ajuste);
     bool PrepararSuperficie();  // (re)reads the window surface and places the canvas in it
     void Enviar(Rect lienzo, SDL_Rect& enVentana);
 
@@ -42,6 +45,7 @@ class VentanaSDL {
     // Window surfaces that are not 32-bit 0x00RRGGBB get the picture through this one.
     SuperficiePtr intermedia_;
     Encaje encaje_;
+    AjustePantalla ajuste_;
 };
 
 }  // namespace polvareda

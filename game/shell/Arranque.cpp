@@ -38,7 +38,7 @@ void Hito(const OpcionesArranque& opciones, std::string_view hito) {
 // ends. Whatever start-up has changed so far is put back first.
 int ArrancarSetUp(Modulo& m) {
     Plataforma& p = m.plataforma;
-    const fs::path setup = m.rutaJuego / ("SetUp" + std::string(SufijoEjecutable()));
+    const fs::path setup = m.rutaProgramas / ("SetUp" + std::string(SufijoEjecutable()));
     std::error_code error;
     const bool arrancado =
         fs::is_regular_file(setup, error) && p.EjecutarPrograma(setup, {"/juego"});
@@ -76,6 +76,9 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     // The game folder and a private temporary folder. Until the keyboard is saved, a failure
     // ends the program with a message.
     m.rutaJuego = opciones.carpeta;
+    m.rutaJugador = opciones.carpetaJugador.empty() ? opciones.carpeta : opciones.carpetaJugador;
+    m.rutaProgramas =
+        opciones.carpetaProgramas.empty() ? opciones.carpeta : opciones.carpetaProgramas;
     std::error_code error;
     const fs::path sistema = fs::temp_directory_path(error);
     if (error || !m.carpetaTemporal.Crear(sistema))
@@ -98,7 +101,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
 
     // From here on a failing step is skipped. Without a configuration, SetUp is started to
     // make one and the game ends.
-    const fs::path ini = m.rutaJuego / kArchivoConfiguracion;
+    const fs::path ini = m.rutaJugador / kArchivoConfiguracion;
     if (!fs::exists(ini, error) && !error) return ArrancarSetUp(m);
 
     // The configuration is read once, here; only the device set-up reads DDraw later.
@@ -142,7 +145,8 @@ void CargarVentana(Modulo& m) {
     const Configuracion& c = m.configuracion;
     const auto datos = Extraer(
         m.rutaJuego, m.rutaTemporal, c.idioma, c.nombreXGA, m.registro,
-        [&m](const std::string& texto) { m.plataforma.Mensaje(std::string(kTitulo), texto); });
+        [&m](const std::string& texto) { m.plataforma.Mensaje(std::string(kTitulo), texto); },
+        m.rutaJugador);
     CargarImagenes(m);
     if (datos.extension) CargarExtension(m);
     ConstruirDerivadas(m);
@@ -151,7 +155,7 @@ void CargarVentana(Modulo& m) {
     // A stored table that could not be copied or decoded is neither read (its bytes would be
     // taken for names) nor, at shutdown, replaced by this run's table.
     std::error_code error;
-    if (!datos.mejores && fs::exists(m.rutaJuego / kArchivoMejores, error)) {
+    if (!datos.mejores && fs::exists(m.rutaJugador / kArchivoMejores, error)) {
         m.mejoresDevolvibles = false;
         m.mejores = MejoresPorDefecto();
     } else {

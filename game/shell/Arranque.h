@@ -16,7 +16,11 @@ namespace polvareda {
 struct Modulo;
 
 struct OpcionesArranque {
-    std::filesystem::path carpeta;  // RutaJuego: the game's folder
+    std::filesystem::path carpeta;  // RutaJuego: the game's folder (its data)
+    // Where Polvareda.INI and Polvareda.DAT are; empty: the game's folder.
+    std::filesystem::path carpetaJugador;
+    // Where SetUp is; empty: the game's folder.
+    std::filesystem::path carpetaProgramas;
     // What follows the presentation; the menu plugs in here.
     Etapa primeraEtapa{PantallaDeEspera};
     // Told of the moments "presentacion" (splash shown), "ventana" (game window open) and

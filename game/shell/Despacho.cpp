@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "Escritorio.h"
 #include "Estado.h"
 #include "Modulo.h"
 #include "Salida.h"
@@ -40,10 +41,14 @@ void AtenderEvento(Modulo& m, const Evento& evento) {
     Ventana& v = m.ventana;
     switch (evento.tipo) {
         case TipoEvento::TeclaPulsada:
-            Llamar(v.alPulsarTecla, evento);
+            if (!TeclaDeEscritorio(m, evento)) Llamar(v.alPulsarTecla, evento);
             break;
         case TipoEvento::TeclaSoltada:
-            Llamar(v.alSoltarTecla, evento);
+            if (!TeclaDeEscritorio(m, evento)) Llamar(v.alSoltarTecla, evento);
+            break;
+        case TipoEvento::FocoPerdido:
+        case TipoEvento::FocoGanado:
+            CambioDeFoco(m, evento.tipo == TipoEvento::FocoGanado);
             break;
         case TipoEvento::RatonPulsado:
             Llamar(v.alPulsarRaton, evento);

@@ -33,11 +33,16 @@ long long Lado(const std::string& texto) {
     Terminar(m, 1);
 }
 
-bool Abrir(Modulo& m, const ModoPantalla& modo) {
+// `conAspecto`: the canvas stands for a screen of the old monitors (the 320 x 200 mode, a
+// configured size or the designed window), which [Pantalla] Aspecto may show at 4:3; a canvas
+// of the display's own size is shown with square pixels whatever it says.
+bool Abrir(Modulo& m, const ModoPantalla& modo, bool conAspecto) {
     Pantalla pantalla;
     pantalla.titulo = kTitulo;
     pantalla.lienzo = modo.lienzo;
     pantalla.pantallaCompleta = modo.pantallaCompleta;
+    pantalla.ajuste.nitido = m.configuracion.nitido;
+    if (conAspecto && m.configuracion.aspecto43) pantalla.ajuste.proporcion = {4, 3};
     const std::optional<Imagen> icono = DecodificarImagen(Recurso("icono"));
     if (icono) pantalla.icono = &*icono;
     if (!m.plataforma.AbrirPantalla(pantalla)) return false;
@@ -81,17 +86,21 @@ void PrepararDispositivos(Modulo& m) {
     const RutaPantalla ruta = RutaDePantalla(LeerDDraw(m.textoConfiguracion));
 
     // A 320 x 200 canvas that cannot be opened falls back to the desktop path.
-    const bool abierta = ruta == RutaPantalla::Exclusiva && Abrir(m, ModoExclusivo(m.factorXGA));
+    const bool abierta =
+        ruta == RutaPantalla::Exclusiva && Abrir(m, ModoExclusivo(m.factorXGA), true);
     if (!abierta) {
+        const bool delEscritorio =
+            ruta != RutaPantalla::Ventana && Lado(c.ancho) == 0 && Lado(c.alto) == 0;
         const ModoPantalla modo = ruta == RutaPantalla::Ventana
                                       ? ModoVentana(m.factorXGA)
                                       : FijarModoPantalla(m, Lado(c.ancho), Lado(c.alto));
         // Without a window the player could neither see nor quit the game.
-        if (!Abrir(m, modo)) NoSePuede(m, modo.lienzo.ancho, modo.lienzo.alto);
+        if (!Abrir(m, modo, !delEscritorio)) NoSePuede(m, modo.lienzo.ancho, modo.lienzo.alto);
     }
 
     p.SalvapantallasActivo(true);
     m.sonidos.Preparar(p, m.rutaTemporal, c.sonido, c.musica);
+    m.sonidos.Niveles(c.volumenEfectos, c.volumenMusica);
     m.joystickConectado = p.Joysticks() > 0;
     if (!m.joystickConectado) m.joystick = false;
 }

@@ -173,6 +173,9 @@ std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
                                                : TipoEvento::MandoSoltado;
             evento.boton = *cual;
             if (eje) evento.x = *valor;
+        } else if (orden == "focusout" || orden == "focusin") {
+            if (!l.Cantidad(0, 0, orden)) return fallo(l.error);
+            evento.tipo = orden == "focusout" ? TipoEvento::FocoPerdido : TipoEvento::FocoGanado;
         } else if (orden == "close") {
             if (!l.Cantidad(0, 0, "close")) return fallo(l.error);
             evento.tipo = TipoEvento::Cerrar;

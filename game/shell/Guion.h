@@ -7,6 +7,8 @@
 //   png FILE                      the window's picture as PNG
 //   state [FILE]                  the state as one JSON line (appended to FILE, or stdout)
 //   close                         the window's close request
+//   focusout                      the window loses the keyboard's focus
+//   focusin                       and gets it back
 //   sound N                       the game plays sound effect N (0-23)
 //   music N                       the game starts music piece N (1-3)
 //   padconnect                    a game controller is plugged in

@@ -1,4 +1,6 @@
 // The game's command line. A player starts the game without arguments; testers and tests add
+//   --help            prints the options and ends
+//   --version         prints the game's name and version and ends
 //   --carpeta DIR     the game folder (default: the executable's folder)
 //   --headless        run without a display, on the virtual clock
 //   --guion SCRIPT    the headless run's script (required with --headless)
@@ -17,7 +19,11 @@
 
 namespace polvareda {
 
+// What the command line asks for: a run, or only a text on standard output.
+enum class Peticion { Jugar, Ayuda, Version };
+
 struct LineaOrdenes {
+    Peticion peticion = Peticion::Jugar;
     std::optional<std::filesystem::path> carpeta;
     bool sinPantalla = false;
     std::filesystem::path guion;
@@ -27,6 +33,11 @@ struct LineaOrdenes {
 };
 
 // The options, or one line saying what is wrong.
+// --help or --version ends the reading at once: whatever follows is not looked at.
 std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::string> argumentos);
+
+// The text --help prints, and the one line --version prints (both end in a newline).
+std::string TextoAyuda();
+std::string TextoVersion();
 
 }  // namespace polvareda

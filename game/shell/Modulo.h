@@ -17,6 +17,7 @@
 #include "CarpetaTemporal.h"
 #include "ComponenteJuego.h"
 #include "Configuracion.h"
+#include "Escritorio.h"
 #include "Idioma.h"
 #include "Mejores.h"
 #include "Plataforma.h"
@@ -35,9 +36,11 @@ struct Modulo {
     Plataforma& plataforma;
     Azar& azar;
 
-    std::filesystem::path rutaJuego;     // the game's folder
-    CarpetaTemporal carpetaTemporal;     // this run's private temporary folder
-    std::filesystem::path rutaTemporal;  // its path
+    std::filesystem::path rutaJuego;      // the game's folder: its data files
+    std::filesystem::path rutaJugador;    // Polvareda.INI and Polvareda.DAT
+    std::filesystem::path rutaProgramas;  // SetUp
+    CarpetaTemporal carpetaTemporal;      // this run's private temporary folder
+    std::filesystem::path rutaTemporal;   // its path
     std::filesystem::path listaTemporales;
     RegistroTemporales registro;
     EstadoTeclas estadoTeclado{};  // the keyboard as it was before the game touched it
@@ -81,6 +84,9 @@ struct Modulo {
     // change. Not open: no trace.
     std::ofstream traza;
     std::int64_t inicioMs = 0;  // the platform's clock when the run started
+
+    // Alt+Enter, the screenshot and volume keys and the focus: what they hold between events.
+    EstadoEscritorio escritorio;
 
     bool apagado = false;  // Salir or the close request has run
     // Told of the moments of the run that benchmarks and the crash-safety check time.

@@ -54,7 +54,7 @@ void DevolverPuntuaciones(Modulo& m) {
     // A table that could not be written whole would be encoded over the stored one: then the
     // stored table is kept, and only this run's changes are lost.
     if (guardado && m.mejoresDevolvibles)
-        DevolverMejores(mejoresTmp, m.rutaJuego / kArchivoMejores);
+        DevolverMejores(mejoresTmp, m.rutaJugador / kArchivoMejores);
 }
 
 }  // namespace

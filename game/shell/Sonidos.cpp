@@ -2,7 +2,10 @@
 // channels 0 to 23, EfectoPuerta(i) on channel 24 + i, so they all sound independently.
 #include "Sonidos.h"
 
+#include <algorithm>
+
 #include "ArchivosDatos.h"
+#include "SonidoConfirmacion.h"
 
 namespace polvareda {
 
@@ -10,6 +13,7 @@ namespace fs = std::filesystem;
 
 void Sonidos::Preparar(Plataforma& plataforma, const fs::path& carpeta, bool sonido, bool musica) {
     if (!sonido && !musica) return;
+    sonido_ = sonido;
     audio_ = plataforma.AbrirAudio();
     if (!audio_) {
         if (sonido) plataforma.Pitido();
@@ -130,6 +134,38 @@ void Sonidos::TocarTema(int tema) {
 
 void Sonidos::PararTema() {
     if (audio_) audio_->PararTema();
+}
+
+void Sonidos::Niveles(int efectos, int musica) {
+    efectos = std::clamp(efectos, 0, 100);
+    musica = std::clamp(musica, 0, 100);
+    // The device starts at full level: nothing to tell it until a level changes.
+    if (efectos == nivelEfectos_ && musica == nivelMusica_) return;
+    nivelEfectos_ = efectos;
+    nivelMusica_ = musica;
+    AplicarNiveles();
+}
+
+void Sonidos::Silenciar(bool silencio) {
+    if (silencio == silencio_) return;
+    silencio_ = silencio;
+    AplicarNiveles();
+}
+
+// A per cent level as a gain: its square, so that equal steps sound like equal steps (half
+// way is about 12 dB down).
+void Sonidos::AplicarNiveles() {
+    if (!audio_) return;
+    const auto ganancia = [this](int nivel) {
+        return silencio_ ? 0.0 : (nivel / 100.0) * (nivel / 100.0);
+    };
+    audio_->VolumenGeneral(ganancia(nivelEfectos_), ganancia(nivelMusica_));
+}
+
+void Sonidos::Confirmar() {
+    if (!audio_ || !sonido_) return;
+    if (confirmacion_ == -2) confirmacion_ = audio_->CargarMuestra(WavConfirmacion());
+    if (confirmacion_ >= 0) audio_->Tocar(kCanalConfirmacion, confirmacion_, false);
 }
 
 }  // namespace polvareda

@@ -53,6 +53,19 @@ class Sonidos {
     void TocarTema(int tema);
     void PararTema();
 
+    // The player's levels, 0 to 100 per cent each (out of range: clamped), on top of every
+    // level the game sets; applied at once and kept for the device.
+    void Niveles(int efectos, int musica);
+    int NivelEfectos() const { return nivelEfectos_; }
+    int NivelMusica() const { return nivelMusica_; }
+    // Everything silent while the window is away; the levels are kept for the return.
+    void Silenciar(bool silencio);
+    bool Silenciado() const { return silencio_; }
+    // A short sound of our own that confirms a screenshot or a new level, on a channel of
+    // its own, at the effects' level (nothing with sound switched off).
+    void Confirmar();
+    static constexpr int kCanalConfirmacion = kEfectos + kBuffersPuerta;
+
   private:
     struct Buffer {
         int muestra = -1;  // the sample it plays; -1: empty
@@ -70,6 +83,13 @@ class Sonidos {
     std::array<Buffer, kBuffers> buffers_{};
     std::array<bool, kTemas + 1> temas_{};
     int canalDisparo_ = kPrimerDisparo;
+    void AplicarNiveles();
+
+    bool sonido_ = false;
+    int confirmacion_ = -2;  // its sample; -2 not loaded yet, -1 cannot be
+    int nivelEfectos_ = 100;
+    int nivelMusica_ = 100;
+    bool silencio_ = false;
 };
 
 }  // namespace polvareda

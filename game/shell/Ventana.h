@@ -35,6 +35,8 @@ struct Ventana {
     std::function<void(const Evento&)> alSoltarRaton;
     std::function<void(const Evento&)> alMoverRaton;
     std::function<void(const Evento&)> alMando;  // game controllers: buttons, axes, plugging
+    // The window lost or got back the focus (only when the player wants the pause for it).
+    std::function<void(const Evento&)> alFoco;
 };
 
 }  // namespace polvareda

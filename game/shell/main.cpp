@@ -8,6 +8,7 @@
 
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
+#include "Carpetas.h"
 #include "EtapasFrente.h"
 #include "Grabadora.h"
 #include "Guion.h"
@@ -66,18 +67,28 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argumentos(argv + 1, argv + argc);
     const auto leida = LeerLineaOrdenes(argumentos);
     if (const auto* error = std::get_if<std::string>(&leida)) {
-        std::cerr
-            << "Polvareda: " << *error << "\n"
-            << "usage: Polvareda [--carpeta DIR] "
-               "[--traza FILE] [--grabar FILE] [--headless --guion SCRIPT [--hora SECONDS]]\n";
+        std::cerr << "Polvareda: " << *error << " (Polvareda --help lists the options)\n";
         return 2;
     }
     const LineaOrdenes& linea = std::get<LineaOrdenes>(leida);
+    if (linea.peticion != Peticion::Jugar) {
+        std::cout << (linea.peticion == Peticion::Ayuda ? TextoAyuda() : TextoVersion());
+        std::cout.flush();
+        return std::cout ? 0 : 1;
+    }
 
     OpcionesArranque opciones;
     std::error_code errorCarpeta;
-    opciones.carpeta =
-        linea.carpeta ? fs::absolute(*linea.carpeta, errorCarpeta) : CarpetaDelPrograma(argv[0]);
+    if (linea.carpeta) {
+        // A folder given by hand holds everything, the player's files included.
+        opciones.carpeta = fs::absolute(*linea.carpeta, errorCarpeta);
+    } else {
+        // Beside the program, or installed in the standard places.
+        opciones.carpetaProgramas = CarpetaDelPrograma(argv[0]);
+        opciones.carpeta = CarpetaDeDatos(opciones.carpetaProgramas);
+        opciones.carpetaJugador =
+            CarpetaDelJugador(opciones.carpeta, [](const char* v) { return std::getenv(v); });
+    }
     if (errorCarpeta) {
         std::cerr << "Polvareda: cannot use the folder " << linea.carpeta->string() << "\n";
         return 2;

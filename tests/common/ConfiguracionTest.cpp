@@ -3,6 +3,8 @@
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Configuracion.h"
 #include "Perfil.h"
@@ -37,7 +39,12 @@ TEST(TablaConfiguracion, ListsEveryKeyOnceInTheGamesReadingOrder) {
                            "VidaExtra",
                            "ChicaAmenazada",
                            "Idioma",
-                           "DDraw"};
+                           "DDraw",
+                           "Aspecto",
+                           "Nitido",
+                           "VolumenEfectos",
+                           "VolumenMusica",
+                           "PausaSinFoco"};
     ASSERT_EQ(tabla.size(), std::size(orden));
     std::set<std::string_view> nombres;
     for (std::size_t i = 0; i < tabla.size(); ++i) {
@@ -208,4 +215,44 @@ TEST(LeerConfiguracion, ReadsBackWhatTheSetUpProgramWritesThroughTheTable) {
     EXPECT_FALSE(c.musica);
     EXPECT_EQ(c.teclasDisparo[2], 32);
     EXPECT_EQ(c.idioma, 3);
+}
+
+TEST(LeerConfiguracion, TheDesktopKeysTakeTheirDefaultForAnyValueOutsideTheirRange) {
+    const Configuracion porDefecto = Leida(ConfiguracionPorDefecto());
+    EXPECT_FALSE(porDefecto.aspecto43);
+    EXPECT_TRUE(porDefecto.nitido);
+    EXPECT_EQ(porDefecto.volumenEfectos, 100);
+    EXPECT_EQ(porDefecto.volumenMusica, 100);
+    EXPECT_TRUE(porDefecto.pausaSinFoco);
+
+    const auto volumen = [](std::string_view valor) {
+        return Leida("[Sonido]\nVolumenEfectos=" + std::string(valor) +
+                     "\nVolumenMusica=" + std::string(valor) + "\n");
+    };
+    for (const auto& [valor, esperado] :
+         std::vector<std::pair<std::string, int>>{{"0", 0},
+                                                  {" 35 ", 35},
+                                                  {"100", 100},
+                                                  {"", 100},
+                                                  {"-5", 100},
+                                                  {"101", 100},
+                                                  {"99999999999999999999", 100},
+                                                  {"50%", 100},
+                                                  {"1e1", 100},
+                                                  {"+7", 100},
+                                                  {"7.5", 100},
+                                                  {"mucho", 100}}) {
+        EXPECT_EQ(volumen(valor).volumenEfectos, esperado) << valor;
+        EXPECT_EQ(volumen(valor).volumenMusica, esperado) << valor;
+    }
+    for (const auto& [valor, uno] : std::vector<std::pair<std::string, bool>>{
+             {"0", false}, {"1", true}, {"2", false}, {"-1", false}, {"", false}, {"si", false}}) {
+        const Configuracion c = Leida("[Pantalla]\nAspecto=" + valor + "\nNitido=" + valor +
+                                      "\n[Opciones]\nPausaSinFoco=" + valor + "\n");
+        EXPECT_EQ(c.aspecto43, uno) << valor;
+        // The others default to 1: a bad value leaves them on.
+        const bool malo = valor != "0" && valor != "1";
+        EXPECT_EQ(c.nitido, malo || uno) << valor;
+        EXPECT_EQ(c.pausaSinFoco, malo || uno) << valor;
+    }
 }

@@ -7,7 +7,7 @@
 namespace polvareda {
 namespace {
 
-const Encaje kTriple{3, 16, 12};  // 256 x 192 on 800 x 600
+const Encaje kTriple{16, 12, 768, 576, {256, 192}};  // 256 x 192 on 800 x 600, factor 3
 
 SDL_Event Tecla(Uint32 tipo, SDL_Scancode scancode, SDL_Keycode keycode, Uint16 mod) {
     SDL_Event e{};

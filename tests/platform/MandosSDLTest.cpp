@@ -108,7 +108,7 @@ TEST(MandosSDL, DISABLED_IdleWaitCpuWithAndWithoutAController) {
     std::string error;
     auto p = CrearPlataformaSDL(error);
     ASSERT_NE(p, nullptr) << error;
-    ASSERT_TRUE(p->AbrirPantalla(Pantalla{{320, 200}, false, "Mandos", nullptr}));
+    ASSERT_TRUE(p->AbrirPantalla(Pantalla{{320, 200}, false, "Mandos", nullptr, {}}));
     const auto medir = [&](const char* que) {
         constexpr int kSegundos = 10;
         const std::clock_t antes = std::clock();

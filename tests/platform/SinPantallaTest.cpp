@@ -137,6 +137,19 @@ TEST(SinPantalla, RecordsLampChangesAndRestoresTheStartingState) {
     EXPECT_EQ(p.Llamadas(), esperadas);
 }
 
+TEST(SinPantalla, RecordsTheFitAndTheSwitchesBetweenFullScreenAndWindow) {
+    PlataformaSinPantalla p;
+    EXPECT_FALSE(p.AlternarPantallaCompleta());  // no window yet: nothing to switch
+    ASSERT_TRUE(p.AbrirPantalla(Pantalla{{320, 200}, true, "", nullptr, {false, {4, 3}}}));
+    EXPECT_EQ(p.Ajuste(), (AjustePantalla{false, {4, 3}}));
+    EXPECT_FALSE(p.AlternarPantallaCompleta());
+    EXPECT_TRUE(p.AlternarPantallaCompleta());
+    const std::vector<Llamada> esperadas = {{"pantalla", "320x200 completa 4:3 relleno"},
+                                            {"pantalla_completa", "0"},
+                                            {"pantalla_completa", "1"}};
+    EXPECT_EQ(p.Llamadas(), esperadas);
+}
+
 TEST(SinPantalla, RecordsWhatTheGameAsksOfTheMachine) {
     PlataformaSinPantalla p;
     Imagen splash(320, 96);
@@ -146,7 +159,7 @@ TEST(SinPantalla, RecordsWhatTheGameAsksOfTheMachine) {
     EXPECT_EQ(p.MostrarCursor(false), -1);
     EXPECT_EQ(p.MostrarCursor(true), 0);
     p.QuitarPresentacion();
-    EXPECT_TRUE(p.AbrirPantalla(Pantalla{{320, 200}, true, "Polvareda", nullptr}));
+    EXPECT_TRUE(p.AbrirPantalla(Pantalla{{320, 200}, true, "Polvareda", nullptr, {}}));
     EXPECT_TRUE(p.PantallaAbierta());
     p.ConfinarCursor(Rect{0, 0, 320, 200});
     p.ConfinarCursor(std::nullopt);
@@ -178,14 +191,14 @@ TEST(SinPantalla, RecordsWhatTheGameAsksOfTheMachine) {
 
 TEST(SinPantalla, RefusesAnImpossibleScreen) {
     PlataformaSinPantalla p;
-    EXPECT_FALSE(p.AbrirPantalla(Pantalla{{0, 200}, false, "", nullptr}));
-    EXPECT_FALSE(p.AbrirPantalla(Pantalla{{100000, 200}, false, "", nullptr}));
+    EXPECT_FALSE(p.AbrirPantalla(Pantalla{{0, 200}, false, "", nullptr, {}}));
+    EXPECT_FALSE(p.AbrirPantalla(Pantalla{{100000, 200}, false, "", nullptr, {}}));
     EXPECT_FALSE(p.PantallaAbierta());
 }
 
 TEST(SinPantalla, PresentCopiesOnlyTheChangedRectangles) {
     PlataformaSinPantalla p;
-    ASSERT_TRUE(p.AbrirPantalla(Pantalla{{16, 8}, false, "", nullptr}));
+    ASSERT_TRUE(p.AbrirPantalla(Pantalla{{16, 8}, false, "", nullptr, {}}));
     Imagen lienzo(16, 8, Rgb(255, 255, 255));
     const Rect cambios[] = {{2, 1, 3, 2}, {14, 6, 10, 10}, {-4, -4, 5, 5}, {5, 5, 0, 3}};
     p.Presentar(lienzo, cambios);

@@ -244,6 +244,52 @@ TEST_F(ArranqueTest, MissingConfigurationWithoutSetUpSaysSoOnceAndEnds) {
     EXPECT_TRUE(SistemaVacio());
 }
 
+TEST_F(ArranqueTest, AnInstalledGameKeepsThePlayersFilesApartAndStartsSetUpFromItsPrograms) {
+    // The data in the game folder; the configuration and the scores in the player's folder.
+    const fs::path jugador = carpeta_ / "jugador";
+    const fs::path programas = carpeta_ / "bin";
+    fs::create_directories(jugador);
+    fs::rename(juego_ / "Polvareda.INI", jugador / "Polvareda.INI");
+    int scroll = 0;
+    g_enElMenu = [&](Modulo& m) -> Etapa {
+        scroll = m.configuracion.scroll;
+        m.mejores[1] = {"INSTALLED", 4242};
+        Terminar(m);
+    };
+    prueba::Escribir(jugador / "Polvareda.INI", "[Pantalla]\r\nDDraw=0\r\nScroll=7\r\n");
+    OpcionesArranque opciones;
+    opciones.carpeta = juego_;
+    opciones.carpetaJugador = jugador;
+    opciones.carpetaProgramas = programas;
+    opciones.primeraEtapa = Etapa{EnElMenu};
+    EXPECT_EQ(Main(plataforma_, opciones), 0);
+    EXPECT_EQ(scroll, 7);
+    EXPECT_TRUE(fs::exists(jugador / "Polvareda.DAT"));
+    EXPECT_FALSE(fs::exists(juego_ / "Polvareda.DAT"));
+
+    // Read back from there the next time; without a configuration, SetUp comes from bin.
+    RegistroMejor leido;
+    g_enElMenu = [&](Modulo& m) -> Etapa {
+        leido = m.mejores[1];
+        Terminar(m);
+    };
+    PlataformaSinPantalla otra(43200.0);
+    RetenerGuion(otra);
+    EXPECT_EQ(Main(otra, opciones), 0);
+    EXPECT_EQ(leido, (RegistroMejor{"INSTALLED", 4242}));
+
+    fs::remove(jugador / "Polvareda.INI");
+    prueba::Escribir(programas / ("SetUp" + std::string(SufijoEjecutable())), "program");
+    PlataformaSinPantalla tercera(43200.0);
+    EXPECT_EQ(Main(tercera, opciones), 0);
+    ASSERT_FALSE(tercera.Llamadas().empty());
+    bool arrancado = false;
+    for (const auto& l : tercera.Llamadas())
+        arrancado |=
+            l.que == "programa" && l.detalle == (programas / "SetUp").generic_string() + " /juego";
+    EXPECT_TRUE(arrancado);
+}
+
 TEST_F(ArranqueTest, FirstShutdownStoresTheDefaultTableEncodedIn198Lines) {
     EXPECT_EQ(Correr(), 0);
     const std::string texto = prueba::Complemento(Leer(juego_ / "Polvareda.DAT"));

@@ -93,7 +93,7 @@ TEST(Temporizadores, AHandlerNeverRunsInsideItself) {
 TEST(Presentar, ChangesReachTheScreenAfterAHandlerUnlessDrawingIsPersistent) {
     Banco b;
     b.ventana.lienzo.Redimensionar(256, 192);
-    b.plataforma.AbrirPantalla(Pantalla{{256, 192}, false, "", nullptr});
+    b.plataforma.AbrirPantalla(Pantalla{{256, 192}, false, "", nullptr, {}});
     b.ventana.abierta = true;
     Evento tecla;
     b.plataforma.Encolar(10, tecla);
@@ -118,7 +118,7 @@ TEST(Presentar, ChangesReachTheScreenAfterAHandlerUnlessDrawingIsPersistent) {
 TEST(Presentar, DrawingBeforeAWaitIsOnScreenDuringTheWait) {
     Banco b;
     b.ventana.lienzo.Redimensionar(256, 192);
-    b.plataforma.AbrirPantalla(Pantalla{{256, 192}, false, "", nullptr});
+    b.plataforma.AbrirPantalla(Pantalla{{256, 192}, false, "", nullptr, {}});
     b.ventana.abierta = true;
     b.ventana.lienzo.Persistente(true);
     b.ventana.lienzo.Rellenar({0, 0, 4, 4}, 0x00FF00);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "CarpetaDePrueba.h"
@@ -87,6 +88,27 @@ TEST_F(EjecutableTest, WithoutADisplayItSaysSoAndExitsWithOne) {
     EXPECT_EQ(Correr("--carpeta juego", "-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER"), 1);
     EXPECT_NE(Errores().find("Polvareda: "), std::string::npos) << Errores();
     EXPECT_TRUE(fs::is_empty(sistema_));
+}
+
+TEST_F(EjecutableTest, HelpAndVersionPrintAndEndWithoutTouchingAnythingUnknownIsOneLine) {
+    // No display is needed for either, and nothing starts.
+    const std::string sinPantalla = "-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER";
+    EXPECT_EQ(Correr("--help --no-such-option", sinPantalla), 0);
+    for (const char* opcion :
+         {"--help", "--version", "--carpeta", "--traza", "--headless", "--guion", "--hora"})
+        EXPECT_NE(Salida().find(opcion), std::string::npos) << opcion;
+    EXPECT_EQ(Errores(), "");
+
+    EXPECT_EQ(Correr("--version", sinPantalla), 0);
+    EXPECT_EQ(Salida(), "Polvareda Plus 1.3\n");
+
+    EXPECT_EQ(Correr("--carpeta juego --fullscreen", sinPantalla), 2);
+    EXPECT_EQ(Salida(), "");
+    const std::string error = Errores();
+    EXPECT_TRUE(error.starts_with("Polvareda: unknown argument '--fullscreen'")) << error;
+    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+    EXPECT_TRUE(fs::is_empty(sistema_));
+    EXPECT_FALSE(fs::exists(juego_ / "Polvareda.DAT"));
 }
 
 }  // namespace

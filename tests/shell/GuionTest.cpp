@@ -148,6 +148,15 @@ TEST(Guion, AScriptCannotRunForMoreThanAYear) {
     EXPECT_EQ(Error(texto).linea, 366);
 }
 
+TEST(Guion, TheWindowCanLoseAndGetBackTheFocus) {
+    const Guion g = Leido("focusout\nadvance 10\nfocusin\n");
+    ASSERT_EQ(g.pasos.size(), 2u);
+    EXPECT_EQ(g.pasos[0].evento.tipo, TipoEvento::FocoPerdido);
+    EXPECT_EQ(g.pasos[1].evento.tipo, TipoEvento::FocoGanado);
+    EXPECT_EQ(g.pasos[1].enMs, 10);
+    EXPECT_EQ(Error("focusout now").mensaje, "expected: focusout");
+}
+
 TEST(LineaOrdenes, HeadlessNeedsAScriptAndTakesFolderAndTime) {
     const std::vector<std::string> bien = {"--headless", "--carpeta", "/x",    "--guion",
                                            "g.txt",      "--hora",    "3600.5"};

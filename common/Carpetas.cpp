@@ -1,0 +1,56 @@
+#include "Carpetas.h"
+
+#include <fstream>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace polvareda {
+
+namespace fs = std::filesystem;
+
+fs::path CarpetaDeDatos(const fs::path& programas) {
+    std::error_code error;
+    if (fs::is_directory(programas / "LNG", error)) return programas;
+    const fs::path compartida = programas.parent_path() / "share" / "polvareda";
+    if (fs::is_directory(compartida / "LNG", error)) return compartida;
+    return programas;
+}
+
+bool SePuedeEscribir(const fs::path& carpeta) {
+    std::error_code error;
+    if (!fs::is_directory(carpeta, error)) return false;
+    // A name of our own that no player's file has; removed at once.
+    const fs::path prueba =
+        carpeta / (".polvareda-escritura-" + std::to_string(std::random_device{}()));
+    bool escrito = false;
+    {
+        std::ofstream salida(prueba, std::ios::binary | std::ios::trunc);
+        escrito = static_cast<bool>(salida);
+    }
+    fs::remove(prueba, error);
+    return escrito;
+}
+
+fs::path CarpetaDelJugador(const fs::path& juego, const Entorno& entorno) {
+    if (SePuedeEscribir(juego)) return juego;
+    const auto texto = [&](const char* nombre) -> fs::path {
+        const char* valor = entorno(nombre);
+        return valor != nullptr && *valor != '\0' ? fs::u8path(valor) : fs::path();
+    };
+#ifdef _WIN32
+    fs::path datos = texto("APPDATA");
+#else
+    fs::path datos = texto("XDG_DATA_HOME");
+    // The standard asks for an absolute path and says to ignore any other.
+    if (!datos.is_absolute()) datos.clear();
+    if (datos.empty() && !texto("HOME").empty()) datos = texto("HOME") / ".local" / "share";
+#endif
+    if (datos.empty()) return juego;
+    const fs::path propia = datos / "Polvareda";
+    std::error_code error;
+    fs::create_directories(propia, error);
+    return SePuedeEscribir(propia) ? propia : juego;
+}
+
+}  // namespace polvareda

@@ -1,0 +1,60 @@
+// Where the game looks for its data and keeps the player's files: beside the program, or in
+// the standard places of an installed package.
+#include "Carpetas.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "CarpetaDePrueba.h"
+
+namespace polvareda {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Carpetas, DataBesideTheProgramFirstThenTheInstalledShareFolder) {
+    prueba::CarpetaDePrueba raiz;
+    const fs::path junto = raiz / "juego";
+    fs::create_directories(junto / "LNG");
+    EXPECT_EQ(CarpetaDeDatos(junto), junto);
+
+    const fs::path bin = raiz / "prefijo" / "bin";
+    fs::create_directories(bin);
+    EXPECT_EQ(CarpetaDeDatos(bin), bin);  // nothing anywhere: its own folder
+    fs::create_directories(raiz / "prefijo" / "share" / "polvareda" / "LNG");
+    EXPECT_EQ(CarpetaDeDatos(bin), bin.parent_path() / "share" / "polvareda");
+}
+
+TEST(Carpetas, ThePlayersFilesGoToTheUsersDataFolderWhenTheGameFolderIsNotWritable) {
+    prueba::CarpetaDePrueba raiz;
+    std::map<std::string, std::string> variables;
+    const Entorno entorno = [&](const char* nombre) -> const char* {
+        const auto v = variables.find(nombre);
+        return v == variables.end() ? nullptr : v->second.c_str();
+    };
+    // A folder the game may write to keeps everything, as SetUp's folders always did.
+    variables["XDG_DATA_HOME"] = (raiz / "datos").string();
+    EXPECT_EQ(CarpetaDelJugador(raiz.Ruta(), entorno), raiz.Ruta());
+    EXPECT_FALSE(fs::exists(raiz / "datos"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(raiz.Ruta()), fs::directory_iterator()), 0);
+
+    // No file can be made in /proc, not even by a privileged user.
+    const fs::path soloLectura = "/proc";
+    ASSERT_FALSE(SePuedeEscribir(soloLectura));
+    EXPECT_EQ(CarpetaDelJugador(soloLectura, entorno), raiz / "datos" / "Polvareda");
+    EXPECT_TRUE(fs::is_directory(raiz / "datos" / "Polvareda"));
+
+    // A relative XDG_DATA_HOME is ignored, as the standard says: the home folder's default.
+    variables["XDG_DATA_HOME"] = "relativa";
+    variables["HOME"] = (raiz / "casa").string();
+    EXPECT_EQ(CarpetaDelJugador(soloLectura, entorno),
+              raiz / "casa" / ".local" / "share" / "Polvareda");
+    // Nowhere to go: the game folder, where SetUp and the game say what they cannot write.
+    variables.clear();
+    EXPECT_EQ(CarpetaDelJugador(soloLectura, entorno), soloLectura);
+}
+
+}  // namespace
+}  // namespace polvareda
