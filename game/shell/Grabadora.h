@@ -40,6 +40,9 @@ class PlataformaGrabadora : public Plataforma {
     void QuitarPresentacion() override { real_.QuitarPresentacion(); }
     bool AbrirPantalla(const Pantalla& pantalla) override { return real_.AbrirPantalla(pantalla); }
     void CerrarPantalla() override { real_.CerrarPantalla(); }
+    std::string MotivoPantalla() const override { return real_.MotivoPantalla(); }
+    bool AlternarPantallaCompleta() override { return real_.AlternarPantallaCompleta(); }
+    std::string FechaYHora() override { return real_.FechaYHora(); }
     void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override;
     void PunteroOcupado(bool ocupado) override { real_.PunteroOcupado(ocupado); }
     int MostrarCursor(bool mostrar) override { return real_.MostrarCursor(mostrar); }

@@ -37,13 +37,13 @@ if(NOT r EQUAL 0)
 endif()
 
 # The installed game, started without --carpeta, finds its data in share/polvareda: its
-# texts and pictures load and a headless run reaches the waiting screen.
+# texts and pictures load and a headless run reaches the main menu.
 file(WRITE ${share}/polvareda/Polvareda.INI "[Pantalla]\r\nDDraw=0\r\nAncho=256\r\nAlto=192\r\n")
 file(WRITE ${PREFIX}/guion.txt "advance 6000\nstate ${PREFIX}/estado.json\n")
 execute_process(COMMAND ${PREFIX}/bin/Polvareda --headless --guion ${PREFIX}/guion.txt
                 RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_VARIABLE o)
 file(READ ${PREFIX}/estado.json estado)
-if(NOT r EQUAL 0 OR NOT estado MATCHES "\"mode\": \"pantalla\"")
+if(NOT r EQUAL 0 OR NOT estado MATCHES "\"mode\": \"menu\"")
   message(FATAL_ERROR "the installed game did not run: ${r}\n${o}\n${estado}")
 endif()
 if(NOT EXISTS ${share}/polvareda/Polvareda.DAT)
