@@ -89,7 +89,7 @@ std::vector<fs::path> ArchivosEn(const fs::path& carpeta, const std::regex& patr
 
 TEST(Dist, HoldsEveryFileThePlayerNeedsAndNothingElse) {
     std::vector<std::string> esperados = {"DOC/LeeMe.TXT", "DOC/ReadMe.TXT", "DOC/SoundFont.TXT",
-                                          "Polvareda.sf2"};
+                                          "DOC/Licencia.TXT", "Polvareda.sf2"};
     for (int i = 0; i <= 23; ++i) esperados.push_back("SND/Efecto" + std::to_string(i) + ".SND");
     for (int i = 1; i <= 3; ++i) esperados.push_back("MUS/Tema" + std::to_string(i) + ".MUS");
 #ifdef POLVAREDA_DIST_POLVAREDA
@@ -113,7 +113,7 @@ TEST(Dist, HoldsEveryFileThePlayerNeedsAndNothingElse) {
 
     const std::regex permitido(
         R"((LNG/Texto[0-9][0-9]?\.LNG|SND/Efecto([0-9]|1[0-9]|2[0-3])\.SND|MUS/Tema[1-3]\.MUS|)"
-        R"(XTRAS/[^/]+\.XGA|DOC/LeeMe\.TXT|DOC/ReadMe\.TXT|DOC/SoundFont\.TXT|Polvareda\.sf2))");
+        R"(XTRAS/[^/]+\.XGA|DOC/LeeMe\.TXT|DOC/ReadMe\.TXT|DOC/SoundFont\.TXT|DOC/Licencia\.TXT|Polvareda\.sf2))");
     std::set<std::string> programas(esperados.begin(), esperados.end());
     std::error_code error;
     for (const auto& entrada : fs::recursive_directory_iterator(kDist, error)) {
