@@ -1,6 +1,8 @@
 // The option menus and their rules.
 #include "MenusOpciones.h"
 
+#include <tuple>
+
 #include "Numeros.h"
 #include "Perfil.h"
 
@@ -71,6 +73,10 @@ MenusOpciones::MenusOpciones(QWidget* ventana) : QObject(ventana) {
             [this] { AlPantallaCompleta(forzarPantallaCompleta); });
     pantalla->addSeparator();
     scroll = Casilla(pantalla, false);
+    // How the game fits its picture to the screen.
+    pantalla->addSeparator();
+    aspecto43 = Casilla(pantalla, false);
+    nitido = Casilla(pantalla, true);
 
     // Sound.
     efectosDeSonido = Casilla(menus_[1], true);
@@ -133,6 +139,8 @@ void MenusOpciones::PonerTextos(const Textos& t) {
     pantallaCompleta->setText(t.pantallaCompleta);
     forzarPantallaCompleta->setText(t.forzarPantallaCompleta);
     scroll->setText(t.scroll);
+    aspecto43->setText(t.aspecto43);
+    nitido->setText(t.nitido);
     efectosDeSonido->setText(t.efectosDeSonido);
     musica->setText(t.musica);
     redefinir->setText(t.redefinir);
@@ -199,6 +207,12 @@ void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas
         }
     }
 
+    aspecto43->setChecked(LeerAcotado(ini, Clave::Aspecto) == 1);
+    nitido->setChecked(LeerAcotado(ini, Clave::Nitido) == 1);
+    // A classic file without these keys stays without them unless the player changes them.
+    aspecto43->setData(LeerClave(ini, Clave::Aspecto, "-") != "-");
+    nitido->setData(LeerClave(ini, Clave::Nitido, "-") != "-");
+
     efectosDeSonido->setChecked(LeerNumero(ini, Clave::SND, "1") != 0);
     musica->setChecked(LeerNumero(ini, Clave::MUS, "1") != 0);
 
@@ -253,6 +267,11 @@ std::vector<ValorConfiguracion> MenusOpciones::Valores(const CapturaTeclas& tecl
         pasos = guardado != 0 ? std::to_string(guardado) : "5";
     }
     valores.push_back({Clave::Scroll, pasos});
+    for (const auto& [item, clave, porDefecto] :
+         {std::tuple{aspecto43, Clave::Aspecto, false}, {nitido, Clave::Nitido, true}}) {
+        if (item->data().toBool() || item->isChecked() != porDefecto)
+            valores.push_back({clave, Bandera(item)});
+    }
 
     if (extensionGrafica->isEnabled()) {
         std::string nombre;

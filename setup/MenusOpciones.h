@@ -58,6 +58,8 @@ class MenusOpciones : public QObject {
     QAction* pantallaCompleta = nullptr;
     QAction* forzarPantallaCompleta = nullptr;
     QAction* scroll = nullptr;
+    QAction* aspecto43 = nullptr;  // [Pantalla] Aspecto
+    QAction* nitido = nullptr;     // [Pantalla] Nitido
     QAction* efectosDeSonido = nullptr;
     QAction* musica = nullptr;
     QAction* redefinir = nullptr;

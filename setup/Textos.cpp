@@ -36,6 +36,8 @@ Textos Espanol() {
     t.pantallaCompleta = "&Pantalla completa";
     t.forzarPantallaCompleta = "&Forzar pantalla completa (no recomendado)";
     t.scroll = QString::fromUtf8("&Scroll rápido (para procesadores lentos)");
+    t.aspecto43 = QString::fromUtf8("Imagen a &4:3, como en los monitores de antes");
+    t.nitido = QString::fromUtf8("Píxeles &nítidos (ampliación entera)");
     t.efectosDeSonido = "Efectos de &sonido";
     t.musica = "Temas &musicales";
     t.redefinir = "Redefinir";
@@ -95,6 +97,8 @@ Textos Ingles() {
     t.pantallaCompleta = "&Fullscreen";
     t.forzarPantallaCompleta = "For&ce fullscreen (not recommended)";
     t.scroll = "Fast &scroll (for slow computers)";
+    t.aspecto43 = "Picture at &4:3, as the old monitors showed it";
+    t.nitido = "Sharp &pixels (whole enlargements only)";
     t.efectosDeSonido = "&Sound effects";
     t.musica = "&Music themes";
     t.redefinir = "Redefine";

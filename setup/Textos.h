@@ -24,9 +24,9 @@ struct Textos {
     std::array<QString, 7> iconos;
     // The menus.
     QString extensionGrafica, xgaPredeterminada, directDraw, resoluciones, pantallaCompleta,
-        forzarPantallaCompleta, scroll, efectosDeSonido, musica, redefinir, noEsperarPuertas,
-        vidaExtra, chicaAmenazada, predeterminadas, restaurar, polvareda, polvaredaPlus, descargar,
-        acercaDe;
+        forzarPantallaCompleta, scroll, aspecto43, nitido, efectosDeSonido, musica, redefinir,
+        noEsperarPuertas, vidaExtra, chicaAmenazada, predeterminadas, restaurar, polvareda,
+        polvaredaPlus, descargar, acercaDe;
     // The credits.
     QString creditoPrograma, creditoVoces, creditoTraductores, creditoProbadores, portalTexto;
     // Key capture: the prompt and the names of the five controls.

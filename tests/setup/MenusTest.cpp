@@ -130,6 +130,29 @@ TEST_F(MenusTest, FastScrollKeepsASlowerStepAndOtherwiseWritesFive) {
     EXPECT_EQ(LeerPerfil(otra / "Polvareda.INI", "Pantalla", "Scroll", ""), "5");
 }
 
+// The picture's fit: a classic file stays without the keys until the player changes them; a
+// file that has them keeps them, read and written as 0 or 1 (a bad value reads as the default).
+TEST_F(MenusTest, AspectAndSharpPixelsAreWrittenOnlyWhenChangedOrAlreadyThere) {
+    Abrir("[Pantalla]\r\nDDraw=1\r\n");
+    EXPECT_FALSE(m_->aspecto43->isChecked());
+    EXPECT_TRUE(m_->nitido->isChecked());
+    Aceptar();
+    EXPECT_EQ(Valor("Pantalla", "Aspecto"), "<none>");
+    EXPECT_EQ(Valor("Pantalla", "Nitido"), "<none>");
+
+    CarpetaDePrueba otra;
+    prueba::PonerInstalado(otra.Ruta());
+    Escribir(otra / "Polvareda.INI", "[Pantalla]\r\nAspecto=1\r\nNitido=x\r\n");
+    ServiciosDePrueba s;
+    auto v = prueba::Ventana(otra.Ruta(), s);
+    EXPECT_TRUE(v->Menus()->aspecto43->isChecked());
+    EXPECT_TRUE(v->Menus()->nitido->isChecked());
+    v->Menus()->nitido->trigger();
+    Clic(v->Boton(1));
+    EXPECT_EQ(LeerPerfil(otra / "Polvareda.INI", "Pantalla", "Aspecto", ""), "1");
+    EXPECT_EQ(LeerPerfil(otra / "Polvareda.INI", "Pantalla", "Nitido", ""), "0");
+}
+
 TEST_F(MenusTest, ExtensionsAreListedChosenAndLeftOutWhenThereIsNone) {
     Abrir("[Pantalla]\r\nXGA=Nitido2x\r\n");
     ASSERT_EQ(m_->xga.size(), 1u);
