@@ -94,8 +94,8 @@ Instalar::Instalar(const Entorno& entorno, Servicios& servicios)
     }
 
     // 7. The window's own language.
-    instalacion_ = !EstaInstalado(entorno_.carpetaPrograma);
-    PonerTextos(IdiomaDeSetUp(entorno_.carpetaPrograma));
+    instalacion_ = !entorno_.Paquete() && !EstaInstalado(entorno_.carpetaPrograma);
+    PonerTextos(IdiomaDeSetUp(entorno_.CarpetaSetUp()));
 
     // 8. The mode: an installed game is configured, anything else is installed from.
     if (instalacion_) {
@@ -255,7 +255,7 @@ void Instalar::CrearControles() {
     menus_ = new MenusOpciones(this);
     connect(menus_, &MenusOpciones::RestaurarPuntuaciones, this, [this] {
         std::error_code error;
-        fs::remove(entorno_.carpetaPrograma / "Polvareda.DAT", error);
+        fs::remove(entorno_.Jugador() / "Polvareda.DAT", error);
     });
     connect(menus_, &MenusOpciones::AbrirEnlace, this, [this] { AbrirLeeme(); });
     connect(menus_->redefinir, &QAction::triggered, this, [this] { EmpezarCaptura(); });

@@ -25,6 +25,24 @@ struct Entorno {
     std::filesystem::path carpetaPersonal;      // the user's home folder
     std::filesystem::path carpetaAplicaciones;  // the desktop's applications folder
     bool juego = false;                         // started with "/juego"
+    // An installed package keeps the game's data apart from the programs and the player's
+    // settings and scores in the user's data folder, as the game does; empty: the program's
+    // own folder, as for a game installed by this program.
+    std::filesystem::path carpetaDatos;
+    std::filesystem::path carpetaJugador;
+
+    const std::filesystem::path& Datos() const {
+        return carpetaDatos.empty() ? carpetaPrograma : carpetaDatos;
+    }
+    const std::filesystem::path& Jugador() const {
+        return carpetaJugador.empty() ? carpetaPrograma : carpetaJugador;
+    }
+    // A package's programs are never an installation source: it is always configured.
+    bool Paquete() const { return Datos() != carpetaPrograma; }
+    // SetUp.INF: beside the program, or with the player's files for a package.
+    const std::filesystem::path& CarpetaSetUp() const {
+        return Paquete() ? Jugador() : carpetaPrograma;
+    }
 };
 
 // The window's fonts: a free font at the sizes the window was designed with, in pixels so that the

@@ -66,12 +66,11 @@ void Instalar::PrepararVentana(bool leerConfiguracion) {
     update();
     if (!leerConfiguracion) return;
 
-    menus_->Llenar(LeerExtensiones(entorno_.carpetaPrograma), {});
-    ListaIdiomas idiomas = LeerIdiomas(entorno_.carpetaPrograma);
+    menus_->Llenar(LeerExtensiones(entorno_.Datos()), {});
+    ListaIdiomas idiomas = LeerIdiomas(entorno_.Datos());
     traductores_ = std::move(idiomas.traductores);
     menus_->Llenar({}, idiomas.idiomas);
-    const auto texto =
-        LeerTextoPerfil(entorno_.carpetaPrograma / kArchivoConfiguracion).value_or("");
+    const auto texto = LeerTextoPerfil(entorno_.Jugador() / kArchivoConfiguracion).value_or("");
     menus_->Leer(texto, idioma_, teclas_);
     PonerTextos(idioma_);
 }
@@ -88,12 +87,12 @@ void Instalar::AlIcono(int i) {
 
 void Instalar::EscribirIdiomaSetUp() {
     // Only the window's language; a failure here loses nothing of the game's settings.
-    EscribirPerfil(entorno_.carpetaPrograma / kArchivoSetUp, "General", "Idioma", Str(idioma_));
+    EscribirPerfil(entorno_.CarpetaSetUp() / kArchivoSetUp, "General", "Idioma", Str(idioma_));
 }
 
 void Instalar::Aceptar() {
-    const fs::path ini = entorno_.carpetaPrograma / kArchivoConfiguracion;
-    if (!EscribirConfiguracion(entorno_.carpetaPrograma, menus_->Valores(teclas_))) {
+    const fs::path ini = entorno_.Jugador() / kArchivoConfiguracion;
+    if (!EscribirConfiguracion(entorno_.Jugador(), menus_->Valores(teclas_))) {
         // The choices stay on screen: the player can make the file writable and press OK
         // again, or cancel.
         const Textos& t = TextosDe(idioma_);
@@ -132,7 +131,7 @@ void Instalar::Elegir(int n) {
 
 void Instalar::AbrirLeeme() {
     const char* nombre = idioma_ == kIngles ? "ReadMe.TXT" : "LeeMe.TXT";
-    servicios_.Abrir(QUrl::fromLocalFile(TextoDe(entorno_.carpetaPrograma / "DOC" / nombre)));
+    servicios_.Abrir(QUrl::fromLocalFile(TextoDe(entorno_.Datos() / "DOC" / nombre)));
 }
 
 void Instalar::InstalarJuego() {

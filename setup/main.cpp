@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <cstdlib>
 #include <iostream>
 
+#include "Carpetas.h"
 #include "Configurar.h"
 #include "Instalacion.h"
 #include "Instalar.h"
@@ -59,6 +61,10 @@ int main(int argc, char** argv) {
     entorno.carpetaPrograma = Ruta(QCoreApplication::applicationDirPath());
     if (porDefecto) return PrepararPorDefecto(entorno.carpetaPrograma);
 
+    // Data and the player's files where the game looks for them (the same rule).
+    entorno.carpetaDatos = polvareda::CarpetaDeDatos(entorno.carpetaPrograma);
+    entorno.carpetaJugador = polvareda::CarpetaDelJugador(
+        entorno.carpetaDatos, [](const char* v) { return std::getenv(v); });
     entorno.carpetaPersonal = Ruta(QDir::homePath());
     entorno.carpetaAplicaciones =
         Ruta(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));

@@ -153,6 +153,40 @@ TEST_F(MenusTest, AspectAndSharpPixelsAreWrittenOnlyWhenChangedOrAlreadyThere) {
     EXPECT_EQ(LeerPerfil(otra / "Polvareda.INI", "Pantalla", "Nitido", ""), "0");
 }
 
+// An installed package: the programs in bin/, the data in share/polvareda, the player's files
+// in the user's data folder. SetUp configures (never installs from bin/), lists the data's
+// languages, and reads, writes and restores the player's files there, where the game reads them.
+TEST_F(MenusTest, APackageIsConfiguredInThePlayersFolder) {
+    namespace fs = std::filesystem;
+    const fs::path bin = carpeta_ / "bin";
+    const fs::path datos = carpeta_ / "share" / "polvareda";
+    const fs::path jugador = carpeta_ / "jugador";
+    fs::create_directories(bin);
+    fs::create_directories(jugador);
+    polvareda::prueba::EscribirCodificado(datos / "LNG" / "Texto7.LNG",
+                                          "[General]\r\nIdioma=Siete\r\n");
+    Escribir(jugador / "Polvareda.INI", "[Teclado]\r\nDisparo1=65\r\n");
+    Escribir(jugador / "Polvareda.DAT", "x");
+    Entorno entorno;
+    entorno.carpetaPrograma = bin;
+    entorno.carpetaDatos = datos;
+    entorno.carpetaJugador = jugador;
+    entorno.carpetaPersonal = carpeta_ / "casa";
+    entorno.carpetaAplicaciones = carpeta_ / "casa" / "aplicaciones";
+    ServiciosDePrueba s;
+    Instalar v(entorno, s);
+    v.show();
+    EXPECT_FALSE(v.ModoInstalacion());
+    ASSERT_NE(v.Menus(), nullptr);
+    EXPECT_FALSE(v.Menus()->idiomas.empty());
+    v.Menus()->restaurar->trigger();
+    EXPECT_FALSE(fs::exists(jugador / "Polvareda.DAT"));
+    Clic(v.Boton(1));
+    EXPECT_EQ(LeerPerfil(jugador / "Polvareda.INI", "Teclado", "Disparo1", ""), "65");
+    EXPECT_NE(LeerPerfil(jugador / "Polvareda.INI", "Pantalla", "DDraw", ""), "");
+    EXPECT_FALSE(fs::exists(bin / "Polvareda.INI"));
+}
+
 TEST_F(MenusTest, ExtensionsAreListedChosenAndLeftOutWhenThereIsNone) {
     Abrir("[Pantalla]\r\nXGA=Nitido2x\r\n");
     ASSERT_EQ(m_->xga.size(), 1u);
