@@ -17,6 +17,7 @@
 #include "EtapasFrente.h"
 #include "Frente.h"
 #include "Juego.h"
+#include "JuegoDePrueba.h"
 #include "Modulo.h"
 #include "PlataformaSinPantalla.h"
 #include "Salida.h"
@@ -47,23 +48,6 @@ struct Visita {
 
 class EscenarioTest : public ::testing::Test {
   protected:
-    EscenarioTest() {
-        namespace fs = std::filesystem;
-        fs::create_directories(sistema_);
-        fs::create_directories(juego_);
-        const fs::path dist = fs::path(POLVAREDA_BINARY_DIR) / "dist";
-        for (const char* carpeta : {"SND", "LNG"})
-            fs::copy(dist / carpeta, juego_ / carpeta, fs::copy_options::recursive);
-        if (const char* antes = std::getenv("TMPDIR")) tmpdir_ = antes;
-        setenv("TMPDIR", sistema_.c_str(), 1);
-    }
-    ~EscenarioTest() override {
-        if (tmpdir_)
-            setenv("TMPDIR", tmpdir_->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
-
     // Runs the game from the menu. `alEntrar` sees every stage before it runs (and may end
     // the run with Terminar); the run also ends when the platform's script does.
     void Correr(const std::function<void(Modulo&, const std::string&)>& alEntrar,
@@ -110,7 +94,8 @@ class EscenarioTest : public ::testing::Test {
     PlataformaSinPantalla* otra = nullptr;  // a platform of the test's own, with its script
     std::filesystem::path traza;            // the play trace's file; empty: none
     PlataformaSinPantalla* plataforma = nullptr;
-    std::filesystem::path juego_ = carpeta_ / "juego";
+    prueba::JuegoDePrueba juegoDePrueba_;
+    std::filesystem::path juego_ = juegoDePrueba_.Juego();
     static inline std::vector<Visita>* visitas = nullptr;
 
   private:
@@ -126,8 +111,6 @@ class EscenarioTest : public ::testing::Test {
     static inline Etapa siguiente_;
     static inline std::function<void(Modulo&, const std::string&)> alEntrar_;
     std::vector<Visita> visitas_;
-    std::filesystem::path sistema_ = carpeta_ / "sistema";
-    std::optional<std::string> tmpdir_;
 };
 
 }  // namespace polvareda::prueba

@@ -15,6 +15,7 @@
 #include "Arranque.h"
 #include "CarpetaDePrueba.h"
 #include "Juego.h"
+#include "JuegoDePrueba.h"
 #include "Modulo.h"
 #include "PlataformaSinPantalla.h"
 #include "Salida.h"
@@ -81,23 +82,6 @@ struct Mesa {
 
 class MesaTest : public ::testing::Test {
   protected:
-    MesaTest() {
-        namespace fs = std::filesystem;
-        fs::create_directories(sistema_);
-        fs::create_directories(juego_);
-        const fs::path dist = fs::path(POLVAREDA_BINARY_DIR) / "dist";
-        for (const char* carpeta : {"SND", "LNG"})
-            fs::copy(dist / carpeta, juego_ / carpeta, fs::copy_options::recursive);
-        if (const char* antes = std::getenv("TMPDIR")) tmpdir_ = antes;
-        setenv("TMPDIR", sistema_.c_str(), 1);
-    }
-    ~MesaTest() override {
-        if (tmpdir_)
-            setenv("TMPDIR", tmpdir_->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
-
     // Starts the game and runs `cuerpo` as its first stage; the run ends after it. A game
     // over inside the body is caught and reported as `terminada`.
     void Jugar(const std::function<void(Mesa&)>& cuerpo, const std::string& ini = kIniMesa,
@@ -135,10 +119,8 @@ class MesaTest : public ::testing::Test {
         Terminar(m);
     }
 
-    CarpetaDePrueba carpeta_;
-    std::filesystem::path juego_ = carpeta_ / "juego";
-    std::filesystem::path sistema_ = carpeta_ / "sistema";
-    std::optional<std::string> tmpdir_;
+    prueba::JuegoDePrueba juegoDePrueba_;
+    std::filesystem::path juego_ = juegoDePrueba_.Juego();
 };
 
 }  // namespace polvareda::prueba
