@@ -4,12 +4,13 @@ moment it writes them, many times over, and checks after every kill that each fi
 (the old contents or the new, never torn) and that the next run is not blocked by anything the
 killed one left behind.
 
-    bench/matar_salida.py --juego build/ci/game/shell/Polvareda [--veces 1000] [--semilla N]
+    bench/matar_salida.py --juego build/ci/game/shell/Polvareda [--setup build/ci/setup/SetUp]
+                          [--veces 1000] [--semilla N]
 
 Each case names a program run, the files it writes and their contents before and after, and
 the moment ("hito") from which its writes begin; the program reports that moment on standard
 error as "Polvareda: <hito> <ms>" when POLVAREDA_TIEMPOS is set. The game's score table is the
-case today; SetUp's Polvareda.INI and SetUp.INF writes join as cases of their own.
+first case; with --setup, SetUp's Polvareda.INI and SetUp.INF writes are the second.
 """
 import argparse
 import os
@@ -33,6 +34,7 @@ class CasoMejores:
 
     nombre = "Polvareda.DAT"
     hito = "salida"
+    restos_bloquean = True
 
     def __init__(self, juego: Path, carpeta: Path):
         self.juego = juego
@@ -77,6 +79,60 @@ class CasoMejores:
         return "viejo" if datos == self.viejo else "nuevo"
 
 
+class CasoSetUp:
+    """SetUp preparing a fresh game folder (--predeterminada) writes Polvareda.INI and marks
+    the folder as installed in SetUp.INF, each replaced atomically."""
+
+    nombre = "Polvareda.INI and SetUp.INF"
+    hito = "escritura"
+    # A kill in the middle of a write leaves the writer's hidden sibling, named afresh each
+    # time, so it never stands in the way of the next write; it is counted, not failed.
+    restos_bloquean = False
+
+    def __init__(self, setup: Path, carpeta: Path):
+        self.setup = setup
+        self.carpeta = carpeta
+        self.ini = carpeta / "Polvareda.INI"
+        self.inf = carpeta / "SetUp.INF"
+        self.inf_viejo = b"[General]\r\nIdioma= 1\r\n"
+        self.ini_nuevo = None
+        self.inf_nuevo = None
+
+    def orden(self):
+        # A copy of the program beside the folder it prepares: SetUp works on its own folder.
+        return [str(self.carpeta / self.setup.name), "--predeterminada"]
+
+    def preparar(self):
+        if not self.carpeta.exists():
+            self.carpeta.mkdir(parents=True)
+            shutil.copy2(self.setup, self.carpeta / self.setup.name)
+        for resto in self.carpeta.iterdir():
+            if resto.name != self.setup.name:
+                resto.unlink()
+        self.inf.write_bytes(self.inf_viejo)
+
+    def aprender(self):
+        self.ini_nuevo = self.ini.read_bytes()
+        self.inf_nuevo = self.inf.read_bytes()
+        if b"[Pantalla]" not in self.ini_nuevo or self.inf_nuevo == self.inf_viejo:
+            raise SystemExit("the clean run of SetUp did not write its files")
+
+    def comprobar(self):
+        if self.ini.exists() and self.ini.read_bytes() != self.ini_nuevo:
+            return f"Polvareda.INI is torn ({self.ini.stat().st_size} bytes)", False
+        if not self.inf.exists():
+            return "SetUp.INF is gone", False
+        if self.inf.read_bytes() not in (self.inf_viejo, self.inf_nuevo):
+            return f"SetUp.INF is torn ({self.inf.stat().st_size} bytes)", False
+        conocidos = {self.ini.name, self.inf.name, self.setup.name}
+        resto = [p for p in self.carpeta.iterdir() if p.name not in conocidos]
+        return None, bool(resto)
+
+    def estado(self):
+        nuevo = self.ini.exists() and self.inf.read_bytes() == self.inf_nuevo
+        return "nuevo" if nuevo else "viejo"
+
+
 def correr(orden, entorno, hito, demora=None):
     """Runs the program; with `demora`, kills it that many seconds after it reports `hito`.
     Returns (exit status, seconds from the moment to the end)."""
@@ -100,6 +156,8 @@ def correr(orden, entorno, hito, demora=None):
 def main():
     argumentos = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     argumentos.add_argument("--juego", required=True, type=Path, help="the game executable")
+    argumentos.add_argument("--setup", type=Path, default=None,
+                            help="SetUp's executable, for the cases of its own files")
     argumentos.add_argument("--veces", type=int, default=1000, help="kills per case")
     argumentos.add_argument("--semilla", type=int, default=None)
     opciones = argumentos.parse_args()
@@ -111,7 +169,10 @@ def main():
         temporal.mkdir()
         entorno = dict(os.environ, POLVAREDA_TIEMPOS="1", TMPDIR=str(temporal))
         fallos = 0
-        for caso in [CasoMejores(opciones.juego.resolve(), raiz / "juego")]:
+        casos = [CasoMejores(opciones.juego.resolve(), raiz / "juego")]
+        if opciones.setup:
+            casos.append(CasoSetUp(opciones.setup.resolve(), raiz / "setup"))
+        for caso in casos:
             # Calibration: how long the writes take after the moment, from clean runs.
             duraciones = []
             for _ in range(5):
@@ -134,7 +195,7 @@ def main():
                     # The next run must go through and write the new contents.
                     estado, _ = correr(caso.orden(), entorno, caso.hito)
                     problema, queda = caso.comprobar()
-                    if queda:
+                    if queda and caso.restos_bloquean:
                         problema = "a half-made sibling is still there after the next run"
                     if estado != 0:
                         problema = f"the run after the kill ended with {estado}"
@@ -148,7 +209,8 @@ def main():
             print(f"{caso.nombre}: {opciones.veces} kills within {ventana * 1000:.1f} ms of "
                   f"'{caso.hito}', {opciones.veces - fallos} survived: {cuentas['viejo']} left the "
                   f"old contents, {cuentas['nuevo']} the new, {cuentas['a medias']} left a "
-                  f"half-made sibling that the next run cleared")
+                  f"half-made sibling" + (" that the next run cleared" if caso.restos_bloquean else
+                                            " (a hidden temporary file that blocks nothing)"))
         return 1 if fallos else 0
     finally:
         shutil.rmtree(raiz, ignore_errors=True)

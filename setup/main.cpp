@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 
@@ -32,6 +33,13 @@ std::filesystem::path Ruta(const QString& texto) {
 
 int PrepararPorDefecto(const std::filesystem::path& carpeta) {
     const int idioma = IdiomaDeSetUp(carpeta);
+    // With POLVAREDA_TIEMPOS set, the moment the writes begin, for the crash-safety check.
+    if (std::getenv("POLVAREDA_TIEMPOS")) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::system_clock::now().time_since_epoch())
+                            .count();
+        std::cerr << "Polvareda: escritura " << ms << std::endl;
+    }
     std::error_code error;
     const bool hayConfiguracion =
         std::filesystem::exists(carpeta / polvareda::kArchivoConfiguracion, error);
