@@ -3,14 +3,10 @@
 #include "Figuras.h"
 #include "Juego.h"
 #include "Modulo.h"
-#include "Sistema.h"
-#include "Teclas.h"
 
 namespace polvareda {
 
 namespace {
-
-constexpr int kLamparas[3] = {vk::BloqNum, vk::BloqMayus, vk::BloqDespl};
 
 // The whole canvas, the black around the picture included, turned to its negative.
 void Invertir(Lienzo& lienzo) {
@@ -29,10 +25,10 @@ void Juego::Bomba() {
     Snd().Tocar(efecto::kBomba);
     for (int vez = 0; vez < 20; ++vez) {
         Invertir(lienzo);
-        for (int vk : kLamparas) ActivarTecla(m_.plataforma, vk);
+        Lamparas(true);
         Esperar(35);
         Invertir(lienzo);
-        for (int vk : kLamparas) DesactivarTecla(m_.plataforma, vk);
+        Lamparas(false);
         Esperar(35);
     }
     --p_.Vidas;

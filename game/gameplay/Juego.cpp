@@ -7,6 +7,7 @@
 #include "Modulo.h"
 #include "Panel.h"
 #include "Sistema.h"
+#include "Teclas.h"
 
 namespace polvareda {
 
@@ -94,6 +95,14 @@ void Juego::Tiempo(bool activo) {
 }
 std::int64_t Juego::IntervaloTiempo() const {
     return m_.bucle.Intervalo(tiempo_);
+}
+
+void Juego::Lamparas(bool encendidas) {
+    if (encendidas) {
+        ActivarTeclas(m_.plataforma, {vk::BloqNum, vk::BloqMayus, vk::BloqDespl});
+    } else {
+        DesactivarTeclas(m_.plataforma, {vk::BloqNum, vk::BloqMayus, vk::BloqDespl});
+    }
 }
 
 void Juego::ReanudarTiempo() {

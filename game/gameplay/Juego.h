@@ -145,6 +145,8 @@ class Juego : public ComponenteJuego {
     // Enables `tiempo` at the end of a sequence, or leaves the game paused when a pause was
     // asked for meanwhile.
     void ReanudarTiempo();
+    // Num Lock, Caps Lock and Scroll Lock all on or all off, in one keyboard write.
+    void Lamparas(bool encendidas);
 
     // The tick's parts.
     bool PasoPuerta(int i);  // false ends the tick

@@ -54,8 +54,7 @@ void Juego::Detener() {
     m_.bucle.Habilitar(giraDolar_, false);
     Snd().Parar(efecto::kDesplazamiento);
     Snd().Parar(efecto::kAmbiente);
-    for (const int vk : {vk::BloqNum, vk::BloqMayus, vk::BloqDespl})
-        DesactivarTecla(m_.plataforma, vk);
+    Lamparas(false);
     p_.IzquierdaPulsada = p_.DerechaPulsada = false;
     p_.DisparoPulsado.fill(false);
     p_.pausaPedida = false;

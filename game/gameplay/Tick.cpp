@@ -4,8 +4,6 @@
 #include "Figuras.h"
 #include "Juego.h"
 #include "Modulo.h"
-#include "Sistema.h"
-#include "Teclas.h"
 
 namespace polvareda {
 
@@ -14,8 +12,7 @@ using namespace figura;
 void Juego::tiempo_Timer() {
     [this] {
         // Each shot lights one lamp for one tick.
-        for (const int vk : {vk::BloqNum, vk::BloqMayus, vk::BloqDespl})
-            DesactivarTecla(m_.plataforma, vk);
+        Lamparas(false);
         p_.DisparoJuzgado = false;
 
         bool cerradas = true;

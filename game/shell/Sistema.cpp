@@ -7,11 +7,13 @@ namespace {
 // The count moves by one per call; a platform that never reaches the mark must not hang us.
 constexpr int kIntentosCursor = 256;
 
-void FijarTecla(Plataforma& plataforma, int vk, std::uint8_t valor) {
-    if (vk < 0 || vk > 255) return;
+// One read and one write of the whole keyboard state, however many keys change: the game
+// turns the three lamps off on every tick.
+void FijarTeclas(Plataforma& plataforma, std::initializer_list<int> vks, std::uint8_t valor) {
     EstadoTeclas estado{};
     plataforma.LeerEstadoTeclas(estado);
-    estado[static_cast<std::size_t>(vk)] = valor;
+    for (int vk : vks)
+        if (vk >= 0 && vk <= 255) estado[static_cast<std::size_t>(vk)] = valor;
     plataforma.EscribirEstadoTeclas(estado);
 }
 
@@ -28,10 +30,16 @@ void MostrarCursor(Plataforma& plataforma) {
 }
 
 void ActivarTecla(Plataforma& plataforma, int vk) {
-    FijarTecla(plataforma, vk, 1);
+    FijarTeclas(plataforma, {vk}, 1);
 }
 void DesactivarTecla(Plataforma& plataforma, int vk) {
-    FijarTecla(plataforma, vk, 0);
+    FijarTeclas(plataforma, {vk}, 0);
+}
+void ActivarTeclas(Plataforma& plataforma, std::initializer_list<int> vks) {
+    FijarTeclas(plataforma, vks, 1);
+}
+void DesactivarTeclas(Plataforma& plataforma, std::initializer_list<int> vks) {
+    FijarTeclas(plataforma, vks, 0);
 }
 
 }  // namespace polvareda

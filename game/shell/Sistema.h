@@ -2,6 +2,8 @@
 // the keyboard's toggle keys.
 #pragma once
 
+#include <initializer_list>
+
 #include "Plataforma.h"
 
 namespace polvareda {
@@ -14,5 +16,8 @@ void MostrarCursor(Plataforma& plataforma);
 // byte `vk` changed and the whole state written back.
 void ActivarTecla(Plataforma& plataforma, int vk);
 void DesactivarTecla(Plataforma& plataforma, int vk);
+// The same for several keys at once.
+void ActivarTeclas(Plataforma& plataforma, std::initializer_list<int> vks);
+void DesactivarTeclas(Plataforma& plataforma, std::initializer_list<int> vks);
 
 }  // namespace polvareda
