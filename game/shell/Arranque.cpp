@@ -1,6 +1,7 @@
 #include "Arranque.h"
 
 #include <exception>
+#include <iostream>
 #include <system_error>
 
 #include "ArchivoAcotado.h"
@@ -175,10 +176,11 @@ int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
             return 2;
         }
     }
+    int codigo = 0;
     try {
-        return Arrancar(m, opciones);
+        codigo = Arrancar(m, opciones);
     } catch (const FinDelPrograma& fin) {
-        return fin.codigo;
+        codigo = fin.codigo;
     } catch (const std::exception& e) {
         // Something unforeseen: the machine is put back and nothing is left behind, as when
         // the window is closed.
@@ -186,6 +188,16 @@ int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
         plataforma.Mensaje(std::string(kTitulo), std::string("Unexpected error: ") + e.what());
         return 3;
     }
+    if (m.traza.is_open()) {
+        m.traza.close();
+        if (m.traza.fail()) {
+            std::cerr << "Polvareda: the play trace could not be written whole to "
+                      << TextoRuta(opciones.traza) << "\n";
+            m.datosPerdidos = true;
+        }
+    }
+    // A run that lost what it was asked to keep does not end as a success.
+    return codigo == 0 && m.datosPerdidos ? 4 : codigo;
 }
 
 }  // namespace polvareda

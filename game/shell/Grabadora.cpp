@@ -59,14 +59,23 @@ PlataformaGrabadora::PlataformaGrabadora(Plataforma& real, const std::filesystem
 }
 
 PlataformaGrabadora::~PlataformaGrabadora() {
+    Cerrar();
+}
+
+bool PlataformaGrabadora::Cerrar() {
+    if (cerrada_) return bien_;
+    cerrada_ = true;
     // The script ends when the run did, so a replay runs as long.
     if (ahora_ > ultimaLinea_) salida_ << "advance " << ahora_ - ultimaLinea_ << "\n";
+    salida_.close();
+    bien_ = !salida_.fail();
     // The picture on show when the last input came, for whoever checks a replay.
     if (!ultimaImagen_.Empty()) {
         std::filesystem::path imagen = archivo_;
         imagen += ".png";
-        GuardarPng(ultimaImagen_, imagen);
+        bien_ = GuardarPng(ultimaImagen_, imagen) && bien_;
     }
+    return bien_;
 }
 
 double PlataformaGrabadora::SegundosDesdeMedianoche() {

@@ -23,6 +23,10 @@ class PlataformaGrabadora : public Plataforma {
     // Writes to `archivo` (created or truncated); `Abierta` says whether that worked.
     PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo);
     ~PlataformaGrabadora() override;
+    // Ends the script (the time after the last input) and writes the picture beside it.
+    // False when any of the recording could not be written. Runs once; the destructor runs
+    // it when nobody did.
+    bool Cerrar();
     bool Abierta() const { return static_cast<bool>(salida_); }
     // The time of day the run starts at, as the script's replay line gives it.
     double HoraInicial() const { return horaInicial_; }
@@ -79,6 +83,8 @@ class PlataformaGrabadora : public Plataforma {
     // The picture on show when the latest input came, kept for the file beside the script.
     const Imagen* lienzo_ = nullptr;
     Imagen ultimaImagen_;
+    bool cerrada_ = false;
+    bool bien_ = true;
 };
 
 }  // namespace polvareda

@@ -89,6 +89,9 @@ struct Modulo {
     EstadoEscritorio escritorio;
 
     bool apagado = false;  // Salir or the close request has run
+    // Something the player asked us to keep (the scores, the recording, the trace) could not
+    // be written; the run then ends with status 4.
+    bool datosPerdidos = false;
     // Told of the moments of the run that benchmarks and the crash-safety check time.
     std::function<void(std::string_view)> alHito;
 };
