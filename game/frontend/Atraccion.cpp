@@ -21,12 +21,10 @@ constexpr std::int64_t kEsperaPuertaMs = 25;
 constexpr std::int64_t kParpadeoDemoMs = 250;
 constexpr std::int64_t kEntrePantallasMs = 250;
 
-// Seconds since `inicio` on the time-of-day clock, across midnight too: an attract screen that
-// starts just before midnight still ends.
+// Seconds since `inicio` on the time-of-day clock: an attract screen that starts just before
+// midnight still ends.
 double Transcurrido(Modulo& m, double inicio) {
-    double s = m.plataforma.SegundosDesdeMedianoche() - inicio;
-    if (s < 0) s += 86400;
-    return s;
+    return SegundosDesde(m.plataforma, inicio);
 }
 
 // The figures the demonstration shoots at almost always, and the ones it nearly never shoots.

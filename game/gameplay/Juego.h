@@ -101,6 +101,8 @@ class Juego : public ComponenteJuego {
     // --- the duel ---
     void Duelo();
     void TeclaDuelo(int tecla);
+    // The door ambience's volume from `desde` to `hasta` in steps of 50 every 15 ms (the duel
+    // and the level choice fade it in and out this way).
     void FundirAmbiente(int desde, int hasta);
 
     // --- input ---
@@ -116,6 +118,13 @@ class Juego : public ComponenteJuego {
 
     // ComponenteJuego: the play state's fields of the state line.
     void CamposEstado(std::string& json) const override;
+
+    // The window's mode text (changes are traced), the refresh and the waits, for the rules
+    // and the front end alike.
+    const std::string& ModoActual() const;
+    void Modo(std::string_view modo);
+    void Refrescar();
+    void Esperar(std::int64_t ms, std::string_view modo = "");
 
   private:
     // Counts a long sequence for the pause rule while it runs.
@@ -134,10 +143,6 @@ class Juego : public ComponenteJuego {
     Graficos& G();
     Superficies& S();
     Sonidos& Snd();
-    const std::string& ModoActual() const;
-    void Modo(std::string_view modo);
-    void Refrescar();
-    void Esperar(std::int64_t ms, std::string_view modo = "");
     void Pendientes();
     int Rnd(int n);  // Int(Rnd * n)
     void Sembrar();  // from the time of day

@@ -29,7 +29,7 @@ void Juego::Reiniciar(std::int16_t nivel, std::int16_t vidas, std::int32_t punto
 void Juego::Jugar(std::int16_t nivel, std::string_view modo) {
     // A game starts from the top-level loop, never inside a handler or a wait.
     assert(!m_.bucle.Atendiendo());
-    Reiniciar(nivel, Partida::kVidasIniciales, 0, false);
+    Reiniciar(nivel, kVidasIniciales, 0, false);
     Modo(modo);
     try {
         PrepararFase();

@@ -103,6 +103,14 @@ std::unique_ptr<Plataforma> CrearPlataformaSDL(std::string& error);
 // Picture files: PNG, GIF and BMP in; PNG out. Used by both backends and by the graphics.
 std::optional<Imagen> DecodificarImagen(std::span<const std::uint8_t> bytes);
 std::optional<Imagen> CargarImagen(const std::filesystem::path& archivo);
+// Seconds of the time-of-day clock since `inicio` (a value of SegundosDesdeMedianoche),
+// across midnight too: the clock starts again at 0 there, and a measure that spans it counts
+// on instead of running for a whole day.
+inline double SegundosDesde(Plataforma& plataforma, double inicio) {
+    const double s = plataforma.SegundosDesdeMedianoche() - inicio;
+    return s < 0 ? s + 86400.0 : s;
+}
+
 bool GuardarPng(const Imagen& imagen, const std::filesystem::path& archivo);
 
 }  // namespace polvareda

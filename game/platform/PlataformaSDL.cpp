@@ -33,6 +33,17 @@ struct VidaSDL {
 
 constexpr int kLamparas[] = {vk::BloqMayus, vk::BloqNum, vk::BloqDespl};
 
+// The local time of day and date of `t`, with the thread-safe call each system has.
+std::tm HoraLocal(std::time_t t) {
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    return local;
+}
+
 int ModificadorDeLampara(int tecla) {
     switch (tecla) {
         case vk::BloqMayus:
@@ -64,13 +75,7 @@ class PlataformaSDL : public Plataforma {
 
     double SegundosDesdeMedianoche() override {
         const auto ahora = std::chrono::system_clock::now();
-        const std::time_t t = std::chrono::system_clock::to_time_t(ahora);
-        std::tm local{};
-#ifdef _WIN32
-        localtime_s(&local, &t);
-#else
-        localtime_r(&t, &local);
-#endif
+        const std::tm local = HoraLocal(std::chrono::system_clock::to_time_t(ahora));
         const auto ms =
             std::chrono::duration_cast<std::chrono::milliseconds>(ahora.time_since_epoch()) % 1000;
         return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
@@ -78,13 +83,7 @@ class PlataformaSDL : public Plataforma {
     }
 
     std::string FechaYHora() override {
-        const std::time_t t = std::time(nullptr);
-        std::tm local{};
-#ifdef _WIN32
-        localtime_s(&local, &t);
-#else
-        localtime_r(&t, &local);
-#endif
+        const std::tm local = HoraLocal(std::time(nullptr));
         char texto[32];
         if (std::strftime(texto, sizeof texto, "%Y%m%d-%H%M%S", &local) == 0) return "";
         return texto;
@@ -132,9 +131,7 @@ class PlataformaSDL : public Plataforma {
         return true;
     }
 
-    void QuitarPresentacion() override {
-        presentacion_.reset();
-    }
+    void QuitarPresentacion() override { presentacion_.reset(); }
 
     bool AbrirPantalla(const Pantalla& pantalla) override {
         pantalla_ = VentanaSDL::Abrir(pantalla, Marco::Normal);
@@ -147,13 +144,9 @@ class PlataformaSDL : public Plataforma {
         return true;
     }
 
-    std::string MotivoPantalla() const override {
-        return motivoPantalla_;
-    }
+    std::string MotivoPantalla() const override { return motivoPantalla_; }
 
-    void CerrarPantalla() override {
-        pantalla_.reset();
-    }
+    void CerrarPantalla() override { pantalla_.reset(); }
 
     void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override {
         if (pantalla_) pantalla_->Presentar(lienzo, cambios);
@@ -251,9 +244,7 @@ class PlataformaSDL : public Plataforma {
         return AbrirAudioSDL(carpeta, vida_);
     }
 
-    int Joysticks() override {
-        return mandos_.Cuantos();
-    }
+    int Joysticks() override { return mandos_.Cuantos(); }
 
   private:
     void AtenderVentana(const SDL_WindowEvent& w) {

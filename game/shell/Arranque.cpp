@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kTitulo = "Polvareda Plus";
-
 // The toggle keys switched off for the game: Caps Lock, Num Lock, Scroll Lock, Print Screen
 // and the space bar, in this order.
 constexpr int kTeclasApagadas[] = {20, 144, 145, 44, 32};

@@ -7,7 +7,6 @@
 namespace polvareda {
 
 namespace {
-constexpr double kSegundosDia = 86400.0;
 constexpr std::int64_t kNunca = std::numeric_limits<std::int64_t>::max();
 }  // namespace
 
@@ -129,10 +128,7 @@ void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {
     const double espera = static_cast<double>(ms) / 1000.0;
     for (;;) {
         if (!modo.empty() && ventana_.tag != modo) return;
-        // The time-of-day clock starts again at midnight; a wait that spans it counts on
-        // from there instead of running for a whole day.
-        double pasado = plataforma_.SegundosDesdeMedianoche() - inicio;
-        if (pasado < 0) pasado += kSegundosDia;
+        const double pasado = SegundosDesde(plataforma_, inicio);
         // The clock is read in fractions of a second; a hair below the mark counts as there.
         if (pasado >= espera - 1e-6) return;
         const auto falta = static_cast<std::int64_t>(std::ceil((espera - pasado) * 1000.0));

@@ -13,8 +13,6 @@ namespace polvareda {
 
 namespace {
 
-constexpr const char* kTitulo = "Polvareda Plus";
-
 // Val of a configured size, as a whole number of pixels (nearest, halves to even); values no
 // screen could have are kept large enough to be refused and shown.
 long long Lado(const std::string& texto) {

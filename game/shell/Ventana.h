@@ -14,6 +14,9 @@
 
 namespace polvareda {
 
+// The game window's title, also the caption of the game's message boxes.
+inline constexpr const char* kTitulo = "Polvareda Plus";
+
 struct Ventana {
     Lienzo lienzo;
     // The surfaces and the view that maps the logical picture onto the canvas. The game
