@@ -16,7 +16,6 @@ namespace {
 constexpr std::int64_t kEsperaLarga = 3'600'000;
 constexpr int kVolumenBajo = -4000;
 constexpr int kVolumenAlto = -250;
-constexpr int kEfectoEleccion = 21;
 constexpr int kYFiguras = 40;
 constexpr int kFilaEleccion = 138;
 
@@ -43,7 +42,7 @@ void Frente::TeclaNivel(int tecla) {
     for (int k = 0; k < 3; ++k) {
         if (tecla != m_.configuracion.teclasDisparo[k]) continue;
         Modo("trans");
-        m_.sonidos.Tocar(kEfectoEleccion);
+        m_.sonidos.Tocar(efecto::kDisparo);
         eleccion = k;
         return;
     }

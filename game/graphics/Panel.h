@@ -33,8 +33,6 @@ struct EstadoPanel {
 constexpr std::int32_t kPuntosMaximos = 999999;
 // The lives a game starts with; the waiting screen's panel shows them before any game.
 constexpr std::int16_t kVidasIniciales = 3;
-constexpr int kEfectoAmbientePuertas = 18;
-constexpr int kEfectoDolar = 12;
 constexpr int kTemaVidaPerdida = 2;
 
 // Six digits with leading zeros: 50 gives "000050".
