@@ -30,6 +30,7 @@ class Frente : public ComponenteJuego {
     const std::string& ModoActual() const { return j_.ModoActual(); }
     void Refrescar() { j_.Refrescar(); }
     void Esperar(std::int64_t ms, std::string_view modo = "") { j_.Esperar(ms, modo); }
+    void EsperarModo(std::string_view modo) { j_.EsperarModo(modo); }
     // Clear the window to black and show it.
     void Limpiar();
 

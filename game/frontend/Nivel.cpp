@@ -13,7 +13,6 @@ namespace polvareda {
 
 namespace {
 
-constexpr std::int64_t kEsperaLarga = 3'600'000;
 constexpr int kVolumenBajo = -4000;
 constexpr int kVolumenAlto = -250;
 constexpr int kYFiguras = 40;
@@ -69,7 +68,7 @@ Etapa PantallaNivel(Modulo& m) {
         Escribe(g, kElecciones[k].columna, kFilaEleccion, TextoEleccion(m, k), 1, kFondoDirecto);
     f.Refrescar();
 
-    while (f.ModoActual() == "nivel") f.Esperar(kEsperaLarga, "nivel");
+    f.EsperarModo("nivel");
     if (f.eleccion < 0) {
         // Left some other way (none today): back to the menu as it was.
         m.sonidos.Parar(efecto::kAmbiente);

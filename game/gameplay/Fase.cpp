@@ -13,9 +13,7 @@
 
 namespace polvareda {
 
-namespace {
-constexpr std::int64_t kEsperaSheriffMs = 3'600'000;
-}
+namespace {}
 
 void Juego::FinDeJuego() {
     Tiempo(false);
@@ -76,7 +74,7 @@ void Juego::PrepararFase() {
                 Modo("sheriff");
                 MuestraEstrella(G(), m_.textos.sheriff);
                 m_.bucle.PresentarSiToca();
-                while (ModoActual() == "sheriff") Esperar(kEsperaSheriffMs, "sheriff");
+                EsperarModo("sheriff");
                 lienzo.Borrar();
                 Refrescar();
             }

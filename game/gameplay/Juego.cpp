@@ -71,6 +71,10 @@ void Juego::Esperar(std::int64_t ms, std::string_view modo) {
     m_.bucle.Esperar(ms, modo);
 }
 
+void Juego::EsperarModo(std::string_view modo) {
+    m_.bucle.EsperarModo(modo);
+}
+
 void Juego::Pendientes() {
     m_.bucle.AtenderPendientes();
 }

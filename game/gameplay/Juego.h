@@ -125,6 +125,7 @@ class Juego : public ComponenteJuego {
     void Modo(std::string_view modo);
     void Refrescar();
     void Esperar(std::int64_t ms, std::string_view modo = "");
+    void EsperarModo(std::string_view modo);
 
   private:
     // Counts a long sequence for the pause rule while it runs.

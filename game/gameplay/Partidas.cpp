@@ -10,7 +10,6 @@
 namespace polvareda {
 
 namespace {
-constexpr std::int64_t kEsperaLarga = 3'600'000;
 constexpr std::int32_t kPuntosDemostracion = 19770;
 }  // namespace
 
@@ -33,7 +32,7 @@ void Juego::Jugar(std::int16_t nivel, std::string_view modo) {
     Modo(modo);
     try {
         PrepararFase();
-        for (;;) Esperar(kEsperaLarga);
+        for (;;) Esperar(BucleEventos::kEsperaLarga);
     } catch (const FinDePartida&) {
         // Whatever the game was doing when it ended is left behind with the unwound stack.
         Detener();

@@ -43,6 +43,11 @@ class BucleEventos {
     // Waits `ms` milliseconds of the time-of-day clock while handling events; with a mode
     // text, ends as soon as the window's mode text differs from it.
     void Esperar(std::int64_t ms, std::string_view modo);
+    // A wait that stands for "until something ends it": an hour, waited again by whoever needs
+    // longer.
+    static constexpr std::int64_t kEsperaLarga = 3'600'000;
+    // Waits, handling events, for as long as the window's mode text is `modo`.
+    void EsperarModo(std::string_view modo);
 
     // Shows the canvas's changed rectangles when the window's drawing mode asks for it.
     void PresentarSiToca();
