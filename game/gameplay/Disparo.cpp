@@ -34,8 +34,7 @@ void Juego::JuzgarDisparo(int i) {
         ApuntarDeposito(v.Puerta);
         EmpezarGiro();
         SumaPuntos(150, false);
-        MarcaPuerta(v.Puerta);
-        if (p_.Depositos == 0) return;  // the phase ended and a new one was set up
+        if (MarcaPuerta(v.Puerta)) return;  // the phase ended and a new one was set up
         p_.DisparoJuzgado = true;
         return;
     }
@@ -87,8 +86,7 @@ void Juego::JuzgarDisparo(int i) {
         ApuntarDeposito(v.Puerta);
         EmpezarGiro();
         SumaPuntos(50, false);
-        MarcaPuerta(v.Puerta);
-        if (p_.Depositos == 0) return;
+        if (MarcaPuerta(v.Puerta)) return;
     }
 
     Transferir(s.temp, x, kYPuerta, s.Paisaje, x - 3, 24, 48, 88, Rop::SrcCopy);

@@ -132,9 +132,14 @@ void Juego::ParpadeaVida(bool sobreNegro) {
     polvareda::ParpadeaVida(G(), p_.Vidas, sobreNegro, m_.servicios);
 }
 
-void Juego::MarcaPuerta(int puerta) {
+bool Juego::MarcaPuerta(int puerta) {
+    bool terminada = false;
     polvareda::MarcaPuerta(G(), puerta, p_.Depositos, m_.configuracion.noEsperarPuertas,
-                           [this] { FinDeFase(); });
+                           [this, &terminada] {
+                               terminada = true;
+                               FinDeFase();
+                           });
+    return terminada;
 }
 
 void Juego::PintaCajas() {

@@ -78,7 +78,10 @@ class Juego : public ComponenteJuego {
 
     // --- the tick and the door slots ---
     void tiempo_Timer();
-    void Depositar(int slot);
+    // A customer's deposit at door slot `slot`; true when it ended the phase, so that a new
+    // phase (or the duel and then a new phase) was set up inside and the caller's slot and
+    // tick are gone.
+    [[nodiscard]] bool Depositar(int slot);
     void FinDeFase();
 
     // --- phases and the scroll ---
@@ -168,7 +171,8 @@ class Juego : public ComponenteJuego {
     void SumaPuntos(std::int32_t cantidad, bool sobreNegro);
     void CambiaVidas(int delta, bool sobreNegro);
     void ParpadeaVida(bool sobreNegro);
-    void MarcaPuerta(int puerta);
+    // Draws the paid mark; true when it ended the phase (see Depositar).
+    [[nodiscard]] bool MarcaPuerta(int puerta);
     void PintaCajas();
     void EmpezarGiro();
 

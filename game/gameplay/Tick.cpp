@@ -48,8 +48,7 @@ bool Juego::PasoPuerta(int i) {
     if (v.Paso == p_.Ciclo) {
         MostrarPuertaCerrada(i);
         if (v.Tipo == kClientePaga) {
-            Depositar(i);
-            if (p_.Depositos == 0) return false;  // a new phase was set up inside
+            if (Depositar(i)) return false;  // a new phase was set up inside
         }
         v.Paso = -2;
         Snd().TocarEnPuerta(i, efecto::kCierraPuerta);
@@ -210,8 +209,7 @@ bool Juego::Suceso(int i) {
         return false;
     }
     if (t == 8 || t == 9) {
-        Depositar(i);
-        if (p_.Depositos == 0) return false;
+        if (Depositar(i)) return false;
     }
     return true;
 }
