@@ -106,8 +106,7 @@ void Juego::PrepararFase() {
     PintaCajas();
     // Only the marks are drawn again: the end of a phase is never decided while setting one up.
     for (int k = 0; k < 12; ++k)
-        if (p_.Depositado[static_cast<std::size_t>(k)])
-            polvareda::MarcaPuerta(G(), k, 0, false, nullptr);
+        if (p_.Depositado[static_cast<std::size_t>(k)]) polvareda::MarcaPuerta(G(), k);
 
     Refrescar();
     lienzo.Persistente(false);

@@ -37,9 +37,8 @@ Juego& Juego::De(Modulo& m) {
 Juego::Juego(Modulo& m) : m_(m) {
     tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
     giraDolar_ = m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] {
-        EstadoPanel& e = m_.ventana.panel;
-        GiraDolar(G(), e, m_.servicios);
-        if (!e.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
+        GiraDolar(G(), giro_, m_.servicios);
+        if (!giro_.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
     });
 }
 
@@ -133,13 +132,13 @@ void Juego::ParpadeaVida(bool sobreNegro) {
 }
 
 bool Juego::MarcaPuerta(int puerta) {
-    bool terminada = false;
-    polvareda::MarcaPuerta(G(), puerta, p_.Depositos, m_.configuracion.noEsperarPuertas,
-                           [this, &terminada] {
-                               terminada = true;
-                               FinDeFase();
-                           });
-    return terminada;
+    if (puerta < 0 || puerta > 11) return false;
+    polvareda::MarcaPuerta(G(), puerta);
+    // With the "don't wait for the doors" option the twelfth deposit ends the phase at once;
+    // otherwise the tick ends it once every door has closed.
+    if (p_.Depositos < 12 || !m_.configuracion.noEsperarPuertas) return false;
+    FinDeFase();
+    return true;
 }
 
 void Juego::PintaCajas() {
@@ -148,10 +147,10 @@ void Juego::PintaCajas() {
 }
 
 void Juego::EmpezarGiro() {
-    polvareda::EmpezarGiro(G(), m_.ventana.panel, m_.servicios);
+    polvareda::EmpezarGiro(G(), giro_, m_.servicios);
     // Enabled afresh: the next frame comes a whole interval after the first.
     m_.bucle.Habilitar(giraDolar_, false);
-    m_.bucle.Habilitar(giraDolar_, m_.ventana.panel.giroActivo);
+    m_.bucle.Habilitar(giraDolar_, giro_.giroActivo);
 }
 
 // --- the state line ---

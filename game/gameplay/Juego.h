@@ -30,6 +30,7 @@
 
 #include "ComponenteJuego.h"
 #include "Evento.h"
+#include "Panel.h"
 #include "Partida.h"
 
 namespace polvareda {
@@ -194,6 +195,7 @@ class Juego : public ComponenteJuego {
     Partida p_;
     int tiempo_ = -1;     // the tick
     int giraDolar_ = -1;  // the spinning dollar's 25 ms timer
+    EstadoPanel giro_;    // and the frame it shows next
     bool fuegoMando_[3] = {false, false, false};
     int ejeMando_ = 0;  // -1 left, 0 centre, 1 right, from the stick
 };

@@ -79,11 +79,9 @@ int XMarcaPuerta(int puerta) {
     return puerta <= 5 ? 9 + 16 * puerta : 57 + 16 * puerta;
 }
 
-void MarcaPuerta(Graficos& g, int puerta, int depositos, bool noEsperarPuertas,
-                 const std::function<void()>& finDeFase) {
+void MarcaPuerta(Graficos& g, int puerta) {
     if (puerta < 0 || puerta > 11) return;
     CopiaEscaladaXGA(g, g.superficies.sino, 14, 0, 14, 14, XMarcaPuerta(puerta), 9);
-    if (depositos >= 12 && noEsperarPuertas && finDeFase) finDeFase();
 }
 
 void PintaCajas(Graficos& g, const std::array<int, 3>& puertasVisibles) {

@@ -25,7 +25,6 @@ struct Ventana {
     Graficos graficos{lienzo};
     Coloreados coloreados;          // the day, afternoon and night pictures
     CuadrosFundido cuadrosFundido;  // the title picture's fade frames
-    EstadoPanel panel;              // the spinning dollar
     // The mode text ("menu", "juego", "trans", ...): what an event does depends on it, and
     // the long sequences end their waits when it changes.
     std::string tag;
