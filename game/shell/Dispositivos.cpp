@@ -53,9 +53,6 @@ bool Abrir(Modulo& m, const ModoPantalla& modo, bool conAspecto) {
 }  // namespace
 
 void AplicarModo(Modulo& m, const ModoPantalla& modo) {
-    m.escala = modo.escala.Valor();
-    m.margenX = static_cast<std::int16_t>(modo.margenX);
-    m.margenY = static_cast<std::int16_t>(modo.margenY);
     m.pantallaCompletaExclusiva = modo.exclusiva;
     Vista& vista = m.ventana.graficos.vista;
     vista.escala = modo.escala;
