@@ -230,13 +230,7 @@ void Juego::InstalarManejadores() {
         LineaDeCausa linea(m_, "mouseup", CamposTecla("button", e.boton, e.shift));
         RatonSoltado(e.boton);
     };
-    v.alMando = [this](const Evento& e) {
-        const bool boton = e.tipo == TipoEvento::MandoPulsado || e.tipo == TipoEvento::MandoSoltado;
-        if (!boton || e.boton < 0 || e.boton >= kBotonesMando) return Mando(e);
-        LineaDeCausa linea(m_, e.tipo == TipoEvento::MandoPulsado ? "paddown" : "padup",
-                           ", \"button\": " + CadenaJson(kNombresBotonMando[e.boton]));
-        Mando(e);
-    };
+    v.alMando = [this](const Evento& e) { Mando(e); };
     // The window losing the focus in play pauses the game as a pulled-out pad does; getting
     // it back leaves the pause to the player.
     v.alFoco = [this](const Evento& e) {
