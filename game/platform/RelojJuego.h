@@ -38,6 +38,9 @@ class RelojJuego {
 
   private:
     std::int64_t ahora_ = 0;
+    // Real time the game did not live through: a machine that was suspended, or a game that
+    // stood still for seconds, takes up where it stood instead of playing that time through.
+    std::int64_t perdido_ = 0;
     // The clock reached `ahora_` by a wait that ended: an event now goes one millisecond on.
     bool plazoCumplido_ = false;
     std::optional<Evento> retenido_;  // taken, not handed over yet

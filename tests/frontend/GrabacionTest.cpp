@@ -57,7 +57,7 @@ TEST_F(GrabacionTest, RecordedSessionReplaysBitForBit) {
 
 // A machine whose real clock runs on while the game works: every look at the input costs a
 // few milliseconds, so waits end late and input is taken late, inside ticks, right at the end
-// of waits and several in one millisecond.
+// of waits and several in one millisecond. It may also sleep for a while, as a suspended one.
 class MaquinaLenta : public PlataformaSinPantalla, private FuenteReal {
   public:
     explicit MaquinaLenta(double hora) : PlataformaSinPantalla(hora) {}
@@ -66,6 +66,9 @@ class MaquinaLenta : public PlataformaSinPantalla, private FuenteReal {
         e.tipo = tipo;
         e.tecla = tecla;
         entradas_.push_back({realMs, e});
+    }
+    void Suspender(std::int64_t desdeMs, std::int64_t duracionMs) {
+        suspension_ = {desdeMs, duracionMs};
     }
     std::int64_t AhoraMs() override { return reloj_.AhoraMs(); }
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override {
@@ -76,6 +79,11 @@ class MaquinaLenta : public PlataformaSinPantalla, private FuenteReal {
     std::int64_t RealMs() override { return real_; }
     std::optional<Evento> Siguiente(std::int64_t hastaMs) override {
         real_ += 1 + vueltas_++ % 9;
+        if (suspension_.second > 0 && real_ >= suspension_.first) {
+            real_ += suspension_.second;  // what comes later comes that much later
+            for (auto& entrada : entradas_) entrada.first += suspension_.second;
+            suspension_ = {};
+        }
         if (entradas_.empty() && real_ > 600'000) {
             Evento cierre;  // a run that somehow goes on is closed, and the replay with it
             cierre.tipo = TipoEvento::Cerrar;
@@ -95,6 +103,7 @@ class MaquinaLenta : public PlataformaSinPantalla, private FuenteReal {
     std::deque<std::pair<std::int64_t, Evento>> entradas_;
     std::int64_t real_ = 0;
     int vueltas_ = 0;
+    std::pair<std::int64_t, std::int64_t> suspension_;
 };
 
 TEST_F(GrabacionTest, SlowMachineRecordsAScriptThatReplaysTheSameGame) {
@@ -116,6 +125,7 @@ TEST_F(GrabacionTest, SlowMachineRecordsAScriptThatReplaysTheSameGame) {
             real.Entrada(ms + 200, TipoEvento::FocoGanado, 0);
         }
     }
+    real.Suspender(8000, 600'000);  // ten minutes asleep in the middle of play
     std::string a;
     {
         PlataformaGrabadora grabadora(real, carpeta_ / "grabada.txt");
@@ -128,6 +138,12 @@ TEST_F(GrabacionTest, SlowMachineRecordsAScriptThatReplaysTheSameGame) {
     ASSERT_TRUE(texto);
     EXPECT_NE(texto->find("--hora 50000.250\n"), std::string::npos) << *texto;
     EXPECT_NE(texto->find("focusout\n"), std::string::npos);
+    // The game did not live through the machine's sleep: its whole run stays under a minute.
+    std::int64_t recorrido = 0;
+    for (std::size_t i = texto->find("advance "); i != std::string::npos;
+         i = texto->find("advance ", i + 1))
+        recorrido += std::stoll(texto->substr(i + 8));
+    EXPECT_LT(recorrido, 60'000);
     EXPECT_GT(a.size(), 20000u);
     EXPECT_EQ(Repetir(*texto, carpeta_ / "repetida.jsonl"), a);
     EXPECT_EQ(prueba::Leer(juego_ / "Polvareda.DAT"), datos);
