@@ -85,7 +85,7 @@ for s in $(seq "$sesiones"); do
   else
     fallos=$((fallos + 1))
     echo "  trace: DIFFERS, first at:"
-    diff <(cat "$d/viva.jsonl") <(cat "$d/repetida.jsonl") | head -4
+    diff "$d/viva.jsonl" "$d/repetida.jsonl" | sed -n 1,4p || true
   fi
   if cmp -s "$d/juego/Polvareda.DAT" "$d/copia/Polvareda.DAT"; then
     echo "  Polvareda.DAT: identical"
