@@ -208,21 +208,23 @@ void Juego::PausaDesdeFuera() {
 
 void Juego::InstalarManejadores() {
     Ventana& v = m_.ventana;
+    // Each line is written as soon as the input's immediate effect is done, before any
+    // sequence it starts (LineaDeCausa).
     v.alPulsarTecla = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "keydown", CamposTecla("key", e.tecla, e.shift));
         TeclaPulsada(e.tecla, e.shift);
-        Trazar("keydown", CamposTecla("key", e.tecla, e.shift));
     };
     v.alSoltarTecla = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "keyup", CamposTecla("key", e.tecla, e.shift));
         TeclaSoltada(e.tecla);
-        Trazar("keyup", CamposTecla("key", e.tecla, e.shift));
     };
     v.alPulsarRaton = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "mousedown", CamposTecla("button", e.boton, e.shift));
         RatonPulsado(e.boton);
-        Trazar("mousedown", CamposTecla("button", e.boton, e.shift));
     };
     v.alSoltarRaton = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "mouseup", CamposTecla("button", e.boton, e.shift));
         RatonSoltado(e.boton);
-        Trazar("mouseup", CamposTecla("button", e.boton, e.shift));
     };
     v.alMando = [this](const Evento& e) { Mando(e); };
     // The window losing the focus in play pauses the game as a pulled-out pad does; getting

@@ -53,9 +53,15 @@ class Plataforma {
     virtual ~Plataforma() = default;
 
     // --- time ---
-    virtual std::int64_t AhoraMs() = 0;            // monotonic milliseconds
-    virtual double SegundosDesdeMedianoche() = 0;  // the time of day, with fractions
-    virtual std::string FechaYHora() = 0;          // local date and time as YYYYMMDD-HHMMSS
+    // The game's one clock, in whole milliseconds: the time of day the run started at, and the
+    // milliseconds since. It moves only inside EsperarEvento: to a wait's deadline when the
+    // wait ends (exactly, however late the process woke up), or to the millisecond an event
+    // is handed over. Both backends keep these rules, so a recorded run replays exactly.
+    static constexpr std::int64_t kMsPorDia = 86'400'000;
+    virtual std::int64_t AhoraMs() = 0;        // since the run started
+    virtual std::int64_t HoraInicialMs() = 0;  // the time of day at AhoraMs 0, 0 to kMsPorDia - 1
+    std::int64_t HoraDelDiaMs() { return (HoraInicialMs() + AhoraMs()) % kMsPorDia; }
+    virtual std::string FechaYHora() = 0;  // local date and time as YYYYMMDD-HHMMSS
 
     // Waits for the next event. Returns nothing once `limiteMs` (a value of AhoraMs) has come.
     // It sleeps; it never spins. The headless backend jumps its clock instead of sleeping.
@@ -103,14 +109,6 @@ std::unique_ptr<Plataforma> CrearPlataformaSDL(std::string& error);
 // Picture files: PNG, GIF and BMP in; PNG out. Used by both backends and by the graphics.
 std::optional<Imagen> DecodificarImagen(std::span<const std::uint8_t> bytes);
 std::optional<Imagen> CargarImagen(const std::filesystem::path& archivo);
-// Seconds of the time-of-day clock since `inicio` (a value of SegundosDesdeMedianoche),
-// across midnight too: the clock starts again at 0 there, and a measure that spans it counts
-// on instead of running for a whole day.
-inline double SegundosDesde(Plataforma& plataforma, double inicio) {
-    const double s = plataforma.SegundosDesdeMedianoche() - inicio;
-    return s < 0 ? s + 86400.0 : s;
-}
-
 bool GuardarPng(const Imagen& imagen, const std::filesystem::path& archivo);
 
 }  // namespace polvareda
