@@ -68,7 +68,7 @@ void Juego::TeclaJuego(int tecla, int shift) {
         if (p_.secuencias > 0) {
             p_.pausaPedida = !p_.pausaPedida;  // taken when the sequence ends
         } else {
-            Tiempo(!TiempoActivo());
+            Pausar(TiempoActivo());
         }
         return;
     }
@@ -200,13 +200,16 @@ void Juego::Mando(const Evento& e) {
 }
 
 void Juego::PausaDesdeFuera() {
-    if (ModoActual() != "juego" || p_.Demo) return;
+    // A game is on while in play or inside one of its long sequences; the attract game and the
+    // screens between games have nothing to pause.
+    const bool enJuego = ModoActual().compare(0, 5, "juego") == 0 || p_.secuencias > 0;
+    if (!enJuego || p_.Demo) return;
     p_.IzquierdaPulsada = p_.DerechaPulsada = false;
     for (int k = 0; k < 3; ++k) SoltarDisparo(k);
-    if (p_.secuencias > 0) {
+    if (p_.secuencias > 0 || ModoActual() != "juego") {
         p_.pausaPedida = true;
-    } else {
-        Tiempo(false);
+    } else if (TiempoActivo()) {
+        Pausar(true);
     }
 }
 
@@ -229,8 +232,8 @@ void Juego::InstalarManejadores() {
         Trazar("mouseup", CamposTecla("button", e.boton, e.shift));
     };
     v.alMando = [this](const Evento& e) { Mando(e); };
-    // The window losing the focus in play pauses the game as a pulled-out pad does; getting
-    // it back leaves the pause to the player.
+    // The window losing the focus pauses the game as a pulled-out pad does; getting it back
+    // leaves the pause to the player.
     v.alFoco = [this](const Evento& e) {
         if (e.tipo == TipoEvento::FocoPerdido) PausaDesdeFuera();
     };
