@@ -1,5 +1,8 @@
 // Keys, mouse and game controllers: the key-down dispatch by mode, the playing-mode keys, key
 // release, the mouse buttons as the three fire buttons and the pad turned into those keys.
+#include <algorithm>
+#include <iterator>
+
 #include "Estado.h"
 #include "Figuras.h"
 #include "Juego.h"
@@ -216,7 +219,14 @@ void Juego::PausaDesdeFuera() {
 void Juego::InstalarManejadores() {
     Ventana& v = m_.ventana;
     v.alPulsarTecla = [this](const Evento& e) {
-        TeclaPulsada(e.tecla, e.shift);
+        // A fire key held down repeats its key-down: in play and in the duel only a new press
+        // is a new shot (a repeat after a lost life or the duel's countdown would fire by
+        // itself, and in the duel count as a foul).
+        const auto& disparo = m_.configuracion.teclasDisparo;
+        const bool fuego =
+            std::find(std::begin(disparo), std::end(disparo), e.tecla) != std::end(disparo);
+        const bool jugando = ModoActual() == "juego" || ModoActual() == "duelo";
+        if (!(e.repeticion && fuego && jugando)) TeclaPulsada(e.tecla, e.shift);
         Trazar("keydown", CamposTecla("key", e.tecla, e.shift));
     };
     v.alSoltarTecla = [this](const Evento& e) {
