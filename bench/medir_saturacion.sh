@@ -38,8 +38,9 @@ xdotool windowfocus "$ventana" 2>/dev/null || true
 kill "$juego_pid" 2>/dev/null; wait "$juego_pid" 2>/dev/null || true; juego_pid=""
 
 echo "$(basename "$programa") ($programa), $segundos s:"
-grep -o '"mode": "[a-z_]*"' "$trabajo/traza.jsonl" | uniq -c | awk '{printf "%s%s %s", s, $3, "x" $1; s=", "} END {print ""}' |
-  sed 's/"//g; s/^/  modes in turn: /' | cut -c1-400
+grep -o '"mode": "[a-z_]*"' "$trabajo/traza.jsonl" | sed 's/"mode": //; s/"//g' |
+  awk 'NF && !visto[$0]++ { printf "%s%s", s, $0; s = ", " } END { print "" }' |
+  sed 's/^/  modes seen, in order: /'
 /usr/bin/python3 - "$mezcla" <<'PY'
 import sys
 import numpy as np

@@ -288,11 +288,15 @@ def efecto_jugador():
                      decay_tau=0.1, brightness=4000)
     v = v / np.abs(v).max()
     tiro = tiro / np.abs(tiro).max()
-    inicio = int(0.09 * SR)
+    inicio = int(0.07 * SR)
     n = max(len(tiro), inicio + len(v))
     x = np.zeros((n, 2))
     x[: len(tiro)] += 1.0 * tiro
     x[inicio: inicio + len(v)] += 0.8 * v
+    # kept within the 1.2 s a lost life leaves it: the cry's last breath fades a little sooner
+    n = int(1.18 * SR)
+    x = x[:n]
+    x[-int(0.08 * SR):] *= np.linspace(1.0, 0.0, int(0.08 * SR))[:, None]
     return normalise(x, -6.0)
 
 
