@@ -3,7 +3,9 @@
 # with SDL's disk audio driver writing the mix to a file, the attract cycle plays, then a
 # player driven by the play trace (bench/jugador_traza.py) plays phases and duels. Counts the
 # samples at full scale (|s| >= 32767) and the bursts they come in (samples closer than 10 ms
-# make one burst), and the mix's peak and loudness.
+# make one burst), and the mix's peak and loudness. PausaSinFoco=0: the virtual display has
+# no window manager to keep the game window focused, and a paused, silenced game measures
+# nothing.
 # Usage: bench/medir_saturacion.sh [PROGRAM] [SECONDS] [ATTRACT_SECONDS]
 #   PROGRAM defaults to build/ci/game/shell/Polvareda; it runs on a copy of build/ci/dist.
 set -euo pipefail
@@ -16,7 +18,7 @@ command -v xdotool >/dev/null || { echo "xdotool is missing (scripts/install-dep
 
 cp -r "$raiz/build/ci/dist" "$trabajo/juego"
 cp "$programa" "$trabajo/juego/Polvareda"
-printf '[Pantalla]\r\nDDraw=2\r\nScroll=15\r\n[Sonido]\r\nSND=1\r\nMUS=1\r\n[Teclado]\r\nIzquierda=79\r\nDerecha=80\r\nDisparo1=90\r\nDisparo2=88\r\nDisparo3=67\r\n[Opciones]\r\nNoEsperarPuertas=0\r\nVidaExtra=1\r\nChicaAmenazada=1\r\n' \
+printf '[Pantalla]\r\nDDraw=2\r\nScroll=15\r\n[Sonido]\r\nSND=1\r\nMUS=1\r\n[Teclado]\r\nIzquierda=79\r\nDerecha=80\r\nDisparo1=90\r\nDisparo2=88\r\nDisparo3=67\r\n[Opciones]\r\nNoEsperarPuertas=0\r\nVidaExtra=1\r\nChicaAmenazada=1\r\nPausaSinFoco=0\r\n' \
   >"$trabajo/juego/Polvareda.INI"
 
 arrancar_xvfb
