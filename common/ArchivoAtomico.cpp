@@ -15,7 +15,11 @@ std::filesystem::path NombreTemporal(const std::filesystem::path& archivo) {
     std::uniform_int_distribution<unsigned> cifra(0, 15);
     std::string sufijo;
     for (int i = 0; i < 8; ++i) sufijo += "0123456789abcdef"[cifra(azar)];
-    return archivo.parent_path() / ("." + archivo.filename().string() + "." + sufijo + ".tmp");
+    // Built from the path itself, not its narrow text, which on Windows cannot hold every name.
+    std::filesystem::path temporal = archivo.parent_path() / ".";
+    temporal += archivo.filename();
+    temporal += "." + sufijo + ".tmp";
+    return temporal;
 }
 
 }  // namespace

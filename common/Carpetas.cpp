@@ -40,6 +40,8 @@ fs::path CarpetaDelJugador(const fs::path& juego, const Entorno& entorno) {
     };
 #ifdef _WIN32
     fs::path datos = texto("APPDATA");
+    // A relative one would put the player's files wherever the game was started from.
+    if (!datos.is_absolute()) datos.clear();
 #else
     fs::path datos = texto("XDG_DATA_HOME");
     // The standard asks for an absolute path and says to ignore any other.

@@ -15,18 +15,15 @@ namespace polvareda {
 namespace {
 
 constexpr std::int64_t kRepeticionTablaMs = 50;
-constexpr double kDuracionTablaS = 15;
-constexpr double kDuracionDemoS = 35;
+constexpr std::int64_t kDuracionTablaMs = 15'000;
+constexpr std::int64_t kDuracionDemoMs = 35'000;
 constexpr std::int64_t kEsperaPuertaMs = 25;
 constexpr std::int64_t kParpadeoDemoMs = 250;
 constexpr std::int64_t kEntrePantallasMs = 250;
 
-// Seconds since `inicio` on the time-of-day clock, across midnight too: an attract screen that
-// starts just before midnight still ends.
-double Transcurrido(Modulo& m, double inicio) {
-    double s = m.plataforma.SegundosDesdeMedianoche() - inicio;
-    if (s < 0) s += 86400;
-    return s;
+// Milliseconds since `inicio` on the game's clock, which runs on across midnight.
+std::int64_t Transcurrido(Modulo& m, std::int64_t inicio) {
+    return m.plataforma.AhoraMs() - inicio;
 }
 
 // The figures the demonstration shoots at almost always, and the ones it nearly never shoots.
@@ -83,7 +80,7 @@ Etapa TablaAtraccion(Modulo& m) {
     f.PrepararTablaRodante();
     while (f.ModoActual() == "auto") {
         f.DibujarTablaRodante();
-        if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaS) f.Modo("menu");
+        if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaMs) f.Modo("menu");
         f.Esperar(kRepeticionTablaMs);
     }
     f.Modo("");
@@ -172,7 +169,7 @@ Etapa Demostracion(Modulo& m) {
         while (f.ModoActual() == "auto") {
             f.JugadaDemostracion();
             f.ParpadeoDemo();
-            if (Transcurrido(m, f.inicioAtraccion) >= kDuracionDemoS || p.Vidas <= 0 || !p.Demo)
+            if (Transcurrido(m, f.inicioAtraccion) >= kDuracionDemoMs || p.Vidas <= 0 || !p.Demo)
                 f.Modo("menu");
         }
     } catch (const FinDePartida&) {

@@ -63,9 +63,9 @@ class Frente : public ComponenteJuego {
     void CamposEstado(std::string& json) const override;
 
     TextosMenu textos;
-    int colorTabla = 0;          // the rolling table's colour counter c
-    double inicioAtraccion = 0;  // t0, seconds since midnight
-    bool demoVisible = false;    // the blinking "DEMO" is drawn
+    int colorTabla = 0;                // the rolling table's colour counter c
+    std::int64_t inicioAtraccion = 0;  // t0, on the game's clock
+    bool demoVisible = false;          // the blinking "DEMO" is drawn
     std::int64_t proximoParpadeo = 0;
     std::string Nombre;       // the name being typed
     int eleccion = -1;        // the level choice's door place, 0 to 2, once chosen

@@ -132,7 +132,7 @@ Etapa EsperarEnMenu(Modulo& m) {
     f.Limpiar();
     f.Esperar(kEntrePantallasMs);
     f.Modo("auto");
-    f.inicioAtraccion = m.plataforma.SegundosDesdeMedianoche();
+    f.inicioAtraccion = m.plataforma.AhoraMs();
     return Etapa{f.J().Estado().Demo ? TablaAtraccion : Demostracion};
 }
 

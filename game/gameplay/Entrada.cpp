@@ -219,7 +219,10 @@ void Juego::PausaDesdeFuera() {
 
 void Juego::InstalarManejadores() {
     Ventana& v = m_.ventana;
+    // Each line is written as soon as the input's immediate effect is done, before any
+    // sequence it starts (LineaDeCausa).
     v.alPulsarTecla = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "keydown", CamposTecla("key", e.tecla, e.shift));
         // A fire key held down repeats its key-down: in play and in the duel only a new press
         // is a new shot (a repeat after a lost life or the duel's countdown would fire by
         // itself, and in the duel count as a foul).
@@ -228,19 +231,18 @@ void Juego::InstalarManejadores() {
             std::find(std::begin(disparo), std::end(disparo), e.tecla) != std::end(disparo);
         const bool jugando = ModoActual() == "juego" || ModoActual() == "duelo";
         if (!(e.repeticion && fuego && jugando)) TeclaPulsada(e.tecla, e.shift);
-        Trazar("keydown", CamposTecla("key", e.tecla, e.shift));
     };
     v.alSoltarTecla = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "keyup", CamposTecla("key", e.tecla, e.shift));
         TeclaSoltada(e.tecla);
-        Trazar("keyup", CamposTecla("key", e.tecla, e.shift));
     };
     v.alPulsarRaton = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "mousedown", CamposTecla("button", e.boton, e.shift));
         RatonPulsado(e.boton);
-        Trazar("mousedown", CamposTecla("button", e.boton, e.shift));
     };
     v.alSoltarRaton = [this](const Evento& e) {
+        LineaDeCausa linea(m_, "mouseup", CamposTecla("button", e.boton, e.shift));
         RatonSoltado(e.boton);
-        Trazar("mouseup", CamposTecla("button", e.boton, e.shift));
     };
     v.alMando = [this](const Evento& e) { Mando(e); };
     // The window losing the focus pauses the game as a pulled-out pad does; getting it back

@@ -82,7 +82,7 @@ int Juego::Rnd(int n) {
 }
 
 void Juego::Sembrar() {
-    m_.azar.Sembrar(m_.plataforma.SegundosDesdeMedianoche());
+    m_.azar.Sembrar(m_.plataforma.HoraDelDiaMs());
 }
 
 void Juego::Trazar(std::string_view por, const std::string& extra) {

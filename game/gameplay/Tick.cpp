@@ -1,6 +1,7 @@
 // The tick of `tiempo` and the life of the three door slots in view: opening at random, the
 // figure behind the door, its reactions and what it does when the door starts to close.
 #include "Composicion.h"
+#include "Estado.h"
 #include "Figuras.h"
 #include "Juego.h"
 #include "Modulo.h"
@@ -10,6 +11,9 @@ namespace polvareda {
 using namespace figura;
 
 void Juego::tiempo_Timer() {
+    // The tick's line carries its own time and the state after it; when the tick starts a
+    // sequence (a bang, the end of the phase), it comes before the sequence's lines.
+    LineaDeCausa linea(m_, "tick");
     [this] {
         // Each shot lights one lamp for one tick.
         Lamparas(false);
@@ -36,7 +40,6 @@ void Juego::tiempo_Timer() {
         if (p_.IzquierdaPulsada) TeclaPulsada(m_.configuracion.teclasMovimiento[0], 0);
         if (p_.DerechaPulsada) TeclaPulsada(m_.configuracion.teclasMovimiento[1], 0);
     }();
-    Trazar("tick");
 }
 
 void Juego::MostrarPuertaCerrada(int i) {

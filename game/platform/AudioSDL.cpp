@@ -27,9 +27,17 @@ using Tema = TemaPtr;
 
 bool abierto = false;  // SDL_mixer has one device per process
 
+#ifdef _WIN32
+// Windows plays the pieces on its own General MIDI synthesiser, as the classic game did: no
+// SoundFont is needed, and the synthesiser's level is the player's music volume as it is.
+constexpr bool kConSoundFont = false;
+constexpr double kNivelMusica = 1.0;
+#else
 // The music's own level under the effects': a quarter of the mixer's full volume (see where the
 // device is opened).
+constexpr bool kConSoundFont = true;
 constexpr double kNivelMusica = 0.25;
+#endif
 
 // The mixer's output on its way to the device. The limiter is made when the device opens
 // and lives as long as the mixer's hook points at it.
@@ -133,7 +141,7 @@ class AudioSDL : public Audio {
         if (numero == numeroCargado_) Cargar(0);
         // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent, and
         // the player is told once why the game has no music.
-        if (!soundFont_) {
+        if (kConSoundFont && !soundFont_) {
             if (!sinSoundFontDicho_) {
                 std::fputs(
                     "Polvareda: no SoundFont (.sf2) was found beside the game or in "
@@ -256,7 +264,8 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
     // a few dB under the effects; the player's music volume applies on top, and the mix's
     // headroom under both.
     Mix_VolumeMusic(NivelMusica(1.0));
-    auto soundFont = BuscarSoundFont(carpetaJuego);
+    std::optional<std::filesystem::path> soundFont;
+    if (kConSoundFont) soundFont = BuscarSoundFont(carpetaJuego);
     if (soundFont) Mix_SetSoundFonts(Utf8(*soundFont).c_str());
     abierto = true;
     return std::make_unique<AudioSDL>(std::move(soundFont), std::move(vida));

@@ -1,8 +1,6 @@
 // The game's random generator: splitmix64, one 64-bit state, 53-bit uniform doubles.
 #include "Azar.h"
 
-#include <bit>
-
 namespace polvareda {
 namespace {
 
@@ -16,10 +14,11 @@ constexpr std::uint64_t Mezclar(std::uint64_t z) {
 
 }  // namespace
 
-void Azar::Sembrar(double segundosDesdeMedianoche) {
+void Azar::Sembrar(std::int64_t msDesdeMedianoche) {
     // The clock goes into the state, it does not replace it: seeding twice in the same tick
-    // (three doors opening together) still gives different draws.
-    const std::uint64_t reloj = std::bit_cast<std::uint64_t>(segundosDesdeMedianoche);
+    // (three doors opening together) still gives different draws. Whole milliseconds: a
+    // recording and its replay read the very same number.
+    const auto reloj = static_cast<std::uint64_t>(msDesdeMedianoche);
     estado_ = Mezclar(estado_ + Mezclar(reloj + kPaso));
 }
 

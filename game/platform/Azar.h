@@ -11,7 +11,7 @@ class Azar {
   public:
     explicit Azar(std::uint64_t semilla = 0x9E3779B97F4A7C15ull) : estado_(semilla) {}
 
-    void Sembrar(double segundosDesdeMedianoche);              // "Randomize Timer"
+    void Sembrar(std::int64_t msDesdeMedianoche);              // "Randomize Timer"
     double Rnd();                                              // uniform in [0, 1)
     int Entero(int n) { return static_cast<int>(Rnd() * n); }  // Int(Rnd * n)
 

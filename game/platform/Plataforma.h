@@ -53,9 +53,15 @@ class Plataforma {
     virtual ~Plataforma() = default;
 
     // --- time ---
-    virtual std::int64_t AhoraMs() = 0;            // monotonic milliseconds
-    virtual double SegundosDesdeMedianoche() = 0;  // the time of day, with fractions
-    virtual std::string FechaYHora() = 0;          // local date and time as YYYYMMDD-HHMMSS
+    // The game's one clock, in whole milliseconds: the time of day the run started at, and the
+    // milliseconds since. It moves only inside EsperarEvento: to a wait's deadline when the
+    // wait ends (exactly, however late the process woke up), or to the millisecond an event
+    // is handed over. Both backends keep these rules, so a recorded run replays exactly.
+    static constexpr std::int64_t kMsPorDia = 86'400'000;
+    virtual std::int64_t AhoraMs() = 0;        // since the run started
+    virtual std::int64_t HoraInicialMs() = 0;  // the time of day at AhoraMs 0, 0 to kMsPorDia - 1
+    std::int64_t HoraDelDiaMs() { return (HoraInicialMs() + AhoraMs()) % kMsPorDia; }
+    virtual std::string FechaYHora() = 0;  // local date and time as YYYYMMDD-HHMMSS
 
     // Waits for the next event. Returns nothing once `limiteMs` (a value of AhoraMs) has come.
     // It sleeps; it never spins. The headless backend jumps its clock instead of sleeping.

@@ -17,6 +17,7 @@
 #include "Plataforma.h"
 #include "Procesos.h"
 #include "PunterosSDL.h"
+#include "RelojJuego.h"
 #include "Teclas.h"
 #include "VentanaSDL.h"
 
@@ -44,9 +45,27 @@ int ModificadorDeLampara(int tecla) {
     }
 }
 
-class PlataformaSDL : public Plataforma {
+// The time of day on the real clock, in whole milliseconds since local midnight.
+std::int64_t HoraLocalMs() {
+    const auto ahora = std::chrono::system_clock::now();
+    const std::time_t t = std::chrono::system_clock::to_time_t(ahora);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(ahora.time_since_epoch()) % 1000;
+    return ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000LL + ms.count();
+}
+
+class PlataformaSDL : public Plataforma, private FuenteReal {
   public:
-    explicit PlataformaSDL(std::shared_ptr<VidaSDL> vida) : vida_(std::move(vida)) {
+    explicit PlataformaSDL(std::shared_ptr<VidaSDL> vida)
+        : vida_(std::move(vida)),
+          inicioReal_(static_cast<std::int64_t>(SDL_GetTicks64())),
+          horaInicialMs_(HoraLocalMs() % kMsPorDia) {
         const char* driver = SDL_GetCurrentVideoDriver();
         if (driver != nullptr && std::string_view(driver) == "x11") {
             lamparas_ = LamparasTeclado::AbrirX11();
@@ -60,22 +79,8 @@ class PlataformaSDL : public Plataforma {
         SDL_SetCursor(SDL_GetDefaultCursor());
     }
 
-    std::int64_t AhoraMs() override { return static_cast<std::int64_t>(SDL_GetTicks64()); }
-
-    double SegundosDesdeMedianoche() override {
-        const auto ahora = std::chrono::system_clock::now();
-        const std::time_t t = std::chrono::system_clock::to_time_t(ahora);
-        std::tm local{};
-#ifdef _WIN32
-        localtime_s(&local, &t);
-#else
-        localtime_r(&t, &local);
-#endif
-        const auto ms =
-            std::chrono::duration_cast<std::chrono::milliseconds>(ahora.time_since_epoch()) % 1000;
-        return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
-               static_cast<double>(ms.count()) / 1000.0;
-    }
+    std::int64_t AhoraMs() override { return reloj_.AhoraMs(); }
+    std::int64_t HoraInicialMs() override { return horaInicialMs_; }
 
     std::string FechaYHora() override {
         const std::time_t t = std::time(nullptr);
@@ -91,29 +96,7 @@ class PlataformaSDL : public Plataforma {
     }
 
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override {
-        for (;;) {
-            SDL_Event e;
-            const std::int64_t resto = limiteMs - AhoraMs();
-            // The wait ends at the deadline or at the first event: the thread sleeps in between.
-            const bool hay =
-                resto <= 0 ? SDL_PollEvent(&e) != 0
-                           : SDL_WaitEventTimeout(
-                                 &e, static_cast<int>(std::min<std::int64_t>(resto, INT_MAX))) != 0;
-            if (!hay) {
-                if (AhoraMs() >= limiteMs) return std::nullopt;
-                continue;
-            }
-            if (e.type == SDL_WINDOWEVENT) {
-                AtenderVentana(e.window);
-                // Focus counts for the game window only: the splash comes and goes by itself.
-                const bool foco = e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
-                                  e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
-                if (foco && (!pantalla_ || pantalla_->Id() != e.window.windowID)) continue;
-            }
-            if (!mandos_.Atender(e)) continue;
-            const Encaje encaje = pantalla_ ? pantalla_->Colocacion() : Encaje{};
-            if (auto evento = TraducirEvento(e, encaje)) return evento;
-        }
+        return reloj_.EsperarEvento(*this, limiteMs);
     }
 
     Tamano Escritorio() override {
@@ -256,6 +239,39 @@ class PlataformaSDL : public Plataforma {
     }
 
   private:
+    std::int64_t RealMs() override {
+        return static_cast<std::int64_t>(SDL_GetTicks64()) - inicioReal_;
+    }
+
+    std::optional<Evento> Siguiente(std::int64_t hastaMs) override {
+        for (;;) {
+            SDL_Event e;
+            const std::int64_t resto = hastaMs - RealMs();
+            // The wait ends at the deadline or at the first event: the thread sleeps in between.
+            const bool hay =
+                resto <= 0 ? SDL_PollEvent(&e) != 0
+                           : SDL_WaitEventTimeout(
+                                 &e, static_cast<int>(std::min<std::int64_t>(resto, INT_MAX))) != 0;
+            if (!hay) {
+                if (RealMs() >= hastaMs) return std::nullopt;
+                continue;
+            }
+            if (e.type == SDL_WINDOWEVENT) {
+                AtenderVentana(e.window);
+                // Focus counts for the game window only: the splash comes and goes by itself.
+                const bool foco = e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                                  e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+                if (foco && (!pantalla_ || pantalla_->Id() != e.window.windowID)) continue;
+            }
+            if (!mandos_.Atender(e)) continue;
+            const Encaje encaje = pantalla_ ? pantalla_->Colocacion() : Encaje{};
+            auto evento = TraducirEvento(e, encaje);
+            // The game has no use for the pointer's movements, and a recorded run does not
+            // keep them: they must not move the game's clock either.
+            if (evento && evento->tipo != TipoEvento::RatonMovido) return evento;
+        }
+    }
+
     void AtenderVentana(const SDL_WindowEvent& w) {
         if (w.event != SDL_WINDOWEVENT_EXPOSED && w.event != SDL_WINDOWEVENT_SIZE_CHANGED) return;
         for (auto* ventana : {pantalla_.get(), presentacion_.get()}) {
@@ -291,6 +307,9 @@ class PlataformaSDL : public Plataforma {
     }
 
     std::shared_ptr<VidaSDL> vida_;
+    std::int64_t inicioReal_;     // SDL's clock when the run started
+    std::int64_t horaInicialMs_;  // the time of day then
+    RelojJuego reloj_;
     MandosSDL mandos_;  // after vida_: the controllers close before SDL goes
     std::unique_ptr<VentanaSDL> presentacion_;
     std::unique_ptr<VentanaSDL> pantalla_;

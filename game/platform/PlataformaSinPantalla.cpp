@@ -27,7 +27,9 @@ std::string Tamanos(int ancho, int alto) {
 }  // namespace
 
 PlataformaSinPantalla::PlataformaSinPantalla(double horaInicial, Tamano escritorio)
-    : horaInicial_(horaInicial), escritorio_(escritorio), registro_(std::make_shared<Registro>()) {}
+    : horaInicialMs_(std::llround(horaInicial * 1000.0) % kMsPorDia),
+      escritorio_(escritorio),
+      registro_(std::make_shared<Registro>()) {}
 
 PlataformaSinPantalla::~PlataformaSinPantalla() = default;
 
@@ -57,12 +59,8 @@ std::int64_t PlataformaSinPantalla::AhoraMs() {
     return registro_->ahora;
 }
 
-double PlataformaSinPantalla::SegundosDesdeMedianoche() {
-    return std::fmod(horaInicial_ + static_cast<double>(registro_->ahora) / 1000.0, 86400.0);
-}
-
 std::string PlataformaSinPantalla::FechaYHora() {
-    const auto s = static_cast<int>(SegundosDesdeMedianoche());
+    const auto s = static_cast<int>(HoraDelDiaMs() / 1000);
     char texto[32];
     std::snprintf(texto, sizeof texto, "20000101-%02d%02d%02d", s / 3600 % 24, s / 60 % 60, s % 60);
     return texto;

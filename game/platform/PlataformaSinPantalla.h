@@ -28,7 +28,7 @@ class PlataformaSinPantalla : public Plataforma {
     static constexpr int kFinesMaximos = 100;
 
     // `horaInicial`: the time of day (seconds since midnight) at virtual time 0, fixed so that
-    // every run is repeatable.
+    // every run is repeatable; kept in whole milliseconds (0.0005 s rounds up).
     explicit PlataformaSinPantalla(double horaInicial = 12 * 3600.0,
                                    Tamano escritorio = {1920, 1080});
     ~PlataformaSinPantalla() override;
@@ -62,7 +62,7 @@ class PlataformaSinPantalla : public Plataforma {
 
     // Plataforma
     std::int64_t AhoraMs() override;
-    double SegundosDesdeMedianoche() override;
+    std::int64_t HoraInicialMs() override { return horaInicialMs_; }
     std::string FechaYHora() override;  // 1 January 2000 at the virtual time of day
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override;
     Tamano Escritorio() override;
@@ -101,7 +101,7 @@ class PlataformaSinPantalla : public Plataforma {
     };
     std::optional<Evento> Entregar(std::int64_t enMs, Evento evento);
 
-    double horaInicial_;
+    std::int64_t horaInicialMs_;
     Tamano escritorio_;
     std::shared_ptr<Registro> registro_;
     std::deque<Pendiente> guion_;

@@ -2,17 +2,19 @@
 
 #ifdef _WIN32
 
-#include <shellapi.h>
+// windows.h first: shellapi.h needs its definitions.
 #include <windows.h>
+
+#include <shellapi.h>
+
+#include "TextoAncho.h"
 
 namespace polvareda {
 namespace {
 
 std::wstring Ancho(const std::string& utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring salida(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, salida.data(), n);
-    return salida;
+    const std::u16string texto = Utf16DeUtf8(utf8);
+    return {texto.begin(), texto.end()};
 }
 
 // The quoting rules of the C runtime's command-line parser.

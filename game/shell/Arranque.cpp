@@ -8,6 +8,7 @@
 #include "ArchivosDatos.h"
 #include "Despacho.h"
 #include "Dispositivos.h"
+#include "Estado.h"
 #include "Modulo.h"
 #include "Recursos.h"
 #include "Salida.h"
@@ -88,7 +89,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
 
     // The temporary-file register, named by eight letters a to y drawn right after seeding the
     // generator from the clock.
-    m.azar.Sembrar(p.SegundosDesdeMedianoche());
+    m.azar.Sembrar(p.HoraDelDiaMs());
     std::string letras;
     for (int i = 0; i < 8; ++i) letras += static_cast<char>('a' + m.azar.Entero(25));
     m.listaTemporales = m.rutaTemporal / (letras + ".tmp");
@@ -121,6 +122,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
 
     // Display and sound devices, then the game window is shown: the presentation and the game.
     m.bucle.AlEvento([&m](const Evento& evento) { AtenderEvento(m, evento); });
+    m.bucle.AntesDeAtender([&m] { TrazarCausa(m); });
     PrepararDispositivos(m);
     Hito(opciones, "ventana");
     ActivarVentana(m);

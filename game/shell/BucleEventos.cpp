@@ -1,14 +1,17 @@
 #include "BucleEventos.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace polvareda {
 
 namespace {
-constexpr double kSegundosDia = 86400.0;
 constexpr std::int64_t kNunca = std::numeric_limits<std::int64_t>::max();
+
+// A script's requests to look at the game: answered without ending a wait.
+bool Observacion(const Evento& evento) {
+    return evento.tipo == TipoEvento::VolcarImagen || evento.tipo == TipoEvento::VolcarEstado;
+}
 }  // namespace
 
 BucleEventos::BucleEventos(Plataforma& plataforma, Ventana& ventana)
@@ -84,21 +87,31 @@ bool BucleEventos::CorrerVencido(std::int64_t ahora) {
     return false;
 }
 
+void BucleEventos::Avisar() {
+    if (antesDeAtender_) antesDeAtender_();
+}
+
 void BucleEventos::Atender(std::int64_t limiteMs) {
+    Avisar();
     // What was drawn before the wait must be on screen while the game waits, not after it.
     PresentarSiToca();
     if (!CorrerVencido(plataforma_.AhoraMs())) {
         const std::int64_t hasta = std::min(limiteMs, ProximoVencimiento());
-        if (auto evento = plataforma_.EsperarEvento(hasta)) {
+        for (;;) {
+            auto evento = plataforma_.EsperarEvento(hasta);
+            if (!evento) {
+                CorrerVencido(plataforma_.AhoraMs());
+                break;
+            }
             Despachar(*evento);
-        } else {
-            CorrerVencido(plataforma_.AhoraMs());
+            if (!Observacion(*evento)) break;
         }
     }
     PresentarSiToca();
 }
 
 void BucleEventos::AtenderPendientes() {
+    Avisar();
     // A bounded number of rounds: a timer due again at once must not hold the caller for ever.
     const std::int64_t ahora = plataforma_.AhoraMs();
     for (int ronda = 0; ronda < 64; ++ronda) {
@@ -109,6 +122,7 @@ void BucleEventos::AtenderPendientes() {
         auto evento = plataforma_.EsperarEvento(ahora);
         if (!evento) break;
         Despachar(*evento);
+        if (Observacion(*evento)) --ronda;
         PresentarSiToca();
     }
     PresentarSiToca();
@@ -125,18 +139,12 @@ void BucleEventos::Despachar(const Evento& evento) {
 }
 
 void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {
-    const double inicio = plataforma_.SegundosDesdeMedianoche();
-    const double espera = static_cast<double>(ms) / 1000.0;
+    // The game's clock runs on across midnight, so a wait that spans it ends on time.
+    const std::int64_t fin = plataforma_.AhoraMs() + std::max<std::int64_t>(ms, 0);
     for (;;) {
         if (!modo.empty() && ventana_.tag != modo) return;
-        // The time-of-day clock starts again at midnight; a wait that spans it counts on
-        // from there instead of running for a whole day.
-        double pasado = plataforma_.SegundosDesdeMedianoche() - inicio;
-        if (pasado < 0) pasado += kSegundosDia;
-        // The clock is read in fractions of a second; a hair below the mark counts as there.
-        if (pasado >= espera - 1e-6) return;
-        const auto falta = static_cast<std::int64_t>(std::ceil((espera - pasado) * 1000.0));
-        Atender(plataforma_.AhoraMs() + std::max<std::int64_t>(falta, 1));
+        if (plataforma_.AhoraMs() >= fin) return;
+        Atender(fin);
     }
 }
 

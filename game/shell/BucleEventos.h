@@ -23,6 +23,9 @@ class BucleEventos {
 
     // Who receives the events the pump takes from the platform.
     void AlEvento(Manejador manejador) { manejador_ = std::move(manejador); }
+    // Told each time the pump is about to take an event or run a timer: what was being done
+    // before (a key's immediate effect, a tick's) is complete then.
+    void AntesDeAtender(std::function<void()> aviso) { antesDeAtender_ = std::move(aviso); }
 
     // Timers start disabled. Enabling one, or changing its interval, starts its count afresh;
     // an interval of 0 keeps it from firing.
@@ -35,13 +38,16 @@ class BucleEventos {
     std::int64_t Intervalo(int id) const;
 
     // Runs one event or the due timers, waiting for them at most until `limiteMs` (a value of
-    // Plataforma::AhoraMs). Presents the canvas afterwards when it should.
+    // Plataforma::AhoraMs). Presents the canvas afterwards when it should. A script's picture
+    // or state request is answered on the way and does not end the wait: looking never
+    // changes the game.
     void Atender(std::int64_t limiteMs);
     // Lets every pending event and due timer run, without waiting.
     void AtenderPendientes();
 
-    // Waits `ms` milliseconds of the time-of-day clock while handling events; with a mode
-    // text, ends as soon as the window's mode text differs from it.
+    // Waits `ms` milliseconds of the game's clock while handling events; with a mode text,
+    // ends as soon as the window's mode text differs from it. The end is fixed when the wait
+    // starts: the events inside never move it.
     void Esperar(std::int64_t ms, std::string_view modo);
 
     // Shows the canvas's changed rectangles when the window's drawing mode asks for it.
@@ -67,10 +73,12 @@ class BucleEventos {
     std::int64_t ProximoVencimiento() const;
     bool CorrerVencido(std::int64_t ahora);  // runs the first due timer, if any
     void Despachar(const Evento& evento);
+    void Avisar();
 
     Plataforma& plataforma_;
     Ventana& ventana_;
     Manejador manejador_;
+    std::function<void()> antesDeAtender_;
     std::vector<Temporizador> temporizadores_;
     int atendiendo_ = 0;
 };

@@ -65,7 +65,16 @@ void AtenderEvento(Modulo& m, const Evento& evento) {
             Llamar(v.alMando, evento);
             break;
         case TipoEvento::MandoPulsado:
-        case TipoEvento::MandoSoltado:
+        case TipoEvento::MandoSoltado: {
+            // A button's trace line, as a key's: its state right after the button's effect.
+            const bool conocido = evento.boton >= 0 && evento.boton < kBotonesMando;
+            LineaDeCausa linea(m, evento.tipo == TipoEvento::MandoPulsado ? "paddown" : "padup",
+                               conocido
+                                   ? ", \"button\": " + CadenaJson(kNombresBotonMando[evento.boton])
+                                   : std::string());
+            Llamar(v.alMando, evento);
+            break;
+        }
         case TipoEvento::MandoEje:
             Llamar(v.alMando, evento);
             break;

@@ -7,6 +7,7 @@
 
 #include "Modulo.h"
 #include "Plataforma.h"
+#include "ProgramaPropio.h"
 #include "Teclas.h"
 #include "TextoRuta.h"
 
@@ -33,8 +34,12 @@ bool EsDelJuego(const Configuracion& c, int tecla) {
 void Captura(Modulo& m) {
     const Imagen& imagen = m.ventana.lienzo.Pixeles();
     if (!m.ventana.abierta || imagen.Empty()) return;
-    const auto carpeta = CarpetaCapturas([](const char* nombre) { return std::getenv(nombre); });
+    const auto carpeta = CarpetaCapturas(VariableDeEntorno);
+#ifdef _WIN32
+    std::string error = "no pictures folder: Windows names none and USERPROFILE is not set";
+#else
     std::string error = "no pictures folder: neither XDG_PICTURES_DIR nor HOME is set";
+#endif
     const auto archivo =
         carpeta ? GuardarCaptura(imagen, *carpeta, m.plataforma.FechaYHora(), error) : std::nullopt;
     if (!archivo) {
@@ -100,11 +105,13 @@ void CambioDeFoco(Modulo& m, bool conFoco) {
 }
 
 std::optional<fs::path> CarpetaCapturas(const std::function<const char*(const char*)>& entorno) {
-    const char* imagenes = entorno("XDG_PICTURES_DIR");
-    if (imagenes != nullptr && *imagenes != '\0') return fs::u8path(imagenes);
 #ifdef _WIN32
+    // The folder Windows itself names (moved or translated as the user left it).
+    if (auto imagenes = CarpetaDeImagenesDelSistema()) return imagenes;
     const char* casa = entorno("USERPROFILE");
 #else
+    const char* imagenes = entorno("XDG_PICTURES_DIR");
+    if (imagenes != nullptr && *imagenes != '\0') return fs::u8path(imagenes);
     const char* casa = entorno("HOME");
 #endif
     if (casa == nullptr || *casa == '\0') return std::nullopt;
@@ -128,7 +135,7 @@ std::optional<fs::path> GuardarCaptura(const Imagen& imagen, const fs::path& car
         error = "too many screenshots of the same second in " + TextoRuta(carpeta);
         return std::nullopt;
     }
-    const fs::path parcial = carpeta / ("." + destino.filename().string() + ".part");
+    const fs::path parcial = carpeta / RutaDeTexto("." + TextoRuta(destino.filename()) + ".part");
     const auto fallo = [&](const std::string& que) {
         fs::remove(parcial, ec);
         error = que;

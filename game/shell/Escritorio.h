@@ -33,7 +33,8 @@ bool TeclaDeEscritorio(Modulo& modulo, const Evento& evento);
 // The window lost (false) or got back (true) the keyboard's focus.
 void CambioDeFoco(Modulo& modulo, bool conFoco);
 
-// The folder screenshots go to: $XDG_PICTURES_DIR when set, else the home folder's Pictures.
+// The folder screenshots go to: $XDG_PICTURES_DIR when set, else the home folder's Pictures
+// (on Windows the user's Pictures folder as Windows names it, else %USERPROFILE%\Pictures).
 // Nothing when neither can be named. `entorno` reads an environment variable.
 std::optional<std::filesystem::path> CarpetaCapturas(
     const std::function<const char*(const char*)>& entorno);

@@ -1,12 +1,8 @@
-// Recording a game (--grabar FILE): the platform of a normal run, seen through a clock that
-// moves the way the headless clock does, with every input event written down as a line of a
-// headless script at the moment the game receives it. The script, replayed with the time of
-// day written at its top, plays the same game again, bit for bit.
-//
-// The game's time here jumps from deadline to deadline like the headless clock: when a wait
-// ends without input, the clock reads the wait's deadline; input takes the real moment it
-// arrived, moved just inside the wait it ends, where nothing else is due. So the order of
-// input, timers and the chances drawn from the time of day is what a replay will see.
+// Recording a game (--grabar FILE): the platform of a normal run with every input event written
+// down as a line of a headless script, at the millisecond of the game's clock it is handed over
+// in. The script, replayed with the time of day written at its top, plays the same game again,
+// bit for bit: the platform's clock keeps the headless clock's rules (see RelojJuego.h), so the
+// replay hands every event to the same wait, between the same timers, in the same order.
 #pragma once
 
 #include <cstdint>
@@ -24,11 +20,9 @@ class PlataformaGrabadora : public Plataforma {
     PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo);
     ~PlataformaGrabadora() override;
     bool Abierta() const { return static_cast<bool>(salida_); }
-    // The time of day the run starts at, as the script's replay line gives it.
-    double HoraInicial() const { return horaInicial_; }
 
-    std::int64_t AhoraMs() override { return ahora_; }
-    double SegundosDesdeMedianoche() override;
+    std::int64_t AhoraMs() override { return real_.AhoraMs(); }
+    std::int64_t HoraInicialMs() override { return real_.HoraInicialMs(); }
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override;
     // As many controllers as the recorded script has plugged in, so the replay counts the same.
     int Joysticks() override { return mandos_; }
@@ -43,7 +37,9 @@ class PlataformaGrabadora : public Plataforma {
     std::string MotivoPantalla() const override { return real_.MotivoPantalla(); }
     bool AlternarPantallaCompleta() override { return real_.AlternarPantallaCompleta(); }
     std::string FechaYHora() override { return real_.FechaYHora(); }
-    void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override;
+    void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override {
+        real_.Presentar(lienzo, cambios);
+    }
     void PunteroOcupado(bool ocupado) override { real_.PunteroOcupado(ocupado); }
     int MostrarCursor(bool mostrar) override { return real_.MostrarCursor(mostrar); }
     void ConfinarCursor(std::optional<Rect> zona) override { real_.ConfinarCursor(zona); }
@@ -66,19 +62,10 @@ class PlataformaGrabadora : public Plataforma {
     std::unique_ptr<Audio> AbrirAudio() override { return real_.AbrirAudio(); }
 
   private:
-    void Anotar(const Evento& evento);
-
     Plataforma& real_;
-    std::filesystem::path archivo_;
     std::ofstream salida_;
-    std::int64_t inicioReal_ = 0;   // the real clock at the start
-    std::int64_t ahora_ = 0;        // the game's clock
     std::int64_t ultimaLinea_ = 0;  // the script's time so far
-    double horaInicial_ = 0;
     int mandos_ = 0;
-    // The picture on show when the latest input came, kept for the file beside the script.
-    const Imagen* lienzo_ = nullptr;
-    Imagen ultimaImagen_;
 };
 
 }  // namespace polvareda

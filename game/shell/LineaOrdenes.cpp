@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "TextoRuta.h"
+
 namespace polvareda {
 
 std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::string> argumentos) {
@@ -20,9 +22,9 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
         // An empty folder or script names nothing; it must not reach the path functions.
         if (conValor && argumentos[i + 1].empty()) return a + " needs a value";
         if (a == "--carpeta") {
-            opciones.carpeta = argumentos[++i];
+            opciones.carpeta = RutaDeTexto(argumentos[++i]);
         } else if (a == "--guion") {
-            opciones.guion = argumentos[++i];
+            opciones.guion = RutaDeTexto(argumentos[++i]);
             conGuion = true;
         } else if (a == "--hora") {
             const std::string& texto = argumentos[++i];
@@ -32,9 +34,9 @@ std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::st
                 return "--hora takes the seconds since midnight, from 0 to 86399";
             opciones.hora = hora;
         } else if (a == "--traza") {
-            opciones.traza = argumentos[++i];
+            opciones.traza = RutaDeTexto(argumentos[++i]);
         } else if (a == "--grabar") {
-            opciones.grabar = argumentos[++i];
+            opciones.grabar = RutaDeTexto(argumentos[++i]);
         } else if (a == "--headless") {
             opciones.sinPantalla = true;
         } else {

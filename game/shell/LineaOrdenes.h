@@ -32,7 +32,8 @@ struct LineaOrdenes {
     std::filesystem::path grabar;  // empty: no recording
 };
 
-// The options, or one line saying what is wrong.
+// The options, or one line saying what is wrong. The arguments are UTF-8, as
+// ArgumentosDelPrograma gives them on every system; the paths are made from that.
 // --help or --version ends the reading at once: whatever follows is not looked at.
 std::variant<LineaOrdenes, std::string> LeerLineaOrdenes(std::span<const std::string> argumentos);
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "Azar.h"
 #include "BucleEventos.h"
@@ -84,6 +85,9 @@ struct Modulo {
     // change. Not open: no trace.
     std::ofstream traza;
     std::int64_t inicioMs = 0;  // the platform's clock when the run started
+    // The line of the cause being handled, written once its immediate effect is complete
+    // (LineaDeCausa): why, and its extra fields.
+    std::optional<std::pair<std::string, std::string>> causa;
 
     // Alt+Enter, the screenshot and volume keys and the focus: what they hold between events.
     EstadoEscritorio escritorio;

@@ -14,6 +14,8 @@
 #include "Guion.h"
 #include "LineaOrdenes.h"
 #include "PlataformaSinPantalla.h"
+#include "ProgramaPropio.h"
+#include "TextoRuta.h"
 
 namespace fs = std::filesystem;
 using namespace polvareda;
@@ -21,14 +23,6 @@ using namespace polvareda;
 namespace {
 
 constexpr std::size_t kLimiteGuion = 16 * 1024 * 1024;
-
-fs::path CarpetaDelPrograma(const char* argv0) {
-    std::error_code error;
-    // Linux names the running executable here; elsewhere the path it was started by.
-    fs::path programa = fs::read_symlink("/proc/self/exe", error);
-    if (error || programa.empty()) programa = fs::absolute(argv0 ? argv0 : "", error);
-    return programa.parent_path();
-}
 
 // With POLVAREDA_TIEMPOS set, the moments of start-up go to stderr in milliseconds of the
 // wall clock, for the start-up benchmark.
@@ -42,12 +36,12 @@ void AnunciarHito(std::string_view hito) {
 int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
     const auto texto = LeerArchivoAcotado(linea.guion, kLimiteGuion);
     if (!texto) {
-        std::cerr << "Polvareda: cannot read the script " << linea.guion.string() << "\n";
+        std::cerr << "Polvareda: cannot read the script " << TextoRuta(linea.guion) << "\n";
         return 2;
     }
     const auto leido = LeerGuion(*texto);
     if (const auto* error = std::get_if<ErrorGuion>(&leido)) {
-        std::cerr << "Polvareda: " << linea.guion.string() << " line " << error->linea << ": "
+        std::cerr << "Polvareda: " << TextoRuta(linea.guion) << " line " << error->linea << ": "
                   << error->mensaje << "\n";
         return 2;
     }
@@ -64,7 +58,8 @@ int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> argumentos(argv + 1, argv + argc);
+    UnirseALaConsola();
+    const std::vector<std::string> argumentos = ArgumentosDelPrograma(argc, argv);
     const auto leida = LeerLineaOrdenes(argumentos);
     if (const auto* error = std::get_if<std::string>(&leida)) {
         std::cerr << "Polvareda: " << *error << " (Polvareda --help lists the options)\n";
@@ -86,14 +81,13 @@ int main(int argc, char** argv) {
         // Beside the program, or installed in the standard places.
         opciones.carpetaProgramas = CarpetaDelPrograma(argv[0]);
         opciones.carpeta = CarpetaDeDatos(opciones.carpetaProgramas);
-        opciones.carpetaJugador =
-            CarpetaDelJugador(opciones.carpeta, [](const char* v) { return std::getenv(v); });
+        opciones.carpetaJugador = CarpetaDelJugador(opciones.carpeta, VariableDeEntorno);
     }
     if (errorCarpeta) {
-        std::cerr << "Polvareda: cannot use the folder " << linea.carpeta->string() << "\n";
+        std::cerr << "Polvareda: cannot use the folder " << TextoRuta(*linea.carpeta) << "\n";
         return 2;
     }
-    if (std::getenv("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
+    if (VariableDeEntorno("POLVAREDA_TIEMPOS")) opciones.alHito = AnunciarHito;
     opciones.traza = linea.traza;
     opciones.primeraEtapa = Etapa{MenuPrincipal};
 
@@ -111,7 +105,7 @@ int main(int argc, char** argv) {
         if (!linea.grabar.empty()) {
             PlataformaGrabadora grabadora(*plataforma, linea.grabar);
             if (!grabadora.Abierta()) {
-                std::cerr << "Polvareda: cannot write the recording " << linea.grabar.string()
+                std::cerr << "Polvareda: cannot write the recording " << TextoRuta(linea.grabar)
                           << "\n";
                 return 2;
             }

@@ -14,8 +14,8 @@ TEST(Azar, RepeatsItsKnownSequence) {
     const std::array<double, 4> esperados = {0.43152799704850997, 0.026433771592597743,
                                              0.97088197815382848, 0.10634669156721244};
     for (double esperado : esperados) EXPECT_DOUBLE_EQ(azar.Rnd(), esperado);
-    azar.Sembrar(43200.25);
-    EXPECT_DOUBLE_EQ(azar.Rnd(), 0.90127330276634587);
+    azar.Sembrar(43'200'250);
+    EXPECT_DOUBLE_EQ(azar.Rnd(), 0.32091762606280672);
 }
 
 TEST(Azar, DrawsStayInsideZeroToOne) {
@@ -49,21 +49,21 @@ TEST(Azar, IntegerDrawsCoverEveryValueBelowN) {
 
 TEST(Azar, SeedingWithTheSameTimeTwiceStillGivesNewDraws) {
     Azar azar;
-    azar.Sembrar(3600.0);
+    azar.Sembrar(3'600'000);
     const double primera = azar.Rnd();
-    azar.Sembrar(3600.0);
+    azar.Sembrar(3'600'000);
     EXPECT_NE(azar.Rnd(), primera);
-    azar.Sembrar(3600.0);
-    azar.Sembrar(3600.0);  // seeding twice in a row does not cancel out
+    azar.Sembrar(3'600'000);
+    azar.Sembrar(3'600'000);  // seeding twice in a row does not cancel out
     Azar otro;
-    otro.Sembrar(3600.0);
+    otro.Sembrar(3'600'000);
     EXPECT_NE(azar.Rnd(), otro.Rnd());
 }
 
 TEST(Azar, SameSeedsGiveTheSameGame) {
     Azar a, b;
-    a.Sembrar(1234.5);
-    b.Sembrar(1234.5);
+    a.Sembrar(1'234'500);
+    b.Sembrar(1'234'500);
     for (int i = 0; i < 100; ++i) ASSERT_EQ(a.Rnd(), b.Rnd());
 }
 

@@ -23,10 +23,10 @@ TEST(SinPantalla, ClockJumpsToTheDeadlineWhenNothingIsDue) {
     PlataformaSinPantalla p(3600.0);
     p.Encolar(5000, Tecla(vk::Escape));
     EXPECT_EQ(p.AhoraMs(), 0);
-    EXPECT_DOUBLE_EQ(p.SegundosDesdeMedianoche(), 3600.0);
+    EXPECT_EQ(p.HoraDelDiaMs(), 3'600'000);
     EXPECT_FALSE(p.EsperarEvento(1500).has_value());
     EXPECT_EQ(p.AhoraMs(), 1500);
-    EXPECT_DOUBLE_EQ(p.SegundosDesdeMedianoche(), 3601.5);
+    EXPECT_EQ(p.HoraDelDiaMs(), 3'601'500);
     const auto e = p.EsperarEvento(10000);
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(e->tecla, vk::Escape);
@@ -58,7 +58,7 @@ TEST(SinPantalla, TimeOfDayWrapsAtMidnight) {
     PlataformaSinPantalla p(86399.0);
     p.EsperarEvento(-1);  // nothing queued: the end of the script, at once
     p.EsperarEvento(2500);
-    EXPECT_DOUBLE_EQ(p.SegundosDesdeMedianoche(), 1.5);
+    EXPECT_EQ(p.HoraDelDiaMs(), 1'500);
 }
 
 TEST(SinPantalla, EventsComeInOrderAndDueOnesPassAnExpiredDeadline) {
