@@ -27,6 +27,7 @@ namespace polvareda::efecto {
 constexpr int kAbrePuerta = 10;
 constexpr int kCierraPuerta = 11;
 constexpr int kBomba = 13;
+constexpr int kEspuelas = 14;
 constexpr int kReaccion = 15;
 constexpr int kJugadorHerido = 16;
 constexpr int kDesplazamiento = 17;

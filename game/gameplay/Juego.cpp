@@ -41,6 +41,8 @@ Juego::Juego(Modulo& m) : m_(m) {
         GiraDolar(G(), e, m_.servicios);
         if (!e.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
     });
+    parpadeoPausa_ =
+        m_.bucle.AgregarTemporizador("ParpadeoPausa", 250, [this] { ParpadeoPausa(); });
 }
 
 Graficos& Juego::G() {
@@ -106,12 +108,9 @@ void Juego::Lamparas(bool encendidas) {
 }
 
 void Juego::ReanudarTiempo() {
-    if (p_.pausaPedida) {
-        p_.pausaPedida = false;
-        Tiempo(false);
-        return;
-    }
-    Tiempo(true);
+    const bool pausa = p_.pausaPedida;
+    p_.pausaPedida = false;
+    Pausar(pausa);
 }
 
 // --- the panel's indicators on the play state ---

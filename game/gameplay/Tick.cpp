@@ -190,6 +190,8 @@ void Juego::Reaccionar(int i) {
         if (p_.Azar == 0) {
             v.Tipo = static_cast<std::int16_t>(t + 30);
             --v.Paso;
+            // The bandit stepping up behind her is heard, not only seen.
+            Snd().TocarEnPuerta(i, efecto::kEspuelas);
         }
     } else if (t == 38 || t == 39) {
         v.Tipo = static_cast<std::int16_t>(t + 10);
