@@ -25,12 +25,13 @@ AQUI = os.path.dirname(os.path.abspath(__file__))
 # "Puntos" and "Vidas" get a blank and then the digits or life icons 7 columns on; the phase
 # word plus a blank and a digit is written at columns 2, 13 and 24 on the level screen; the
 # credit and rights lines are followed by a name (and a year) on the same line; the lines of
-# the name prompt, the table heading and the sheriff screen start at column 0.
+# the name prompt, the table heading and the sheriff screen start at column 0; the pause word
+# is centred over the middle of the play area and kept short enough to stay on it.
 LARGO_MAXIMO = {
     'Menu': {'Dedicado': 18, 'Jugar': 13, 'Teclado': 13, 'Joystick': 13, 'Nivel': 13,
              'Elegir': 32, 'Programador': 14, 'Copyright': 12},
     'Juego': {'Dia': 8, 'Fase': 6, 'Puntos': 6, 'Vidas': 6, 'EscribeNombre': 31,
-              'Mejores': 31, 'Sheriff1': 32, 'Sheriff2': 32, 'Sheriff3': 32},
+              'Mejores': 31, 'Sheriff1': 32, 'Sheriff2': 32, 'Sheriff3': 32, 'Pausa': 16},
 }
 CLAVES_GENERAL = ('Idioma', 'Traductor')
 TEXTO_DE_JUEGO = re.compile(r'^[A-Z0-9 :;]+$')

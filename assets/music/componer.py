@@ -4,7 +4,7 @@
 Tema1.mid  menu theme, loops: our banjo-and-fiddle arrangement of "Oh! Susanna" (1848).
 Tema2.mid  in-game theme, loops: a lighter, driving "Camptown Races" (1850).
 Tema3.mid  the duel, played once: an original stand-off for a lone trumpet over a low pulse,
-           building to a sting.
+           building to a sting at 7.3 s, where the duel is decided, then a quiet aftermath.
 
 Both tunes are public domain; the arrangements are ours. The loops end exactly on a bar line
 with every note released before it, so the game's repeat starts the next pass on the beat.
@@ -259,11 +259,15 @@ def tema2():
 # ---------------------------------------------------------------- Tema 3: the duel
 
 def tema3():
-    """An original stand-off in D minor, about twenty seconds, played once.
+    """An original stand-off in D minor, about seventeen seconds, played once.
 
-    Two bars of a lone trumpet over a heartbeat of timpani and a low drone; two bars in
-    which the pulse doubles and tremolo strings creep upward; one bar of a snare roll that
-    swells; then the sting: a full chord with a cymbal crash, left to ring.
+    The duel starts with the piece, counts five seconds down and is decided a second or a few
+    later, so the climax sits there: one bar of a lone trumpet over a heartbeat of timpani and
+    a low drone (the countdown); one bar in which the pulse doubles, tremolo strings creep
+    upward and a snare roll swells; then, at 7.3 s, the sting: a full chord with a cymbal
+    crash. After it only an even, quiet aftermath: a held drone, a muted echo of the trumpet's
+    question and a heartbeat that slows away. The game replaces the piece with the next
+    phase's music at any moment of that aftermath, and nothing in it is left hanging.
     """
     bpm = 66
     barra = 4 * TPB
@@ -277,35 +281,27 @@ def tema3():
 
     D2, A2, D3 = altura('D2'), altura('A2'), altura('D3')
 
-    # The drone under everything up to the sting.
-    cuerdas.nota(0, 4 * barra, D2 + 12, 50)
-    cuerdas.nota(0, 4 * barra, A2 + 12, 44)
-    # Heartbeat: two slow bars of quarter notes, two of eighths.
-    for beat in range(8):
-        timbal.nota(beat * TPB, TPB - 60, D2, 70 + 3 * beat if beat % 2 == 0 else 56)
+    # Bar 1, the countdown: drone, heartbeat in quarters, the trumpet's question.
+    cuerdas.nota(0, 2 * barra, D2 + 12, 50)
+    cuerdas.nota(0, 2 * barra, A2 + 12, 44)
+    for beat in range(4):
+        timbal.nota(beat * TPB, TPB - 60, D2, 70 + 4 * beat if beat % 2 == 0 else 58)
+    trompeta.melodia(0, 'r:1 A4:2 D5:1 C5:1 A4:1 G4:1 A4:1', 84, acentos=False, legato=0.95)
+    # Bar 2: the pulse doubles, the strings creep up, the phrase climbs and a roll swells.
+    for k in range(8):
+        timbal.nota(barra + k * E8, E8 - 30, D2 if k % 4 else A2 - 12, 66 + 4 * k)
+        pizz.nota(barra + k * E8, E8 - 40, D2 if k % 2 == 0 else D3, 70 + 4 * k)
+    for k, tono in enumerate(('D4', 'E4', 'F#4', 'G#4')):
+        tremolo.nota(barra + k * TPB, TPB, altura(tono), 56 + 10 * k)
+        tremolo.nota(barra + k * TPB, TPB, altura(tono) - 12, 52 + 10 * k)
+    trompeta.melodia(barra, 'D5:1 F5:1 E5:1 G5:1 A5:4', 96, acentos=False, legato=0.97)
     for k in range(16):
-        timbal.nota(2 * barra + k * E8, E8 - 30, D2 if k % 4 else A2 - 12, 64 + 2 * k)
-        pizz.nota(2 * barra + k * E8, E8 - 40, D2 if k % 2 == 0 else D3, 66 + 2 * k)
-    # The lone trumpet: a question, an answer, then the phrase climbs and hangs.
-    trompeta.melodia(0, 'r:2 A4:3 D5:1 C5:1 A4:1 '
-                        'G4:1 A4:5 r:2', 80, acentos=False, legato=0.95)
-    trompeta.melodia(2 * barra, 'A4:1 D5:1 F5:3 E5:1 D5:1 E5:1 '
-                                'F5:1 G5:1 A5:6', 90, acentos=False, legato=0.97)
-    # Tremolo strings creep up by semitones over bars 3 and 4.
-    for k, tono in enumerate(('D4', 'Eb4', 'E4', 'F4', 'F#4', 'G4', 'G#4', 'A4')):
-        tremolo.nota(2 * barra + k * TPB, TPB, altura(tono), 50 + 6 * k)
-        tremolo.nota(2 * barra + k * TPB, TPB, altura(tono) - 12, 46 + 6 * k)
-    # Bar 5: a snare roll swelling over a held, dissonant cluster.
-    roll = 4 * barra
-    for k in range(32):
-        bateria.nota(roll + k * TPB // 8, 40, SNARE, 30 + 3 * k)
-    for tono in ('A3', 'Bb3', 'E4'):
-        tremolo.nota(roll, barra - 20, altura(tono), 90)
-    metal.nota(roll + 2 * TPB, 2 * TPB - 20, altura('A2'), 60)
-    timbal.nota(roll + 3 * TPB, TPB // 2, A2 - 12, 100)
-    timbal.nota(roll + 3 * TPB + TPB // 2, TPB // 2, A2 - 12, 110)
-    # The sting: D minor with a hard top, everyone at once, left to ring for two beats.
-    sting = 5 * barra
+        bateria.nota(barra + 2 * TPB + k * TPB // 8, 40, SNARE, 40 + 5 * k)
+    metal.nota(barra + 2 * TPB, 2 * TPB - 20, altura('A2'), 70)
+    timbal.nota(barra + 3 * TPB, TPB // 2, A2 - 12, 104)
+    timbal.nota(barra + 3 * TPB + TPB // 2, TPB // 2, A2 - 12, 112)
+    # The sting: D minor with a hard top, everyone at once.
+    sting = 2 * barra
     for tono in ('D3', 'A3', 'D4', 'F4', 'A4', 'D5'):
         metal.nota(sting, 2 * TPB, altura(tono), 120)
         cuerdas.nota(sting, 2 * TPB, altura(tono), 110)
@@ -314,7 +310,18 @@ def tema3():
     timbal.nota(sting, TPB, D2, 127)
     bateria.nota(sting, TPB, CRASH, 127)
     bateria.nota(sting, TPB, KICK, 120)
-    fin = sting + 3 * TPB
+    # The aftermath, even and soft: a drone that holds to the end, a slowing heartbeat and
+    # the trumpet's question once more, far away.
+    calma = sting + 2 * TPB
+    fin = calma + 2 * barra + 2 * TPB
+    cuerdas.nota(calma, fin - calma - 10, D2 + 12, 46)
+    cuerdas.nota(calma, fin - calma - 10, A2 + 12, 40)
+    cuerdas.nota(calma, fin - calma - 10, altura('F3'), 34)
+    for k, (inicio, fuerza) in enumerate(((0, 62), (TPB, 50), (3 * TPB, 52), (4 * TPB, 44),
+                                          (7 * TPB, 44), (8 * TPB, 38))):
+        timbal.nota(calma + inicio, TPB - 60, D2, fuerza)
+    trompeta.melodia(calma + 2 * TPB, 'A4:3 D5:1 C5:1 A4:1 G4:1 A4:6', 56, acentos=False,
+                     legato=0.95)
     return guardar('Tema3.mid', 'Polvareda Plus - duel', bpm, 4,
                    [trompeta, cuerdas, tremolo, timbal, pizz, metal, bateria], fin)
 

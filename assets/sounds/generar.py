@@ -280,9 +280,24 @@ def efecto_figura(k):
 
 
 def efecto_jugador():
-    # The player is shot: a long cry that falls away.
+    # The player is shot: the bandit's gun goes off first, a crack a little duller than the
+    # player's own, then a long cry that falls away under its echo.
     v = voice('Aaaargh!', 'en-us+m3', 40, 110, 1.0, 0.72, 3.0, 116, 0.25, tremolo=7.0)
-    return normalise(v, -6.0)
+    tiro, _ = disparo(23, 95, 1.6, 1.1)
+    tiro = with_room(fade(lowpass(tiro, 5000, 1), 0.0005, 0.1), 124, 0.3, seconds=0.6,
+                     decay_tau=0.1, brightness=4000)
+    v = v / np.abs(v).max()
+    tiro = tiro / np.abs(tiro).max()
+    inicio = int(0.07 * SR)
+    n = max(len(tiro), inicio + len(v))
+    x = np.zeros((n, 2))
+    x[: len(tiro)] += 1.0 * tiro
+    x[inicio: inicio + len(v)] += 0.8 * v
+    # kept within the 1.2 s a lost life leaves it: the cry's last breath fades a little sooner
+    n = int(1.18 * SR)
+    x = x[:n]
+    x[-int(0.08 * SR):] *= np.linspace(1.0, 0.0, int(0.08 * SR))[:, None]
+    return normalise(x, -6.0)
 
 
 def efecto_puerta_abre():
@@ -302,8 +317,17 @@ def efecto_puerta_abre():
         body += amp * np.sin(2 * np.pi * freq * body_t) * np.exp(-body_t / tau)
     creak = convolve(pulses, body)[: len(t)]
     creak += 0.02 * bandpass(r.standard_normal(len(t)), 1800, 2)
-    creak *= np.sin(np.pi * np.clip(t / seconds, 0, 1)) ** 0.6
-    out = with_room(fade(creak, 0.01, 0.05), 110, 0.25, decay_tau=0.09)
+    # The creak swells within a tenth of a second and then dies away, so most of it is heard
+    # while a late bandit's door is still opening.
+    creak *= np.clip(t / 0.08, 0, 1) * np.exp(-np.maximum(t - 0.08, 0) / 0.35)
+    creak /= np.abs(creak).max()
+    # The latch gives first: a sharp metallic click at the very start.
+    lt = t_axis(0.03)
+    latch = bandpass(r.standard_normal(len(lt)), 3000, 4) * np.exp(-lt / 0.004)
+    latch += 0.6 * np.sin(2 * np.pi * 4100 * lt) * np.exp(-lt / 0.006)
+    latch /= np.abs(latch).max()
+    creak[: len(lt)] += 1.2 * latch
+    out = with_room(fade(creak, 0.0005, 0.05), 110, 0.25, decay_tau=0.09)
     return normalise(out, -6.0)
 
 

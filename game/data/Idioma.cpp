@@ -29,6 +29,7 @@ TextosJuego LeerTextosJuego(const Idioma& idioma) {
     textos.vidas = juego("Vidas");
     textos.escribeNombre = juego("EscribeNombre");
     textos.mejores = juego("Mejores");
+    textos.pausa = juego("Pausa");
     for (int k = 1; k <= 3; ++k) textos.sheriff[k - 1] = juego("Sheriff" + std::to_string(k));
     return textos;
 }

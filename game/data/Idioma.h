@@ -33,6 +33,7 @@ struct TextosJuego {
     std::string escribeNombre = "0 ";
     std::string mejores = "0 ";
     std::array<std::string, 3> sheriff = {"0 ", "0 ", "0 "};  // the sheriff screen's lines
+    std::string pausa = "0 ";  // blinks over the play while the game is paused
 };
 
 TextosJuego LeerTextosJuego(const Idioma& idioma);

@@ -97,9 +97,11 @@ void Frente::JugadaDemostracion() {
     Partida& p = j_.Estado();
     const Configuracion& c = m_.configuracion;
     // A key of the demonstration goes to the playing-mode handler and is released at once. A
-    // key of the player that arrives meanwhile (during a scroll) has made the mode "menu":
-    // that is kept, so the key still ends the demonstration.
+    // key of the player that arrives meanwhile (during a scroll, or between two presses) has
+    // made the mode "menu": no press of the demonstration is made after it, so the key always
+    // ends the demonstration.
     const auto pulsar = [&](int tecla) {
+        if (ModoActual() != "auto") return;
         Modo("juego");
         j_.TeclaJuego(tecla, 0);
         j_.TeclaSoltada(tecla);
@@ -137,8 +139,9 @@ void Frente::JugadaDemostracion() {
                  ++vuelta)
                 pulsar(tecla);
         }
-        if (!p.Demo) break;
+        if (!p.Demo || ModoActual() != "auto") break;
         Esperar(kEsperaPuertaMs);
+        if (ModoActual() != "auto") break;
     }
 }
 

@@ -123,6 +123,8 @@ void Juego::Duelo() {
                     v.Tipo = static_cast<std::int16_t>(figura::Desenfundado(v.Tipo));
                     MostrarPistolero(k, v.Tipo);
                     v.Paso = 1;
+                    // The draw is heard as well as seen: at night it is hard to see.
+                    Snd().TocarEnPuerta(k, efecto::kReaccion);
                 }
             }
         }

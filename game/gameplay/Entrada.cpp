@@ -1,5 +1,8 @@
 // Keys, mouse and game controllers: the key-down dispatch by mode, the playing-mode keys, key
 // release, the mouse buttons as the three fire buttons and the pad turned into those keys.
+#include <algorithm>
+#include <iterator>
+
 #include "Estado.h"
 #include "Figuras.h"
 #include "Juego.h"
@@ -63,7 +66,7 @@ void Juego::TeclaJuego(int tecla, int shift) {
         if (p_.secuencias > 0) {
             p_.pausaPedida = !p_.pausaPedida;  // taken when the sequence ends
         } else {
-            Tiempo(!TiempoActivo());
+            Pausar(TiempoActivo());
         }
         return;
     }
@@ -196,13 +199,16 @@ void Juego::Mando(const Evento& e) {
 }
 
 void Juego::PausaDesdeFuera() {
-    if (ModoActual() != "juego" || p_.Demo) return;
+    // A game is on while in play or inside one of its long sequences; the attract game and the
+    // screens between games have nothing to pause.
+    const bool enJuego = ModoActual().compare(0, 5, "juego") == 0 || p_.secuencias > 0;
+    if (!enJuego || p_.Demo) return;
     p_.IzquierdaPulsada = p_.DerechaPulsada = false;
     for (int k = 0; k < 3; ++k) SoltarDisparo(k);
-    if (p_.secuencias > 0) {
+    if (p_.secuencias > 0 || ModoActual() != "juego") {
         p_.pausaPedida = true;
-    } else {
-        Tiempo(false);
+    } else if (TiempoActivo()) {
+        Pausar(true);
     }
 }
 
@@ -212,7 +218,14 @@ void Juego::InstalarManejadores() {
     // sequence it starts (LineaDeCausa).
     v.alPulsarTecla = [this](const Evento& e) {
         LineaDeCausa linea(m_, "keydown", CamposTecla("key", e.tecla, e.shift));
-        TeclaPulsada(e.tecla, e.shift);
+        // A fire key held down repeats its key-down: in play and in the duel only a new press
+        // is a new shot (a repeat after a lost life or the duel's countdown would fire by
+        // itself, and in the duel count as a foul).
+        const auto& disparo = m_.configuracion.teclasDisparo;
+        const bool fuego =
+            std::find(std::begin(disparo), std::end(disparo), e.tecla) != std::end(disparo);
+        const bool jugando = ModoActual() == "juego" || ModoActual() == "duelo";
+        if (!(e.repeticion && fuego && jugando)) TeclaPulsada(e.tecla, e.shift);
     };
     v.alSoltarTecla = [this](const Evento& e) {
         LineaDeCausa linea(m_, "keyup", CamposTecla("key", e.tecla, e.shift));
@@ -227,8 +240,8 @@ void Juego::InstalarManejadores() {
         RatonSoltado(e.boton);
     };
     v.alMando = [this](const Evento& e) { Mando(e); };
-    // The window losing the focus in play pauses the game as a pulled-out pad does; getting
-    // it back leaves the pause to the player.
+    // The window losing the focus pauses the game as a pulled-out pad does; getting it back
+    // leaves the pause to the player.
     v.alFoco = [this](const Evento& e) {
         if (e.tipo == TipoEvento::FocoPerdido) PausaDesdeFuera();
     };

@@ -40,6 +40,8 @@ Juego::Juego(Modulo& m) : m_(m) {
         GiraDolar(G(), giro_, m_.servicios);
         if (!giro_.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
     });
+    parpadeoPausa_ =
+        m_.bucle.AgregarTemporizador("ParpadeoPausa", 250, [this] { ParpadeoPausa(); });
 }
 
 Graficos& Juego::G() {
@@ -109,12 +111,9 @@ void Juego::Lamparas(bool encendidas) {
 }
 
 void Juego::ReanudarTiempo() {
-    if (p_.pausaPedida) {
-        p_.pausaPedida = false;
-        Tiempo(false);
-        return;
-    }
-    Tiempo(true);
+    const bool pausa = p_.pausaPedida;
+    p_.pausaPedida = false;
+    Pausar(pausa);
 }
 
 // --- the panel's indicators on the play state ---

@@ -30,6 +30,7 @@
 
 #include "ComponenteJuego.h"
 #include "Evento.h"
+#include "Imagen.h"
 #include "Panel.h"
 #include "Partida.h"
 
@@ -111,9 +112,12 @@ class Juego : public ComponenteJuego {
 
     // --- input ---
     void TeclaJuego(int tecla, int shift);
-    // A pause the player did not ask for (a pad pulled out, the window left): in play only,
-    // held keys and buttons let go; during a long sequence it waits for the sequence's end.
+    // A pause the player did not ask for (a pad pulled out, the window left), at any moment
+    // of a game: held keys and buttons let go; during a long sequence (a caption, a lost
+    // life, the duel, the bomb...) it waits for the sequence's end and is taken then.
     void PausaDesdeFuera();
+    // Pauses or resumes play: the tick, and the word that blinks while paused.
+    void Pausar(bool pausado);
 
     // --- the timer `tiempo` ---
     bool TiempoActivo() const;
@@ -155,6 +159,9 @@ class Juego : public ComponenteJuego {
     // Enables `tiempo` at the end of a sequence, or leaves the game paused when a pause was
     // asked for meanwhile.
     void ReanudarTiempo();
+    // The pause word's blink, and the word shown or taken away (what was under it put back).
+    void ParpadeoPausa();
+    void MarcaPausa(bool visible);
     // Num Lock, Caps Lock and Scroll Lock all on or all off, in one keyboard write.
     void Lamparas(bool encendidas);
 
@@ -196,6 +203,9 @@ class Juego : public ComponenteJuego {
     int tiempo_ = -1;     // the tick
     int giraDolar_ = -1;  // the spinning dollar's 25 ms timer
     EstadoPanel giro_;    // and the frame it shows next
+    int parpadeoPausa_ = -1;
+    bool marcaPausa_ = false;
+    Imagen fondoPausa_;  // the picture under the pause word while it shows
     bool fuegoMando_[3] = {false, false, false};
     int ejeMando_ = 0;  // -1 left, 0 centre, 1 right, from the stick
 };

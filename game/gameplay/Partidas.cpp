@@ -50,6 +50,8 @@ void Juego::Demostracion() {
 
 void Juego::Detener() {
     Tiempo(false);
+    m_.bucle.Habilitar(parpadeoPausa_, false);
+    MarcaPausa(false);
     m_.bucle.Habilitar(giraDolar_, false);
     Snd().Parar(efecto::kDesplazamiento);
     Snd().Parar(efecto::kAmbiente);

@@ -155,7 +155,7 @@ bool Juego::ComponerPuerta(int i) {
         if (!Suceso(i)) return false;
     } else if (v.Paso == f + 1) {
         hoja(8);
-        v.Tipo = static_cast<std::int16_t>(v.Tipo + 10);  // hit becomes fallen
+        v.Tipo = static_cast<std::int16_t>(v.Tipo + kCaido - kHerido);  // hit becomes fallen
     } else if (v.Paso == f + 2) {
         hoja(8);
         v.Paso = static_cast<std::int16_t>(f - 3);
@@ -190,6 +190,8 @@ void Juego::Reaccionar(int i) {
         if (p_.Azar == 0) {
             v.Tipo = static_cast<std::int16_t>(Desenfundado(t));
             --v.Paso;
+            // The bandit stepping up behind her is heard, not only seen.
+            Snd().TocarEnPuerta(i, efecto::kEspuelas);
         }
     } else if (EsAmenazada(t)) {
         v.Tipo = static_cast<std::int16_t>(Herido(t));

@@ -10,11 +10,13 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "ArchivoAcotado.h"
 #include "Decibelios.h"
+#include "Limitador.h"
 #include "PunterosSDL.h"
 
 namespace polvareda {
@@ -37,9 +39,29 @@ constexpr bool kConSoundFont = true;
 constexpr double kNivelMusica = 0.25;
 #endif
 
+// The mixer's output on its way to the device. The limiter is made when the device opens
+// and lives as long as the mixer's hook points at it.
+std::optional<Limitador> limitador;
+
+void AlSalir(void*, Uint8* flujo, int bytes) {
+    if (!limitador || bytes <= 0) return;
+    limitador->Procesar(std::span(reinterpret_cast<std::int16_t*>(flujo),
+                                  static_cast<std::size_t>(bytes) / sizeof(std::int16_t)));
+}
+
+// The mix's headroom, taken back by the limiter (none on a device without it).
+double Margen() {
+    return limitador ? Limitador::kMargen : 1.0;
+}
+
 int NivelMusica(double ganancia) {
     return static_cast<int>(
-        std::lround(std::clamp(ganancia, 0.0, 1.0) * kNivelMusica * MIX_MAX_VOLUME));
+        std::lround(std::clamp(ganancia, 0.0, 1.0) * kNivelMusica * Margen() * MIX_MAX_VOLUME));
+}
+
+int NivelEfectos(double ganancia) {
+    return static_cast<int>(
+        std::lround(std::clamp(ganancia, 0.0, 1.0) * Margen() * MIX_MAX_VOLUME));
 }
 
 std::string Utf8(const std::filesystem::path& ruta) {
@@ -58,7 +80,9 @@ class AudioSDL : public Audio {
         Mix_HaltMusic();
         cargado_.reset();
         muestras_.clear();
+        Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
+        limitador.reset();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         abierto = false;
@@ -82,10 +106,7 @@ class AudioSDL : public Audio {
     }
 
     void VolumenGeneral(double efectos, double musica) override {
-        const auto nivel = [](double g) {
-            return static_cast<int>(std::lround(std::clamp(g, 0.0, 1.0) * MIX_MAX_VOLUME));
-        };
-        Mix_MasterVolume(nivel(efectos));
+        Mix_MasterVolume(NivelEfectos(efectos));
         Mix_VolumeMusic(NivelMusica(musica));
     }
 
@@ -226,10 +247,22 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
         return nullptr;
     }
     Mix_AllocateChannels(Audio::kCanales);
+    // The mixer sums the channels into 16 bits and saturates: everything goes in 6 dB down and
+    // the limiter brings the sum back up without letting it reach full scale.
+    int frecuencia = 0;
+    Uint16 formato = 0;
+    int canales = 0;
+    Mix_QuerySpec(&frecuencia, &formato, &canales);
+    if (formato == AUDIO_S16SYS) {
+        limitador.emplace(canales, frecuencia);
+        Mix_SetPostMix(AlSalir, nullptr);
+    }
+    Mix_MasterVolume(NivelEfectos(1.0));
     // At full volume SDL_mixer gives the synthesiser a gain of 1.2, six times its own default:
     // the pieces then peak above full scale and clip, and sit 8 dB above the effects. A quarter
     // of full volume (gain 0.3) keeps their loudest notes 2 dB under full scale and the music
-    // a few dB under the effects; the player's music volume applies on top.
+    // a few dB under the effects; the player's music volume applies on top, and the mix's
+    // headroom under both.
     Mix_VolumeMusic(NivelMusica(1.0));
     std::optional<std::filesystem::path> soundFont;
     if (kConSoundFont) soundFont = BuscarSoundFont(carpetaJuego);

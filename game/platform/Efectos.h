@@ -13,6 +13,7 @@ constexpr int kAbrePuerta = 10;
 constexpr int kCierraPuerta = 11;
 constexpr int kDolar = 12;  // the spinning dollar
 constexpr int kBomba = 13;
+constexpr int kEspuelas = 14;  // the spurs
 constexpr int kReaccion = 15;
 constexpr int kJugadorHerido = 16;
 constexpr int kDesplazamiento = 17;

@@ -92,6 +92,7 @@ struct Evento {
     TipoEvento tipo = TipoEvento::TeclaPulsada;
     int tecla = 0;
     int shift = 0;
+    bool repeticion = false;  // a key-down repeated by the keyboard while the key is held
     int boton = 0;
     int x = 0;  // also a controller axis value, -32768 to 32767
     int y = 0;

@@ -113,7 +113,8 @@ std::optional<Evento> TraducirEvento(const SDL_Event& e, const Encaje& encaje) {
             return std::nullopt;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
-            // Held keys repeat their key-down, as they did on the classic platform.
+            // Held keys repeat their key-down, as they did on the classic platform; the
+            // repeats are marked, so a held fire key is not taken for new shots.
             const int tecla =
                 TeclaVirtual(e.key.keysym.scancode, e.key.keysym.sym, e.key.keysym.mod);
             if (tecla == 0) return std::nullopt;
@@ -121,6 +122,7 @@ std::optional<Evento> TraducirEvento(const SDL_Event& e, const Encaje& encaje) {
             ev.tipo = e.type == SDL_KEYDOWN ? TipoEvento::TeclaPulsada : TipoEvento::TeclaSoltada;
             ev.tecla = tecla;
             ev.shift = EstadoShift(e.key.keysym.mod);
+            ev.repeticion = e.type == SDL_KEYDOWN && e.key.repeat != 0;
             return ev;
         }
         case SDL_MOUSEBUTTONDOWN:

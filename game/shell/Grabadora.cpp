@@ -12,7 +12,8 @@ std::string LineaDe(const Evento& e) {
     const auto n = [](int v) { return std::to_string(v); };
     switch (e.tipo) {
         case TipoEvento::TeclaPulsada:
-            return "keydown " + n(e.tecla) + " " + n(e.shift);
+            // A held key's repeats replay as repeats: a held fire key must not shoot.
+            return (e.repeticion ? "keyrepeat " : "keydown ") + n(e.tecla) + " " + n(e.shift);
         case TipoEvento::TeclaSoltada:
             return "keyup " + n(e.tecla) + " " + n(e.shift);
         case TipoEvento::RatonPulsado:

@@ -110,12 +110,13 @@ std::variant<Guion, ErrorGuion> LeerGuion(std::string_view texto) {
             guion.finMs += *ms;
             if (guion.finMs > kGuionMaximo) return fallo("the script runs longer than a year");
             continue;
-        } else if (orden == "keydown" || orden == "keyup") {
+        } else if (orden == "keydown" || orden == "keyup" || orden == "keyrepeat") {
             if (!l.Cantidad(1, 2, std::string(orden) + " VK [SHIFT]")) return fallo(l.error);
             const auto tecla = l.Entero(1, 0, 255, "VK");
             const auto shift = tecla ? l.Entero(2, 0, 7, "SHIFT", 0) : std::nullopt;
             if (!shift) return fallo(l.error);
-            evento.tipo = orden == "keydown" ? TipoEvento::TeclaPulsada : TipoEvento::TeclaSoltada;
+            evento.tipo = orden == "keyup" ? TipoEvento::TeclaSoltada : TipoEvento::TeclaPulsada;
+            evento.repeticion = orden == "keyrepeat";  // a held key's repeated key-down
             evento.tecla = *tecla;
             evento.shift = *shift;
         } else if (orden == "mousedown" || orden == "mouseup") {

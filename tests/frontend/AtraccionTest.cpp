@@ -152,6 +152,35 @@ TEST_F(DemoTest, WalkPastPaidDoorsStopsWhenEveryDoorHasPaid) {
     EXPECT_TRUE(hecho);
 }
 
+// A player's key that comes between two presses of the demonstration brings the menu back:
+// the demonstration presses nothing more and does not set its own mode over the menu's.
+TEST_F(DemoTest, AKeyBetweenTheDemonstrationsPressesEndsIt) {
+    bool hecho = false;
+    Correr([&](Modulo& m, const std::string& etapa) {
+        if (etapa != "demo") return;
+        Frente& f = Frente::De(m);
+        Juego& j = f.J();
+        Partida& p = j.Estado();
+        j.Demostracion();
+        f.Modo("auto");
+        for (int i = 0; i < 3; ++i) {
+            PuertaVisible& v = p.Visibles[static_cast<std::size_t>(i)];
+            v.Tipo = 1;
+            v.Paso = 9;
+            v.Marca = 3;
+        }
+        Tecla('A', 10);
+        f.JugadaDemostracion();
+        EXPECT_EQ(f.ModoActual(), "menu");
+        EXPECT_EQ(p.Visibles[1].Tipo, 1);  // the bandit at the second door was not shot
+        EXPECT_EQ(p.Visibles[2].Tipo, 1);
+        j.Detener();
+        hecho = true;
+        Terminar(m);
+    });
+    EXPECT_TRUE(hecho);
+}
+
 // The window's close button at any screen of the front end ends the run in order.
 TEST_F(DemoTest, CloseAtAnyScreenEndsTheRunInOrder) {
     for (const std::string donde : {"espera", "tabla", "demo", "nivel", "partida", "fin"}) {

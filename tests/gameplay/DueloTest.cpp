@@ -68,6 +68,38 @@ TEST_F(DueloTest, AShotScoresByTheStepOfTheDraw) {
     });
 }
 
+// A fire key held through a lost life or through the duel's countdown repeats its key-down; a
+// repeat is not a new press, so it neither fires at the resumed doors nor fouls a gunman.
+TEST_F(DueloTest, AHeldFireKeyRepeatingIsNeitherAShotNorAFoul) {
+    Jugar([&](prueba::Mesa& t) {
+        const auto tecla = [&](int k, bool repeticion) {
+            Evento e;
+            e.tipo = TipoEvento::TeclaPulsada;
+            e.tecla = kFuego[k];
+            e.repeticion = repeticion;
+            t.plataforma.Insertar(t.Ahora(), e);
+            t.Esperar(1);
+        };
+        const auto disparos = [&] { return t.Llamadas("tocar").size(); };
+        t.Fase(1);
+        tecla(0, false);
+        const auto tras = disparos();
+        EXPECT_TRUE(t.p.DisparoPulsado[0]);
+        t.j.PrepararFase();  // the phase resumed after a lost life forgets the held keys
+        tecla(0, true);
+        EXPECT_EQ(disparos(), tras);
+        EXPECT_FALSE(t.p.DisparoPulsado[0]);
+
+        t.m.ventana.tag = "duelo";
+        t.Abrir(0, 4, 0);
+        t.Abrir(1, 35, 3);
+        tecla(0, true);
+        EXPECT_EQ(t.p.DueloFallido, 0);
+        tecla(1, false);
+        EXPECT_EQ(t.p.Visibles[1].Tipo, 15);
+    });
+}
+
 // A whole duel, with a player the test plays through a timer of its own: `tirador` is asked
 // every 10 ms which gunman (if any) to shoot.
 class DueloEntero : public DueloTest {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "CarpetaDePrueba.h"
 #include "Mesa.h"
@@ -174,6 +176,52 @@ TEST_F(EscritorioTest, LeavingTheWindowPausesAndMutesComingBackUnmutesButStaysPa
         Foco(t, true);
         EXPECT_FALSE(t.j.TiempoActivo());
     });
+}
+
+// Left during a caption, a lost life or the duel, the game does not play on without the
+// player: the pause waits for the sequence's end and is taken there, with its word blinking,
+// and nothing is lost while the player is away.
+TEST_F(EscritorioTest, LeftDuringALongSequenceTheGamePausesWhenItEnds) {
+    const std::pair<const char*, std::function<void(prueba::Mesa&)>> casos[] = {
+        {"caption", [](prueba::Mesa& t) { t.Fase(1); }},
+        {"bang",
+         [](prueba::Mesa& t) {
+             t.Abrir(0, 1, 10);
+             t.Ticks(1);
+         }},
+        {"duel", [](prueba::Mesa& t) { t.j.Duelo(); }},
+    };
+    for (const auto& [nombre, secuencia] : casos) {
+        SCOPED_TRACE(nombre);
+        Jugar([&](prueba::Mesa& t) {
+            if (std::string(nombre) != "caption") {
+                t.Fase(1);
+                t.j.Tiempo(false);
+            }
+            Evento fuera;
+            fuera.tipo = TipoEvento::FocoPerdido;
+            t.plataforma.Insertar(t.Ahora() + 300, fuera);
+            secuencia(t);
+            EXPECT_EQ(t.m.ventana.tag, "juego");
+            EXPECT_FALSE(t.j.TiempoActivo());
+            const auto vidas = t.p.Vidas;
+            const Imagen enPausa = t.m.ventana.lienzo.Pixeles();
+            t.Esperar(30'100);
+            EXPECT_EQ(t.p.Vidas, vidas);
+            EXPECT_FALSE(t.j.TiempoActivo());
+
+            // The word blinks over the frozen play and leaves no trace when play resumes.
+            t.Esperar(250);
+            const Imagen sinPalabra = t.m.ventana.lienzo.Pixeles();
+            EXPECT_NE(sinPalabra, enPausa);
+            t.Esperar(250);
+            EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), enPausa);
+            Foco(t, true);
+            t.Pulsar(vk::Pausa);
+            EXPECT_TRUE(t.j.TiempoActivo());
+            EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), sinPalabra);
+        });
+    }
 }
 
 TEST_F(EscritorioTest, WithPausaSinFocoOffLeavingTheWindowChangesNothing) {

@@ -1,7 +1,9 @@
 """Colours of the figure pictures that the shared palette does not have.
 
 Every day colour keeps enough red and green to read after the afternoon darkening
-(R-88, G-112, B-184); the night darkening (R-191, G-191, B-112) leaves only the brightest ones.
+(R-88, G-112, B-184); the night darkening (R-191, G-191, B-112) leaves only the brightest ones,
+so what tells one figure from another at night (gun steel, the white dots of a bandit's mask)
+is painted in near-white or strong blue.
 """
 
 from paleta import *  # noqa: F401,F403  (the figure modules take every colour from here)
@@ -13,6 +15,10 @@ def tono(c, f):
 
 
 ARMA_BRILLO = (244, 244, 252)       # the glint on a drawn gun: the first thing the eye finds
+# Gun steel is a strong, cold blue-white: the night darkening leaves it a clear blue (9, 29,
+# 143), so a drawn gun still shows when everything else has gone dark.
+ACERO = (200, 220, 255)
+ACERO_OSCURO = (128, 150, 224)
 CULATA = (132, 76, 40)              # wooden grip of a revolver
 SANGRE = (232, 40, 32)
 SANGRE_OSCURA = (156, 24, 24)

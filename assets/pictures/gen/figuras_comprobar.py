@@ -1,8 +1,15 @@
-"""Checks the figure pictures: every file present at its size, every sheet's mask exact.
+"""Checks the figure pictures: every file present at its size, every sheet's mask exact, and
+the figures still readable in the night phases.
 
 Exit status 0 when everything passes; otherwise each failure is listed on stderr and the
 status is 1. A sheet's mask (its lower half) must be black exactly where the picture above
 is not black and white everywhere else, or figures get holes or black boxes around them.
+
+At night the game darkens every figure colour by R and G -191, B -112, which leaves only
+strong blue and near-white. On the darkened frames, a figure who draws (the customers 3 to 7,
+and the duel's gunmen, who are customers 4 to 6) must light up enough pixels by a step a
+player sees on the dark street, and each bandit must differ from every customer, standing or
+drawn, by as many such pixels. The counts are printed.
 Usage: /usr/bin/python3 figuras_comprobar.py [folder of the pictures]
 """
 
@@ -30,6 +37,10 @@ TAMANOS.update({
 })
 
 NEGRO, BLANCO = (0, 0, 0), (255, 255, 255)
+
+NOCHE = (191, 191, 112)   # what the night takes off each figure colour, R, G, B
+PASO_VISIBLE = 24         # a luminance step (of 255) that shows on the dark street
+PIXELES_MINIMOS = 16      # a gun's worth of pixels that must change by that step
 PANEL = (92, 52, 28)
 
 
@@ -75,6 +86,54 @@ def fallos_de_fichero(carpeta, nombre, w, h, con_mascara):
     return fallos
 
 
+def luminancia_de_noche(carpeta, n):
+    """Frame n darkened as at night, over black, as luminance per pixel (0 to 255)."""
+    img = Image.open(os.path.join(carpeta, f"sprite{n}.png")).convert("RGB")
+    w, h = img.size
+    mitad = h // 2
+    px = img.load()
+    y = {}
+    for fy in range(mitad):
+        for fx in range(w):
+            if px[fx, fy + mitad] != NEGRO:
+                continue
+            r, g, b = (max(c - d, 0) for c, d in zip(px[fx, fy], NOCHE))
+            y[(fx, fy)] = 0.299 * r + 0.587 * g + 0.114 * b
+    return y
+
+
+def pixeles_distintos(a, b, solo_mas_claro=False):
+    """How many pixels differ by a visible step between two darkened frames."""
+    n = 0
+    for p in set(a) | set(b):
+        d = b.get(p, 0.0) - a.get(p, 0.0)
+        if d >= PASO_VISIBLE or (not solo_mas_claro and -d >= PASO_VISIBLE):
+            n += 1
+    return n
+
+
+def fallos_de_noche(carpeta):
+    fallos = []
+    y = {n: luminancia_de_noche(carpeta, n) for n in (1, 2, *range(3, 10), *range(33, 38))}
+    desenfundar = {k: pixeles_distintos(y[k], y[30 + k], solo_mas_claro=True) for k in range(3, 8)}
+    print("at night, pixels a draw lights up: " +
+          ", ".join(f"{k}->{30 + k} {n}" for k, n in desenfundar.items()))
+    for k, n in desenfundar.items():
+        if n < PIXELES_MINIMOS:
+            fallos.append(f"at night the draw of figure {k} lights up only {n} pixels "
+                          f"(at least {PIXELES_MINIMOS})")
+    for bandido in (1, 2):
+        distintos = {c: pixeles_distintos(y[bandido], y[c])
+                     for c in (*range(3, 10), *range(33, 38))}
+        print(f"at night, pixels that tell bandit {bandido} from each customer: " +
+              ", ".join(f"{c} {n}" for c, n in distintos.items()))
+        for c, n in distintos.items():
+            if n < PIXELES_MINIMOS:
+                fallos.append(f"at night bandit {bandido} and figure {c} differ in only {n} "
+                              f"pixels (at least {PIXELES_MINIMOS})")
+    return fallos
+
+
 def main(argv):
     carpeta = argv[1] if len(argv) > 1 else os.path.normpath(
         os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
@@ -88,6 +147,11 @@ def main(argv):
                   file=sys.stderr)
     if malos:
         print(f"{malos} of {len(TAMANOS)} figure pictures are wrong", file=sys.stderr)
+        return 1
+    noche = fallos_de_noche(carpeta)
+    for f in noche:
+        print(f, file=sys.stderr)
+    if noche:
         return 1
     print(f"all {len(TAMANOS)} figure pictures are right")
     return 0

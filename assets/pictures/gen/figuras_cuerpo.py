@@ -8,7 +8,7 @@ the standing, drawing, hit and fallen frames, so the four pictures of a type alw
 from dataclasses import dataclass, replace
 
 from figuras_colores import (
-    ARMA, ARMA_BRILLO, ARMA_CLARA, BILLETE, BILLETE_OSCURO, BOCA, BOLSA, BOLSA_OSCURA, BOTA,
+    ACERO, ACERO_OSCURO, ARMA, ARMA_BRILLO, ARMA_CLARA, BILLETE, BILLETE_OSCURO, BOCA, BOLSA, BOLSA_OSCURA, BOTA,
     CAMISA_BLANCA, CHALECO, CONTORNO, CUERDA, CULATA, ESPUELA, LATON, LATON_OSCURO, LUNAR,
     OJO_BLANCO, PANTALON, PELO_CASTANO, PIEL, SANGRE, SANGRE_OSCURA, SOMBRERO_PARDO, tono)
 from figuras_lienzo import Lienzo, Pieza
@@ -242,9 +242,13 @@ def cabeza(a, dx=0, dy=0, cara=None):
         p.pon(CX - 3, 18, ms); p.pon(CX - 2, 19, ms); p.pon(CX + 2, 18, ms); p.pon(CX + 1, 19, ms)
         p.pon(CX, 16, luz(m))                                   # the nose under the cloth
         if a.lunares:
+            # dense enough to stay a pattern at night, when only the dots are left
             for x, y in ((CX - 5, 16), (CX - 1, 18), (CX + 3, 16), (CX + 1, 21), (CX - 4, 20),
-                         (CX + 4, 19), (CX - 2, 15)):
+                         (CX + 4, 19), (CX - 2, 15), (CX + 1, 15), (CX - 3, 18), (CX + 2, 18),
+                         (CX - 1, 21), (CX + 4, 17), (CX - 5, 18), (CX, 20)):
                 p.pon(x, y, LUNAR)
+        # the hem of the cloth, worn pale, draws the mask's edge across the face
+        p.fila(20, CX - 4, CX + 3, LUNAR)
         p.pon(CX + 6, 16, m); p.pon(CX + 7, 15, m)               # the knot behind
     elif a.panuelo is not None:
         p.fila(21, CX - 4, CX + 3, a.panuelo)
@@ -319,7 +323,7 @@ REVOLVER = [
 
 def revolver(x, y, izquierda=True):
     """A revolver in profile with a bright barrel; (x, y) is the grip, muzzle outwards."""
-    ley = {"h": ARMA_BRILLO, "g": ARMA_CLARA, "c": ARMA, "k": ARMA, "w": CULATA}
+    ley = {"h": ARMA_BRILLO, "g": ACERO, "c": ACERO_OSCURO, "k": ARMA, "w": CULATA}
     p = Pieza()
     p.mapa(0, 0, REVOLVER, ley)
     # grip is at column 8, row 5 of the map

@@ -89,10 +89,13 @@ def herido(a, vuela=None, marca=(CX - 3, 36)):
     lz.estampa(brazo(a, [(CX - 9 - w, 26), (CX - 15 - w, 20), (CX - 16 - w, 11)]), dx=1)
     lz.estampa(brazo(a, [(CX + 8 + w, 26), (CX + 14 + w, 19), (CX + 16 + w, 12)]), dx=1)
     lz.estampa(cabeza(a, cara="susto"), dx=1, dy=2)
-    if a.estilo == "gorro":
-        lz.estampa(sombrero(a, inclina=4), dx=1, dy=0)
-    elif a.estilo != "ninguno":
-        lz.estampa(sombrero(a, inclina=3), dx=9, dy=-1 if a.estilo == "copa" else -2)
+    # The hat flies off sideways, whole: the top of the sheet is the top of the door opening,
+    # so its crown is kept a row under it instead of being cut flat by the lintel.
+    if a.estilo != "ninguno":
+        gorro = a.estilo == "gorro"
+        vuela_sombrero = sombrero(a, inclina=4 if gorro else 3)
+        arriba = min(y for _, y in vuela_sombrero.px) if vuela_sombrero.px else 0
+        lz.estampa(vuela_sombrero, dx=1 if gorro else 9, dy=max(0 if gorro else -2, 1 - arriba))
     lz.estampa(herida(*marca), contorno=False, dx=1, dy=2)
     if vuela == "arma":
         lz.estampa(revolver(6, 10, True).movida(0, 0))

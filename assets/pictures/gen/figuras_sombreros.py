@@ -44,18 +44,26 @@ def sombrero_de_pila(j, c, banda):
 
 
 def cara_pequena():
-    """His face under the hats: rows 42-47; rows 42-45 are also drawn in the hat sheet."""
+    """His face under the hats: rows 42-48; rows 42-45 are also drawn in the hat sheet.
+
+    The game marks every hit at rows 41-46, columns 18-29, so once the last hat of the pile
+    is gone the mark lands on rows 42-45: his hair and brow are there, with the hat pulled
+    low, and his eyes sit just under it at row 46, so the mark reads as a hole in his hair and
+    never as a bandit's mask across his eyes.
+    """
     p = Pieza()
-    p.rect(19, 42, 28, 46, PIEL_HOMBRE)
-    p.fila(47, 20, 27, PIEL_HOMBRE)
+    p.rect(19, 42, 28, 47, PIEL_HOMBRE)
+    p.fila(48, 20, 27, PIEL_HOMBRE)
     p.fila(42, 19, 28, PELO_CASTANO)
-    p.pon(21, 43, CONTORNO); p.pon(26, 43, CONTORNO)
-    p.pon(20, 43, OJO_BLANCO); p.pon(27, 43, OJO_BLANCO)
-    p.pon(23, 44, sombra(PIEL_HOMBRE)); p.pon(24, 44, sombra(PIEL_HOMBRE))
-    p.pon(28, 43, sombra(PIEL_HOMBRE)); p.pon(28, 44, sombra(PIEL_HOMBRE))
-    p.fila(45, 20, 27, BIGOTE)
-    p.pon(19, 46, BIGOTE); p.pon(28, 46, BIGOTE)
-    p.fila(46, 22, 25, (150, 44, 40))
+    p.fila(43, 19, 28, PELO_CASTANO)
+    p.pon(19, 44, PELO_CASTANO); p.pon(28, 44, PELO_CASTANO)
+    p.fila(45, 21, 26, sombra(PIEL_HOMBRE))                   # the brow under the fringe
+    p.pon(21, 46, CONTORNO); p.pon(26, 46, CONTORNO)
+    p.pon(20, 46, OJO_BLANCO); p.pon(27, 46, OJO_BLANCO)
+    p.pon(28, 46, sombra(PIEL_HOMBRE)); p.pon(28, 47, sombra(PIEL_HOMBRE))
+    p.fila(47, 20, 27, BIGOTE)
+    p.pon(23, 47, sombra(PIEL_HOMBRE)); p.pon(24, 47, sombra(PIEL_HOMBRE))
+    p.fila(48, 22, 25, (150, 44, 40))
     return p
 
 

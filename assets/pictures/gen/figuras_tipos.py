@@ -17,12 +17,13 @@ from figuras_lienzo import Lienzo
 from figuras_sombreros import pila_de_sombreros
 
 BOTA_NEGRA = (76, 56, 48)
+PANUELO_BLANCO = (244, 240, 228)
 
 ASPECTOS = {
-    # bandit with the red neckerchief: the menu's portrait
+    # bandit with the white-dotted red neckerchief: the menu's portrait
     1: Aspecto(camisa=ROPA_BANDIDO, chaleco=CHALECO_BANDIDO, pantalon=PANTALON_BANDIDO,
                botas=BOTA_NEGRA, sombrero=SOMBRERO_NEGRO, banda=(120, 100, 96),
-               mascara=PANUELO, cara="malo", pelo=(60, 44, 36)),
+               mascara=PANUELO, lunares=True, cara="malo", pelo=(60, 44, 36)),
     # big bandit in a long coat, wide black hat, dotted dark mask, cartridge belt, two guns
     2: Aspecto(camisa=ROPA_BANDIDO, chaleco=GABAN, chaqueta=True, pantalon=PANTALON_BANDIDO,
                botas=BOTA_NEGRA, sombrero=SOMBRERO_NEGRO, banda=LATON, estilo="ancho",
@@ -32,9 +33,11 @@ ASPECTOS = {
     3: Aspecto(camisa=CAMISA_CELESTE, pantalon=PANTALON_PARDO, sombrero=SOMBRERO_CLARO,
                banda=(176, 64, 48), panuelo=CAMISA_ROJA, cara="sonrisa", piel=PIEL_CLARA,
                pelo=PELO_RUBIO),
-    # cowboy: red shirt, brown vest, moustache
+    # cowboy: red shirt, brown vest, moustache, a white neckerchief and hat band that still
+    # show at night, where his dark clothes would make him a bandit's shape
     4: Aspecto(camisa=CAMISA_ROJA, chaleco=CHALECO, pantalon=PANTALON, sombrero=SOMBRERO_PARDO,
-               bigote=PELO_CASTANO, botas=BOTA_CLARA),
+               banda=PANUELO_BLANCO, panuelo=PANUELO_BLANCO, bigote=PELO_CASTANO,
+               botas=BOTA_CLARA),
     # old-timer: yellow shirt, white beard, battered brown hat
     5: Aspecto(camisa=CAMISA_AMARILLA, pantalon=PANTALON_PARDO, sombrero=(168, 120, 72),
                banda=(110, 70, 40), barba=CANAS, pelo=CANAS, piel=PIEL_CLARA,
@@ -48,9 +51,9 @@ ASPECTOS = {
                pantalon=(150, 130, 110), sombrero=(188, 168, 140), estilo="copa",
                banda=(110, 90, 70), bigote=PELO_CASTANO, ancho=2, cara="sonrisa",
                piel=PIEL_CLARA),
-    # farmer in a green shirt with a fan of notes
+    # farmer in a green shirt with a fan of notes and a white neckerchief (seen at night)
     8: Aspecto(camisa=CAMISA_VERDE, pantalon=(104, 128, 176), sombrero=SOMBRERO_CLARO,
-               pelo=PELO_RUBIO, cara="sonrisa", botas=BOTA_CLARA),
+               panuelo=PANUELO_BLANCO, pelo=PELO_RUBIO, cara="sonrisa", botas=BOTA_CLARA),
     # the girl: pink dress, bonnet, apron, notes in her hand
     9: Aspecto(camisa=VESTIDO_CLARO, falda=VESTIDO, sombrero=VESTIDO_CLARO, banda=LAZO,
                estilo="gorro", pelo_largo=True, pelo=PELO_RUBIO, piel=PIEL_CLARA,
