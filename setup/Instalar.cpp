@@ -81,23 +81,23 @@ Instalar::Instalar(const Entorno& entorno, Servicios& servicios)
     examinar_pulsado_ = Imagen(QStringLiteral("setup/examinar_pulsado.png"));
     mano_ = QCursor(Imagen(QStringLiteral("setup/mano.png")), 5, 0);
 
-    // 1-2. The program folder and the product title.
+    // The program folder and the product title.
     CrearControles();
     etiqueta_[6]->setText(QStringLiteral("Polvareda Plus"));
     etiqueta_[7]->setText(QStringLiteral("Polvareda Plus"));
 
-    // 4. The game's icon in the corner, when the game lies beside this program.
+    // The game's icon in the corner, when the game lies beside this program.
     std::error_code error;
     if (fs::is_regular_file(entorno_.carpetaPrograma / NombreJuego().toStdString(), error)) {
         iconoJuego_ = Imagen(QStringLiteral("icono.png"))
                           .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
-    // 7. The window's own language.
+    // The window's own language.
     instalacion_ = !entorno_.Paquete() && !EstaInstalado(entorno_.carpetaPrograma);
     PonerTextos(IdiomaDeSetUp(entorno_.CarpetaSetUp()));
 
-    // 8. The mode: an installed game is configured, anything else is installed from.
+    // The mode: an installed game is configured, anything else is installed from.
     if (instalacion_) {
         CarpetasPorDefecto();
     } else {

@@ -113,6 +113,36 @@ DatosExtraidos Extraer(const fs::path& rutaJuego, const fs::path& rutaTemporal, 
     return datos;
 }
 
+std::vector<std::string> DatosQueFaltan(const fs::path& rutaJuego, int idioma,
+                                        std::string_view nombreXGA) {
+    std::vector<std::string> faltan;
+    const auto falta = [](const fs::path& archivo) {
+        std::error_code error;
+        return !fs::is_regular_file(archivo, error);
+    };
+    const auto relativo = [&rutaJuego](const fs::path& archivo) {
+        return archivo.lexically_relative(rutaJuego).generic_string();
+    };
+    // A folder of numbered files: the folder when it has none of them, else each one missing.
+    const auto serie = [&](const char* carpeta, int desde, int hasta, auto archivo) {
+        std::vector<std::string> estos;
+        for (int i = desde; i <= hasta; ++i)
+            if (falta(archivo(rutaJuego, i))) estos.push_back(relativo(archivo(rutaJuego, i)));
+        if (static_cast<int>(estos.size()) == hasta - desde + 1)
+            faltan.push_back(std::string(carpeta) + "/");
+        else
+            faltan.insert(faltan.end(), estos.begin(), estos.end());
+    };
+    if (falta(ArchivoIdioma(rutaJuego, idioma)))
+        faltan.push_back(relativo(ArchivoIdioma(rutaJuego, idioma)));
+    serie("SND", 0, kEfectos - 1, ArchivoEfecto);
+    serie("MUS", 1, kTemas, ArchivoTema);
+    const fs::path extension = ArchivoExtension(rutaJuego, nombreXGA);
+    if (!nombreXGA.empty() && (extension.empty() || falta(extension)))
+        faltan.push_back("XTRAS/" + std::string(nombreXGA) + ".XGA");
+    return faltan;
+}
+
 bool DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
     std::error_code error;
     const auto estado = fs::symlink_status(polvaredaDat, error);

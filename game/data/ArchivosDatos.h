@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "RegistroTemporales.h"
 
@@ -49,6 +50,12 @@ DatosExtraidos Extraer(const std::filesystem::path& rutaJuego,
                        const std::filesystem::path& rutaTemporal, int idioma,
                        std::string_view nombreXGA, RegistroTemporales& registro,
                        const Aviso& avisar, const std::filesystem::path& rutaJugador = {});
+
+// What the game folder lacks of its shipped data, as names relative to it ("LNG/Texto0.LNG",
+// "SND/", "MUS/Tema2.MUS", "XTRAS/Nitido2x.XGA"): a whole folder when none of its files is
+// there, else each missing file. Empty when everything is in place.
+std::vector<std::string> DatosQueFaltan(const std::filesystem::path& rutaJuego, int idioma,
+                                        std::string_view nombreXGA);
 
 // Encodes the decoded table `mejoresTmp` into `polvaredaDat`: written beside it under another
 // name, then renamed over it, so the stored file is never half-written nor left decoded.

@@ -88,7 +88,8 @@ void Juego::TeclaJuego(int tecla, int shift) {
     if (tecla == vk::Escape) {
         FinDeJuego();  // as if the last life were lost
     } else if (tecla == vk::BloqDespl) {
-        c.scroll = c.scroll == 10 ? 5 : 15;
+        // Fast and back: from the usual 15 (or 10) to 5, from anything else to 15.
+        c.scroll = c.scroll == 10 || c.scroll == 15 ? 5 : 15;
     } else if (tecla == vk::Sumar) {
         if (c.scroll > 1) --c.scroll;
     } else if (tecla == vk::Restar) {

@@ -1,6 +1,7 @@
 #include "Arranque.h"
 
 #include <exception>
+#include <iostream>
 #include <system_error>
 
 #include "ArchivoAcotado.h"
@@ -143,6 +144,14 @@ std::string_view SufijoEjecutable() {
 
 void CargarVentana(Modulo& m) {
     const Configuracion& c = m.configuracion;
+    // The game plays on without what is missing, as it always has, but says once what it
+    // could not find and where it looked, so a half-copied folder does not pass in silence.
+    if (const auto faltan = DatosQueFaltan(m.rutaJuego, c.idioma, c.nombreXGA); !faltan.empty()) {
+        std::string lista;
+        for (const auto& f : faltan) lista += (lista.empty() ? "" : ", ") + f;
+        std::cerr << "Polvareda: missing from the game's data folder " << TextoRuta(m.rutaJuego)
+                  << ": " << lista << " (playing without them)\n";
+    }
     const auto datos = Extraer(
         m.rutaJuego, m.rutaTemporal, c.idioma, c.nombreXGA, m.registro,
         [&m](const std::string& texto) { m.plataforma.Mensaje(std::string(kTitulo), texto); },

@@ -85,6 +85,25 @@ TEST_F(ExtraerTest, MissingLanguageStillExtractsTheRestAndNotesTheScoresName) {
     EXPECT_TRUE(avisos_.empty());
 }
 
+// What start-up reports as missing: a folder with none of its files as the folder, else each
+// file; the extension only when one is configured.
+TEST_F(ExtraerTest, MissingDataIsNamedByFolderOrByFile) {
+    using Lista = std::vector<std::string>;
+    fs::create_directories(juego_);
+    EXPECT_EQ(DatosQueFaltan(juego_, 0, ""), (Lista{"LNG/Texto0.LNG", "SND/", "MUS/"}));
+
+    prueba::EscribirCodificado(juego_ / "LNG" / "Texto1.LNG", "[Juego]\r\n");
+    for (int i = 0; i < kEfectos; ++i)
+        if (i != 4)
+            prueba::EscribirCodificado(juego_ / "SND" / ("Efecto" + std::to_string(i) + ".SND"),
+                                       "S");
+    for (int i = 1; i <= kTemas; ++i)
+        prueba::EscribirCodificado(juego_ / "MUS" / ("Tema" + std::to_string(i) + ".MUS"), "M");
+    EXPECT_EQ(DatosQueFaltan(juego_, 1, "Grande"), (Lista{"SND/Efecto4.SND", "XTRAS/Grande.XGA"}));
+    prueba::EscribirCodificado(juego_ / "SND" / "Efecto4.SND", "S");
+    EXPECT_EQ(DatosQueFaltan(juego_, 1, ""), Lista{});
+}
+
 TEST_F(ExtraerTest, ZeroLengthFilesGiveZeroLengthCopiesSilently) {
     prueba::Escribir(juego_ / "LNG" / "Texto0.LNG", "");
     prueba::Escribir(juego_ / "SND" / "Efecto1.SND", "");

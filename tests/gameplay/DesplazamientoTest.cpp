@@ -46,6 +46,8 @@ TEST_F(DesplazamientoTest, APressScrollsOneDoorAndAHeldKeyScrollsOn) {
         EXPECT_EQ(t.m.configuracion.scroll, 16);
         t.Pulsar(vk::BloqDespl);
         EXPECT_EQ(t.m.configuracion.scroll, 15);
+        t.Pulsar(vk::BloqDespl);
+        EXPECT_EQ(t.m.configuracion.scroll, 5);
         t.m.configuracion.scroll = 10;
         t.Pulsar(vk::BloqDespl);
         EXPECT_EQ(t.m.configuracion.scroll, 5);

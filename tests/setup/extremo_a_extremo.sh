@@ -26,7 +26,7 @@ export LSAN_OPTIONS="suppressions=$(dirname "$0")/fugas_escritorio.supp${LSAN_OP
 [ -e "$juego/Polvareda.INI" ] && fallo "the game wrote settings itself"
 
 # SetUp's window, in English, configuration mode.
-ventana=$(timeout 60 xdotool search --sync --name '^SetUp$' | head -n1) || fallo "no SetUp window"
+ventana=$(timeout 60 xdotool search --sync --name '^SetUp$' | sed -n 1p) || fallo "no SetUp window"
 # OK, clicked again should a slow machine not have drawn the window at the first click.
 for _ in $(seq 15); do
   sleep 1
@@ -39,7 +39,7 @@ grep -q $'^Izquierda=79\r$' "$juego/Polvareda.INI" || fallo "unexpected settings
 # The game comes up with them: its window opens (it would start SetUp again otherwise).
 for _ in $(seq 600); do grep -aq 'Polvareda: ventana' "$trabajo/salida.txt" && break; sleep 0.1; done
 grep -aq 'Polvareda: ventana' "$trabajo/salida.txt" || fallo "the game did not open its window"
-ventana=$(timeout 30 xdotool search --sync --name 'Polvareda Plus' | head -n1) || fallo "no game window"
+ventana=$(timeout 30 xdotool search --sync --name 'Polvareda Plus' | sed -n 1p) || fallo "no game window"
 juego_pid=$(xdotool getwindowpid "$ventana" 2>/dev/null || true)
 # Escape leaves the game in order once its presentation is over (keys are ignored during it):
 # pressed once a second until the game has gone, however slow the machine.

@@ -20,7 +20,7 @@ DISPLAY=":$pantalla" ./juego/Polvareda --carpeta juego --grabar partida.txt \
   --traza partida_traza.jsonl &
 juego=$!
 sleep 6
-ventana=$(DISPLAY=":$pantalla" xdotool search --name Polvareda | head -1)
+ventana=$(DISPLAY=":$pantalla" xdotool search --name Polvareda | sed -n 1p)
 k() { DISPLAY=":$pantalla" xdotool key --window "$ventana" --delay 80 "$@"; }
 k 0
 sleep 4
