@@ -1,57 +1,89 @@
 #!/usr/bin/env bash
-# The game's CPU and memory while it plays a phase, on the real SDL backend under a virtual
-# 1920x1080 X display, with screenshots of what the player sees. When a well-known SDL2 game
-# with its own demonstration loop is installed (chocolate-doom with freedoom, from Debian), it
-# runs on the same display at the same time and its CPU is measured over the same seconds.
-#   bench/medir_juego.sh [GAME_FOLDER] [SECONDS]
-# GAME_FOLDER defaults to play/; it needs its Polvareda.INI (scripts/run makes both).
+# The game's CPU while a player plays, side by side with a software 3D engine's demo loop, on
+# the real SDL backend under one virtual 1920x1080 X display (no GPU: the CPU draws every pixel):
+# - the game in its folder's configuration (SetUp's default: DDraw=1, the 320 x 200 canvas shown
+#   five times larger, full screen, effects and music on through SDL's dummy sound driver), a
+#   game started with "0" and played by keys sent with xdotool, one every 1.5 s: walk right,
+#   right, left, fire at the middle door, and again;
+# - Chocolate Doom's demo loop (Freedoom) in a 1920x1080 window, software renderer, sound off,
+#   started before the game and measured over the same seconds.
+# Prints both CPUs in % of one core, their ratio, the game's peak memory and screenshots.
+# bench/instalar.sh installs Chocolate Doom and Freedoom from Debian when they are missing.
+#   bench/medir_juego.sh [GAME_FOLDER] [SECONDS]   (default play/, made by scripts/run; 20 s)
+# GAME_FOLDER is copied, never changed; it needs its Polvareda.INI.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
-carpeta=$(cd "${1:-$raiz/play}" && pwd)
-segundos=${2:-10}
+origen=$(cd "${1:-$raiz/play}" && pwd)
+segundos=${2:-20}
+[ -x "$origen/Polvareda" ] || { echo "no game at $origen (run scripts/run first)" >&2; exit 1; }
+[ -e "$origen/Polvareda.INI" ] || { echo "no Polvareda.INI in $origen" >&2; exit 1; }
 . "$raiz/bench/xvfb_comun.sh"
 command -v xdotool >/dev/null || { echo "xdotool is missing (scripts/install-deps)" >&2; exit 1; }
+otro=/usr/games/chocolate-doom
+wad=/usr/share/games/doom/freedoom1.wad
+[ -x "$otro" ] && [ -f "$wad" ] || { echo "no $otro or $wad: run bench/instalar.sh" >&2; exit 1; }
 
+carpeta="$trabajo/juego"
+cp -a "$origen" "$carpeta"
 arrancar_xvfb
 export DISPLAY=":$pantalla"
-lanzar_juego "$carpeta"
+hz=$(getconf CLK_TCK)
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-otro_pid=""
-wad=/usr/share/games/doom/freedoom1.wad
-otro=$(PATH="$PATH:/usr/games" command -v chocolate-doom || true)
-if [ -n "$otro" ] && [ -f "$wad" ]; then
-  SDL_AUDIODRIVER=dummy "$otro" -iwad "$wad" -nosound -window -geometry 1280x800 \
-    >"$trabajo/otro.log" 2>&1 &
-  otro_pid=$!
-fi
+# The engine first, so that both run during the whole measure: its own configuration (in a
+# home of its own) asks for the software renderer in a 1920x1080 window.
+mkdir -p "$trabajo/casa"
+printf 'fullscreen 0\nwindow_width 1920\nwindow_height 1080\nforce_software_renderer 1\n' \
+  >"$trabajo/otro.cfg"
+HOME="$trabajo/casa" SDL_AUDIODRIVER=dummy "$otro" -iwad "$wad" -nosound -window \
+  -geometry 1920x1080 -extraconfig "$trabajo/otro.cfg" >"$trabajo/otro.log" 2>&1 &
+otro_pid=$!
+terminar_otro() { kill "$otro_pid" 2>/dev/null && wait "$otro_pid" 2>/dev/null || true; }
+trap 'terminar_otro; terminar' EXIT
 
-# The presentation, then "0" starts a game; the captions take a few seconds.
+# The play trace counts the game's ticks in the measure (the proof that a game was played).
+SDL_AUDIODRIVER=dummy lanzar_juego "$carpeta" --traza "$trabajo/traza.jsonl"
+# The presentation and the menu, then "0" starts a game; its captions take a few seconds.
 sleep 6
 ventana=$(xdotool search --pid "$juego_pid" | tail -1)
-xdotool windowactivate --sync "$ventana" 2>/dev/null || true
+xdotool windowraise "$ventana" 2>/dev/null || true
 xdotool key --window "$ventana" 0
 sleep 4
-import -window root "$trabajo/fase.png" 2>/dev/null && cp "$trabajo/fase.png" /tmp/medir_juego_fase.png
+import -window "$ventana" /tmp/medir_juego_fase.png 2>/dev/null || true
 
-# A player who fires at the three doors in turn while the CPU is measured.
-( for _ in $(seq $((segundos * 4))); do
-    for tecla in 1 2 3; do xdotool key --window "$ventana" "$tecla"; done
-    sleep 0.25
+izquierda=$(awk -F= 'tolower($1) ~ /^izquierda/ {print $2 + 0}' "$carpeta/Polvareda.INI" | tr -d '\r')
+derecha=$(awk -F= 'tolower($1) ~ /^derecha/ {print $2 + 0}' "$carpeta/Polvareda.INI" | tr -d '\r')
+disparo=$(awk -F= 'tolower($1) ~ /^disparo2/ {print $2 + 0}' "$carpeta/Polvareda.INI" | tr -d '\r')
+# Virtual-key codes of letters and digits are their capitals' ASCII codes.
+tecla() { printf "\\x$(printf %x "${1:-0}")" | tr 'A-Z' 'a-z'; }
+pasos=("$(tecla "${derecha:-80}")" "$(tecla "${derecha:-80}")" "$(tecla "${izquierda:-79}")" \
+  "$(tecla "${disparo:-50}")")
+( i=0
+  while :; do
+    xdotool key --window "$ventana" "${pasos[i % 4]}"
+    i=$((i + 1))
+    sleep 1.5
   done ) &
 jugador=$!
-if [ -n "$otro_pid" ]; then
-  antes_otro=$(awk '{print $14 + $15}' "/proc/$otro_pid/stat")
-fi
-medir_cpu "Polvareda" "$segundos"
-if [ -n "$otro_pid" ]; then
-  despues_otro=$(awk '{print $14 + $15}' "/proc/$otro_pid/stat")
-  awk -v s="$segundos" -v t=$((despues_otro - antes_otro)) -v hz="$(getconf CLK_TCK)" \
-    'BEGIN { printf "%-15s %6.2f%% of one core (%d ticks in %d s)\n", "reference game:", 100 * t / hz / s, t, s }'
-  kill "$otro_pid" 2>/dev/null || true
-else
-  echo "reference game:  not installed (apt-get install chocolate-doom freedoom)"
-fi
+
+lineas_antes=$(wc -l <"$trabajo/traza.jsonl")
+juego_antes=$(ticks "$juego_pid")
+otro_antes=$(ticks "$otro_pid")
+sleep "$segundos"
+juego_gasto=$(( $(ticks "$juego_pid") - juego_antes ))
+otro_gasto=$(( $(ticks "$otro_pid") - otro_antes ))
+juego_ticks=$(tail -n +"$((lineas_antes + 1))" "$trabajo/traza.jsonl" | grep -c '"why": "tick"' || true)
 kill "$jugador" 2>/dev/null || true
-import -window root /tmp/medir_juego_fin.png 2>/dev/null || true
+wait "$jugador" 2>/dev/null || true
+import -window "$ventana" /tmp/medir_juego_fin.png 2>/dev/null || true
+
+awk -v j="$juego_gasto" -v o="$otro_gasto" -v s="$segundos" -v hz="$hz" 'BEGIN {
+  printf "Polvareda:       %6.2f%% of one core (%d ticks in %d s)\n", 100 * j / hz / s, j, s
+  printf "Chocolate Doom:  %6.2f%% of one core (%d ticks in %d s)\n", 100 * o / hz / s, o, s
+  if (o > 0) printf "ratio:           %6.3f (goal: at most 0.25)\n", j / o
+  else print "ratio:           none (the engine used no CPU)"
+}'
+echo "game ticks:      $juego_ticks in the measure, mode at its end:" \
+  "$(tail -1 "$trabajo/traza.jsonl" | grep -o '"mode": "[^"]*"')"
 echo "peak memory:     $(awk '/VmHWM/ {print $2, $3}' "/proc/$juego_pid/status")"
 echo "screenshots:     /tmp/medir_juego_fase.png /tmp/medir_juego_fin.png"

@@ -23,11 +23,13 @@ arrancar_xvfb() {
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$pantalla" ] && break; sleep 0.05; done
 }
 
-# Starts the game in folder $1 on the virtual display and waits for its window; the moments it
+# Starts the game in folder $1 (further arguments go to the game) on the virtual display and
+# waits for its window; the moments it
 # announces (POLVAREDA_TIEMPOS) are in $trabajo/err. A line may follow the beep of a machine
 # without a sound device on the same line, so the search is not anchored.
 lanzar_juego() {
-  DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$1/Polvareda" --carpeta "$1" 2>"$trabajo/err" &
+  DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$1/Polvareda" --carpeta "$1" "${@:2}" \
+    2>"$trabajo/err" &
   juego_pid=$!
   for _ in $(seq 400); do
     grep -aq 'Polvareda: ventana ' "$trabajo/err" && return 0

@@ -57,7 +57,7 @@ AudioGrabado::AudioGrabado(std::shared_ptr<PlataformaSinPantalla::Registro> regi
 }
 
 void AudioGrabado::Anotar(std::string que, std::string detalle) {
-    registro_->llamadas.push_back({std::move(que), std::move(detalle)});
+    registro_->Anotar(std::move(que), std::move(detalle));
 }
 
 int AudioGrabado::CargarMuestra(const std::filesystem::path& wav) {

@@ -11,6 +11,9 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <span>
 #include <string>
 
@@ -180,6 +183,12 @@ class AudioSDL : public Audio {
         Mix_HaltMusic();
         cargado_ = std::move(nuevo);
         numeroCargado_ = cargado_ ? numero : 0;
+#ifdef __GLIBC__
+        // A piece's synthesiser is a few megabytes in many blocks; made and freed as the pieces
+        // take turns, they leave the heap ever more scattered, and the game's resident size
+        // would climb for the first minutes of the attract cycle. The free pages go back now.
+        malloc_trim(0);
+#endif
     }
 
     void Situar(int canal) {

@@ -38,7 +38,7 @@ const std::vector<Llamada>& PlataformaSinPantalla::Llamadas() const {
 }
 
 void PlataformaSinPantalla::Anotar(std::string que, std::string detalle) {
-    registro_->llamadas.push_back({std::move(que), std::move(detalle)});
+    registro_->Anotar(std::move(que), std::move(detalle));
 }
 
 void PlataformaSinPantalla::Encolar(std::int64_t enMs, Evento evento) {

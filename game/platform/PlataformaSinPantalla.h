@@ -51,6 +51,9 @@ class PlataformaSinPantalla : public Plataforma {
     // Every call that changes the machine, in order. Time, Presentar and the reading calls
     // are not recorded (Presentaciones counts the presents).
     const std::vector<Llamada>& Llamadas() const;
+    // Whether calls are recorded (from construction, they are). A scripted run of the game
+    // has no reader for the record, which would otherwise grow with every hour it plays.
+    void GuardarLlamadas(bool guardar) { registro_->guardar = guardar; }
     const EstadoTeclas& Teclas() const { return teclas_; }
     int ContadorCursor() const { return contadorCursor_; }
     bool PresentacionVisible() const { return presentacionVisible_; }
@@ -92,6 +95,10 @@ class PlataformaSinPantalla : public Plataforma {
     struct Registro {
         std::vector<Llamada> llamadas;
         std::int64_t ahora = 0;
+        bool guardar = true;
+        void Anotar(std::string que, std::string detalle) {
+            if (guardar) llamadas.push_back({std::move(que), std::move(detalle)});
+        }
     };
 
   private:

@@ -47,6 +47,8 @@ int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
     }
     const Guion& guion = std::get<Guion>(leido);
     PlataformaSinPantalla plataforma(linea.hora);
+    // Only the tests read the record of calls; a run of hours would keep every one of them.
+    plataforma.GuardarLlamadas(false);
     for (const auto& paso : guion.pasos) plataforma.Encolar(paso.enMs, paso.evento);
     // The end of the script is an event of its own, at the time its last line reached.
     Evento fin;
