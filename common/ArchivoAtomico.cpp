@@ -1,10 +1,22 @@
-// Whole-file replacement through a sibling file and a rename.
+// Whole-file replacement through a sibling file and a rename. The sibling is created
+// exclusively, given its permissions before it holds anything, written, flushed to the disk,
+// and renamed; the folder is flushed before and after the rename, so that after a power cut
+// the folder names either the old file or the whole new one.
 #include "ArchivoAtomico.h"
 
-#include <fstream>
+#include <fcntl.h>
+
+#include <cerrno>
 #include <random>
 #include <string>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace polvareda {
 
@@ -22,40 +34,103 @@ std::filesystem::path NombreTemporal(const std::filesystem::path& archivo) {
     return temporal;
 }
 
+#ifdef _WIN32
+
+// Windows has no folder flush; its rename over an existing file is already a replacement.
+int AbrirExclusivo(const std::filesystem::path& ruta) {
+    return _wopen(ruta.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+bool EscribirTodo(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const unsigned trozo = bytes.size() > 1u << 30 ? 1u << 30 : unsigned(bytes.size());
+        const int escritos = _write(fd, bytes.data(), trozo);
+        if (escritos <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(escritos));
+    }
+    return true;
+}
+bool VolcarArchivo(int fd) {
+    return _commit(fd) == 0;
+}
+bool CerrarArchivo(int fd) {
+    return _close(fd) == 0;
+}
+bool VolcarCarpeta(const std::filesystem::path&) {
+    return true;
+}
+
+#else
+
+int AbrirExclusivo(const std::filesystem::path& ruta) {
+    return ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+bool EscribirTodo(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t escritos = ::write(fd, bytes.data(), bytes.size());
+        if (escritos < 0 && errno == EINTR) continue;
+        if (escritos <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(escritos));
+    }
+    return true;
+}
+bool VolcarArchivo(int fd) {
+    return ::fsync(fd) == 0;
+}
+bool CerrarArchivo(int fd) {
+    return ::close(fd) == 0;
+}
+bool VolcarCarpeta(const std::filesystem::path& carpeta) {
+    const int fd =
+        ::open(carpeta.empty() ? "." : carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool bien = ::fsync(fd) == 0;
+    ::close(fd);
+    return bien;
+}
+
+#endif
+
 }  // namespace
+
+bool ReemplazarArchivoPor(const std::filesystem::path& archivo,
+                          const std::filesystem::path& hermano, std::string_view bytes,
+                          std::optional<std::filesystem::perms> permisos) {
+    const int fd = AbrirExclusivo(hermano);
+    if (fd < 0) return false;
+    std::error_code error;
+    bool bien = true;
+    if (permisos) {
+        std::filesystem::permissions(hermano, *permisos, error);
+        bien = !error;
+    }
+    bien = bien && EscribirTodo(fd, bytes) && VolcarArchivo(fd);
+    bien = CerrarArchivo(fd) && bien;
+    const std::filesystem::path carpeta = archivo.parent_path();
+    bien = bien && VolcarCarpeta(carpeta);
+    if (bien) {
+        std::filesystem::rename(hermano, archivo, error);
+        bien = !error;
+    }
+    if (!bien) {
+        std::filesystem::remove(hermano, error);
+        return false;
+    }
+    // The new file is in place; a folder that cannot be flushed now changes nothing for the
+    // caller, who could not have the old file back anyway.
+    VolcarCarpeta(carpeta);
+    return true;
+}
 
 bool ReemplazarArchivo(const std::filesystem::path& archivo, std::string_view bytes,
                        std::optional<std::filesystem::perms> permisos) {
-    std::error_code error;
-    std::filesystem::path temporal;
+    // A name taken between the choice and the exclusive creation just costs another try.
     for (int intento = 0; intento < 16; ++intento) {
-        temporal = NombreTemporal(archivo);
-        if (!std::filesystem::exists(temporal, error) && !error) break;
-        temporal.clear();
+        const std::filesystem::path temporal = NombreTemporal(archivo);
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::symlink_status(temporal, error))) continue;
+        return ReemplazarArchivoPor(archivo, temporal, bytes, permisos);
     }
-    if (temporal.empty()) return false;
-
-    bool escrito = false;
-    {
-        std::ofstream flujo(temporal, std::ios::binary | std::ios::trunc);
-        if (flujo) {
-            flujo.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            flujo.flush();
-            escrito = static_cast<bool>(flujo);
-            flujo.close();
-            escrito = escrito && !flujo.fail();
-        }
-    }
-    if (escrito && permisos) {
-        std::filesystem::permissions(temporal, *permisos, error);
-        escrito = !error;
-    }
-    if (escrito) {
-        std::filesystem::rename(temporal, archivo, error);
-        escrito = !error;
-    }
-    if (!escrito) std::filesystem::remove(temporal, error);
-    return escrito;
+    return false;
 }
 
 }  // namespace polvareda

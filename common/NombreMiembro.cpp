@@ -58,4 +58,24 @@ bool MismoArchivo(std::string_view a, std::string_view b) {
                       [](char x, char y) { return Minuscula(x) == Minuscula(y); });
 }
 
+bool ExisteHojaSprite(int i) {
+    return (i >= 0 && i <= 9) || (i >= 11 && i <= 19) || (i >= 21 && i <= 29) ||
+           (i >= 33 && i <= 39) || i == 48 || i == 49;
+}
+
+const std::vector<std::string>& MiembrosQueCarga() {
+    static const std::vector<std::string> miembros = [] {
+        std::vector<std::string> lista = {"bang.gif",     "cajas.gif",   "cuadro.gif",  "dolar.gif",
+                                          "estrella.gif", "letras.gif",  "paisaje.gif", "panel.gif",
+                                          "pantalla.gif", "pared.gif",   "puertas.gif", "sino.gif",
+                                          "sombrer0.gif", "sombrer1.gif"};
+        for (int i = 0; i < 50; ++i)
+            if (ExisteHojaSprite(i)) lista.push_back("sprite" + std::to_string(i) + ".gif");
+        lista.push_back("ventanil.gif");
+        lista.push_back("vida.gif");
+        return lista;
+    }();
+    return miembros;
+}
+
 }  // namespace polvareda

@@ -1,9 +1,12 @@
 #include "ArchivosDatos.h"
 
 #include <fstream>
+#include <optional>
+#include <span>
 #include <system_error>
 
 #include "ArchivoAcotado.h"
+#include "ArchivoAtomico.h"
 #include "Complemento.h"
 #include "Idioma.h"
 #include "Mejores.h"
@@ -143,33 +146,32 @@ std::vector<std::string> DatosQueFaltan(const fs::path& rutaJuego, int idioma,
     return faltan;
 }
 
-bool DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
+Devolucion DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
     std::error_code error;
     const auto estado = fs::symlink_status(polvaredaDat, error);
+    std::optional<fs::perms> permisos;
     if (fs::exists(estado)) {
         // A rename would replace even a file we may not write: ask first, without touching it.
         // The read-only mark counts even for a user whom permissions do not stop.
-        if (!fs::is_regular_file(estado)) return false;
-        if ((estado.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
+        if (!fs::is_regular_file(estado)) return {};
+        if ((estado.permissions() & fs::perms::owner_write) == fs::perms::none)
+            return {.protegida = true};
         std::ofstream prueba(polvaredaDat, std::ios::binary | std::ios::app);
-        if (!prueba) return false;
+        if (!prueba) return {.protegida = true};
+        permisos = estado.permissions();
     }
-    if (!fs::is_regular_file(mejoresTmp, error)) return false;
+    if (!fs::is_regular_file(mejoresTmp, error)) return {};
+    auto texto = LeerArchivoAcotado(mejoresTmp, kLimiteArchivoDatos, Exceso::Rechazar);
+    if (!texto) return {};
+    Complementar(std::span(reinterpret_cast<std::uint8_t*>(texto->data()), texto->size()));
 
     fs::path nuevo = polvaredaDat;
     nuevo += ".nuevo";
-    // A sibling left by an interrupted run goes first: copying over it would follow a link out
-    // of the game folder, and a read-only one would block every later write-back.
+    // A sibling left by an interrupted run goes first: the new one is created exclusively, so
+    // a link left in its place is never followed out of the game folder, and a read-only one
+    // does not block every later write-back.
     fs::remove(nuevo, error);
-    const bool bien =
-        fs::copy_file(mejoresTmp, nuevo, fs::copy_options::overwrite_existing, error) && !error &&
-        ComplementarArchivo(nuevo);
-    if (bien) {
-        fs::rename(nuevo, polvaredaDat, error);
-        if (!error) return true;
-    }
-    fs::remove(nuevo, error);
-    return false;
+    return {.hecha = ReemplazarArchivoPor(polvaredaDat, nuevo, *texto, permisos)};
 }
 
 }  // namespace polvareda

@@ -57,10 +57,19 @@ DatosExtraidos Extraer(const std::filesystem::path& rutaJuego,
 std::vector<std::string> DatosQueFaltan(const std::filesystem::path& rutaJuego, int idioma,
                                         std::string_view nombreXGA);
 
+// How a write-back of the high scores went. `hecha` when the stored file was replaced;
+// otherwise `protegida` tells the stored file the player marked read-only (left alone on
+// purpose) from a write that failed (the run's scores are lost).
+struct Devolucion {
+    bool hecha = false;
+    bool protegida = false;
+    explicit operator bool() const { return hecha; }
+};
+
 // Encodes the decoded table `mejoresTmp` into `polvaredaDat`: written beside it under another
-// name, then renamed over it, so the stored file is never half-written nor left decoded.
-// A stored file we may not write to stays exactly as it is. False when nothing was replaced.
-bool DevolverMejores(const std::filesystem::path& mejoresTmp,
-                     const std::filesystem::path& polvaredaDat);
+// name, flushed to the disk, then renamed over it, so the stored file is never half-written
+// nor left decoded. A stored file we may not write to stays exactly as it is.
+Devolucion DevolverMejores(const std::filesystem::path& mejoresTmp,
+                           const std::filesystem::path& polvaredaDat);
 
 }  // namespace polvareda

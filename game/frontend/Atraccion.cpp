@@ -4,6 +4,7 @@
 
 #include "Composicion.h"
 #include "EtapasFrente.h"
+#include "Figuras.h"
 #include "Frente.h"
 #include "Juego.h"
 #include "Modulo.h"
@@ -28,10 +29,12 @@ std::int64_t Transcurrido(Modulo& m, std::int64_t inicio) {
 
 // The figures the demonstration shoots at almost always, and the ones it nearly never shoots.
 bool BlancoSeguro(int tipo) {
-    return tipo == -8 || (tipo >= -6 && tipo <= 2) || (tipo >= 33 && tipo <= 37);
+    using namespace figura;
+    return tipo == kSombreroDinero || (tipo >= -6 && tipo <= kBandidoTardio) ||
+           (tipo >= Desenfundado(3) && tipo <= Desenfundado(kClientePaga));
 }
 bool BlancoRaro(int tipo) {
-    return tipo == -7 || (tipo >= 3 && tipo <= 9);
+    return tipo == figura::kSombreroBomba || (tipo >= 3 && tipo <= 9);
 }
 
 }  // namespace

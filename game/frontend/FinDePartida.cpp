@@ -13,7 +13,6 @@ namespace polvareda {
 
 namespace {
 
-constexpr std::int64_t kEsperaLarga = 3'600'000;
 constexpr std::size_t kLargoNombre = 17;
 constexpr int kColumnaNombre = 7;
 constexpr int kFilaNombre = 98;
@@ -72,7 +71,7 @@ Etapa FinDePartidaEtapa(Modulo& m) {
         f.letraMando = 0;
         f.Refrescar();
         f.Modo("nombre");
-        while (f.ModoActual() == "nombre") f.Esperar(kEsperaLarga, "nombre");
+        f.EsperarModo("nombre");
         InsertarMejor(m.mejores, lugar, f.Nombre, p.Puntos);
 
         const int primera = PrimeraDePagina(lugar);
@@ -91,7 +90,7 @@ Etapa FinDePartidaEtapa(Modulo& m) {
     f.Refrescar();
 
     f.Modo("mejores");
-    while (f.ModoActual() == "mejores") f.Esperar(kEsperaLarga, "mejores");
+    f.EsperarModo("mejores");
     f.Limpiar();
     return Etapa{MenuPrincipal};
 }

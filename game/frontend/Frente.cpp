@@ -11,9 +11,6 @@ namespace polvareda {
 
 namespace {
 
-// The stick must pass this mark to count as pushed up or down, and fall back below half of it
-// to count as released, so a stick resting near the mark does not chatter.
-constexpr int kEjePulsado = 16000;
 constexpr int kLetras = 27;  // blank and A to Z
 
 }  // namespace
@@ -24,25 +21,6 @@ Frente& Frente::De(Modulo& m) {
 }
 
 Frente::Frente(Modulo& m) : m_(m), j_(Juego::De(m)) {}
-
-void Frente::Modo(std::string_view modo) {
-    if (m_.ventana.tag == modo) return;
-    m_.ventana.tag = std::string(modo);
-    Trazar(m_, "mode");
-}
-
-const std::string& Frente::ModoActual() const {
-    return m_.ventana.tag;
-}
-
-void Frente::Refrescar() {
-    m_.ventana.lienzo.Refrescar();
-    m_.bucle.PresentarSiToca();
-}
-
-void Frente::Esperar(std::int64_t ms, std::string_view modo) {
-    m_.bucle.Esperar(ms, modo);
-}
 
 void Frente::Limpiar() {
     m_.ventana.lienzo.Borrar();
@@ -79,7 +57,7 @@ void Frente::Mando(const Evento& e) {
             // Up on the stick is negative.
             const int lado = e.x <= -kEjePulsado ? 1 : e.x >= kEjePulsado ? -1 : 0;
             if (lado != 0 && !ejeNombre_) paso = lado;
-            if (e.x > -kEjePulsado / 2 && e.x < kEjePulsado / 2) ejeNombre_ = false;
+            if (e.x > -kEjeSuelto && e.x < kEjeSuelto) ejeNombre_ = false;
             if (lado != 0) ejeNombre_ = true;
         }
         if (paso != 0) {

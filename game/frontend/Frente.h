@@ -10,12 +10,12 @@
 #include "ComponenteJuego.h"
 #include "Evento.h"
 #include "Idioma.h"
+#include "Juego.h"
 #include "Superficie.h"
 
 namespace polvareda {
 
 struct Modulo;
-class Juego;
 
 class Frente : public ComponenteJuego {
   public:
@@ -25,11 +25,12 @@ class Frente : public ComponenteJuego {
     Modulo& M() { return m_; }
     Juego& J() { return j_; }
 
-    // The mode text, traced like the rules' own changes.
-    void Modo(std::string_view modo);
-    const std::string& ModoActual() const;
-    void Refrescar();
-    void Esperar(std::int64_t ms, std::string_view modo = "");
+    // The mode text, the refresh and the waits are the rules' own (Juego).
+    void Modo(std::string_view modo) { j_.Modo(modo); }
+    const std::string& ModoActual() const { return j_.ModoActual(); }
+    void Refrescar() { j_.Refrescar(); }
+    void Esperar(std::int64_t ms, std::string_view modo = "") { j_.Esperar(ms, modo); }
+    void EsperarModo(std::string_view modo) { j_.EsperarModo(modo); }
     // Clear the window to black and show it.
     void Limpiar();
 
@@ -57,7 +58,6 @@ class Frente : public ComponenteJuego {
     void EscribirNombre();
     // --- the level choice (Nivel.cpp) ---
     void TeclaNivel(int tecla);
-    void RampaVolumen(int desde, int hasta);
 
     // ComponenteJuego: the front end's fields of the state line.
     void CamposEstado(std::string& json) const override;

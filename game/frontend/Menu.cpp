@@ -25,7 +25,7 @@ constexpr const char* kAnio = "2026";
 
 // The "»" characters lie outside the glyph sheet and draw nothing: the name starts at
 // column 9. One byte each, as the single-byte text of the glyph sheet has them.
-const std::string kTitulo = std::string(9, '\xBB') + "POLVAREDA PLUS";
+const std::string kTituloMenu = std::string(9, '\xBB') + "POLVAREDA PLUS";
 
 constexpr int kColumnaEntradas = 11;
 
@@ -64,7 +64,7 @@ void Frente::DibujarMenu() {
     const Superficie& retrato = g.superficies.menu;
     CopiaEscaladaXGA(g, retrato, 0, 0, 56, 96, 4, 40);
     CopiaEscaladaXGA(g, retrato, 0, 0, 56, 96, 196, 40);
-    Escribe(g, 0, 6, kTitulo, 3, kFondoDirecto);
+    Escribe(g, 0, 6, kTituloMenu, 3, kFondoDirecto);
     Escribe(g, kColumnaEntradas, 46, textos.jugar, 1, kFondoDirecto);
     Escribe(g, kColumnaEntradas, 118, textos.nivel, 1, kFondoDirecto);
     Escribe(g, 0, 158, textos.programador + " " + kProgramador, 2, kFondoDirecto);
@@ -81,7 +81,7 @@ void Frente::TeclaMenu(int tecla) {
         Modo("trans");
         p.Nivel = p.NivelInicial;
         if (p.NivelInicial != 1) Modo("nivel");
-        p.Vidas = Partida::kVidasIniciales;
+        p.Vidas = kVidasIniciales;
         Nombre.clear();
         p.Puntos = 0;
         m_.sonidos.TocarTema(1);

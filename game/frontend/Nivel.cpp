@@ -13,12 +13,8 @@ namespace polvareda {
 
 namespace {
 
-constexpr std::int64_t kEsperaLarga = 3'600'000;
-constexpr int kPasoRampa = 50;
-constexpr std::int64_t kEsperaRampaMs = 15;
 constexpr int kVolumenBajo = -4000;
 constexpr int kVolumenAlto = -250;
-constexpr int kEfectoEleccion = 21;
 constexpr int kYFiguras = 40;
 constexpr int kFilaEleccion = 138;
 
@@ -41,19 +37,11 @@ std::string TextoEleccion(const Modulo& m, int k) {
 
 }  // namespace
 
-void Frente::RampaVolumen(int desde, int hasta) {
-    const int paso = desde <= hasta ? kPasoRampa : -kPasoRampa;
-    for (int v = desde; paso > 0 ? v <= hasta : v >= hasta; v += paso) {
-        m_.sonidos.Volumen(efecto::kAmbiente, v);
-        Esperar(kEsperaRampaMs);
-    }
-}
-
 void Frente::TeclaNivel(int tecla) {
     for (int k = 0; k < 3; ++k) {
         if (tecla != m_.configuracion.teclasDisparo[k]) continue;
         Modo("trans");
-        m_.sonidos.Tocar(kEfectoEleccion);
+        m_.sonidos.Tocar(efecto::kDisparo);
         eleccion = k;
         return;
     }
@@ -70,7 +58,7 @@ Etapa PantallaNivel(Modulo& m) {
 
     m.sonidos.Volumen(efecto::kAmbiente, kVolumenBajo);
     m.sonidos.TocarEnBucle(efecto::kAmbiente);
-    f.RampaVolumen(kVolumenBajo, kVolumenAlto);
+    f.J().FundirAmbiente(kVolumenBajo, kVolumenAlto);
 
     Transferir(s.temp, 0, kYFiguras, s.Paisaje, 0, 24, 256, 88, Rop::SrcCopy);
     for (const Eleccion& e : kElecciones) PonerFigura(g, e.sprite, e.x, kYFiguras);
@@ -80,7 +68,7 @@ Etapa PantallaNivel(Modulo& m) {
         Escribe(g, kElecciones[k].columna, kFilaEleccion, TextoEleccion(m, k), 1, kFondoDirecto);
     f.Refrescar();
 
-    while (f.ModoActual() == "nivel") f.Esperar(kEsperaLarga, "nivel");
+    f.EsperarModo("nivel");
     if (f.eleccion < 0) {
         // Left some other way (none today): back to the menu as it was.
         m.sonidos.Parar(efecto::kAmbiente);
@@ -96,7 +84,7 @@ Etapa PantallaNivel(Modulo& m) {
         f.Esperar(200);
     }
     p.Nivel = p.NivelInicial = e.fase;
-    p.Vidas = Partida::kVidasIniciales;
+    p.Vidas = kVidasIniciales;
     f.Nombre.clear();
     p.Puntos = 0;
 
@@ -110,7 +98,7 @@ Etapa PantallaNivel(Modulo& m) {
         f.Refrescar();
         f.Esperar(250);
     }
-    f.RampaVolumen(kVolumenAlto, kVolumenBajo);
+    f.J().FundirAmbiente(kVolumenAlto, kVolumenBajo);
     m.sonidos.Parar(efecto::kAmbiente);
     f.desdeNivel = true;
     return Etapa{JugarPartida};

@@ -15,12 +15,12 @@ void Juego::ApuntarDeposito(std::int16_t puerta) {
     ++p_.Depositos;
 }
 
-void Juego::Depositar(int slot) {
+bool Juego::Depositar(int slot) {
     const std::int16_t puerta = p_.Visibles[static_cast<std::size_t>(slot)].Puerta;
     ApuntarDeposito(puerta);
     EmpezarGiro();
     SumaPuntos(50, false);
-    MarcaPuerta(puerta);
+    return MarcaPuerta(puerta);
 }
 
 void Juego::FinDeFase() {

@@ -34,8 +34,7 @@ void Juego::JuzgarDisparo(int i) {
         ApuntarDeposito(v.Puerta);
         EmpezarGiro();
         SumaPuntos(150, false);
-        MarcaPuerta(v.Puerta);
-        if (p_.Depositos == 0) return;  // the phase ended and a new one was set up
+        if (MarcaPuerta(v.Puerta)) return;  // the phase ended and a new one was set up
         p_.DisparoJuzgado = true;
         return;
     }
@@ -50,7 +49,7 @@ void Juego::JuzgarDisparo(int i) {
         --v.Paso;
         Transferir(s.temp, x, kYPuerta, s.Paisaje, x - 3, 24, 48, -6 * v.Tipo + 6, Rop::SrcCopy);
         SumaPuntos(10, false);
-        Snd().TocarEnPuerta(i, 0);
+        Snd().TocarEnPuerta(i, efecto::Voz(0));
         if (v.Tipo == kSombreroBomba) {
             // Seven hits leave a hat: money or a bomb, one chance in two.
             Sembrar();
@@ -70,8 +69,7 @@ void Juego::JuzgarDisparo(int i) {
 
     // Hit and fallen figures, and a customer under threat (with the bandit behind her), do
     // not take a shot. A threatened type-9 customer (39, 49) is ignored like type 8's.
-    if ((t >= 11 && t <= 19) || (t >= 21 && t <= 29) || t == 38 || t == 39 || t == 48 || t == 49)
-        return;
+    if (EsHerido(t) || EsCaido(t) || EsAmenazada(t) || EsBandidoTrasAmenaza(t)) return;
     if (t == 1) {
         SumaPuntos(100, false);
     } else if (t == 2) {
@@ -79,26 +77,25 @@ void Juego::JuzgarDisparo(int i) {
     } else if (t >= 3 && t <= 9) {
         ClienteHerido(i);
         return;
-    } else if (t >= 33 && t <= 36) {
+    } else if (t >= Desenfundado(3) && t <= Desenfundado(6)) {
         SumaPuntos(200, false);
-        v.Tipo = static_cast<std::int16_t>(t - 30);
-    } else if (t == 37) {
+        v.Tipo = static_cast<std::int16_t>(t - kDesenfundado);
+    } else if (t == Desenfundado(kClientePaga)) {
         SumaPuntos(250, false);
-        v.Tipo = static_cast<std::int16_t>(t - 30);
+        v.Tipo = static_cast<std::int16_t>(t - kDesenfundado);
         ApuntarDeposito(v.Puerta);
         EmpezarGiro();
         SumaPuntos(50, false);
-        MarcaPuerta(v.Puerta);
-        if (p_.Depositos == 0) return;
+        if (MarcaPuerta(v.Puerta)) return;
     }
 
     Transferir(s.temp, x, kYPuerta, s.Paisaje, x - 3, 24, 48, 88, Rop::SrcCopy);
-    PonerFigura(G(), v.Tipo + 10, x, kYPuerta);
+    PonerFigura(G(), Herido(v.Tipo), x, kYPuerta);
     Transferir(s.temp, x + 18, 73, s.Bala, 0, 0, 12, 6, Rop::SrcAnd);
     CopiaEscalada(G(), s.temp, x, kYPuerta, 48, 88, x, kYPuerta);
     v.Paso = static_cast<std::int16_t>(p_.Ciclo + 1);
-    v.Tipo = static_cast<std::int16_t>(v.Tipo + 10);
-    Snd().TocarEnPuerta(i, v.Tipo - 10);
+    Snd().TocarEnPuerta(i, efecto::Voz(v.Tipo));
+    v.Tipo = static_cast<std::int16_t>(Herido(v.Tipo));
     p_.DisparoJuzgado = true;
 }
 
@@ -142,11 +139,11 @@ void Juego::ClienteHerido(int i) {
     const int x = XPuerta(i);
     Tiempo(false);
     Modo("juego_trans");
-    Snd().TocarEnPuerta(i, t);
+    Snd().TocarEnPuerta(i, efecto::Voz(t));
     Superficies& s = S();
-    // The customer is shown hit, then fallen.
-    for (v.Tipo = static_cast<std::int16_t>(t + 10); v.Tipo <= t + 20;
-         v.Tipo = static_cast<std::int16_t>(v.Tipo + 10)) {
+    // The customer is shown hit, then fallen (the code stays one step past, as it always has).
+    for (v.Tipo = static_cast<std::int16_t>(Herido(t)); v.Tipo <= Caido(t);
+         v.Tipo = static_cast<std::int16_t>(v.Tipo + kCaido - kHerido)) {
         Transferir(s.temp, x, kYPuerta, s.Paisaje, x - 3, 24, 48, 88, Rop::SrcCopy);
         PonerFigura(G(), v.Tipo, x, kYPuerta);
         CopiaEscalada(G(), s.temp, x, kYPuerta, 56, 88, x, kYPuerta);

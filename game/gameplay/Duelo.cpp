@@ -16,6 +16,11 @@ constexpr int XPistolero(int k) {
     return 32 + 64 * k;
 }
 constexpr int kYPistolero = 64;
+// The gunman at place k (0 to 2) is a figure of type 4 + k: hit, fallen and drawing are that
+// type's codes.
+constexpr int Pistolero(int k) {
+    return 4 + k;
+}
 constexpr int kFondoExtra[3] = {24, 88, 160};
 constexpr int kFondoNumero[3] = {40, 104, 144};
 
@@ -57,7 +62,7 @@ void Juego::Duelo() {
     Modo("trans");
     for (std::size_t k = 0; k < 3; ++k) {
         p_.Visibles[k].Paso = 0;
-        p_.Visibles[k].Tipo = static_cast<std::int16_t>(4 + k);
+        p_.Visibles[k].Tipo = static_cast<std::int16_t>(Pistolero(static_cast<int>(k)));
         p_.DisparoPulsado[k] = false;
     }
     p_.DisparoPulsado[3] = false;
@@ -73,7 +78,7 @@ void Juego::Duelo() {
 
     Superficies& s = S();
     Transferir(s.temp, 0, 40, s.Paisaje, 0, 0, 256, 112, Rop::SrcCopy);
-    for (int k = 0; k < 3; ++k) PonerFigura(G(), 4 + k, XPistolero(k), kYPistolero);
+    for (int k = 0; k < 3; ++k) PonerFigura(G(), Pistolero(k), XPistolero(k), kYPistolero);
     CopiaEscalada(G(), s.temp, 0, 40, 256, 112, 0, 40);
     Snd().TocarTema(3);
 
@@ -107,15 +112,15 @@ void Juego::Duelo() {
                     break;
                 }
                 if (v.Paso > f) {
-                    MostrarPistolero(k, 24 + k);
-                    v.Tipo = static_cast<std::int16_t>(24 + k);
+                    MostrarPistolero(k, figura::Caido(Pistolero(k)));
+                    v.Tipo = static_cast<std::int16_t>(figura::Caido(Pistolero(k)));
                 }
             }
             if (v.Paso == 0) {
                 // He draws with chance 2/Apertura a step; nobody draws after a foul.
                 p_.Azar = static_cast<float>(static_cast<int>(m_.azar.Rnd() * v.Apertura * 0.5));
                 if (p_.Azar == 0 && p_.DueloFallido == 0) {
-                    v.Tipo = static_cast<std::int16_t>(v.Tipo + 30);
+                    v.Tipo = static_cast<std::int16_t>(figura::Desenfundado(v.Tipo));
                     MostrarPistolero(k, v.Tipo);
                     v.Paso = 1;
                     // The draw is heard as well as seen: at night it is hard to see.
@@ -167,10 +172,10 @@ void Juego::TeclaDuelo(int tecla) {
         if (tecla != m_.configuracion.teclasDisparo[k]) continue;
         PuertaVisible& v = p_.Visibles[static_cast<std::size_t>(k)];
         p_.DisparoPulsado[static_cast<std::size_t>(k)] = true;
-        if (!p_.DisparoPulsado[3] && v.Tipo != 24 + k) {
+        if (!p_.DisparoPulsado[3] && v.Tipo != figura::Caido(Pistolero(k))) {
             p_.DisparoPulsado[3] = true;
             Snd().TocarDisparo(efecto::kDisparo);
-            if (v.Tipo == 4 + k) {
+            if (v.Tipo == Pistolero(k)) {
                 p_.DueloFallido = static_cast<std::int16_t>(k + 1);
             } else if (v.Paso < 5) {
                 if (!p_.ExtraGanada && p_.Vidas < 5 && m_.configuracion.vidaExtra) {
@@ -186,7 +191,7 @@ void Juego::TeclaDuelo(int tecla) {
                 SumaPuntos(puntos, true);
                 EscribirDuelo(LTrim(Str(puntos)), k, kFondoNumero[k]);
             }
-            v.Tipo = static_cast<std::int16_t>(14 + k);
+            v.Tipo = static_cast<std::int16_t>(figura::Herido(Pistolero(k)));
             v.Paso = p_.Ciclo;
         }
         return;

@@ -13,11 +13,6 @@ namespace polvareda {
 
 namespace {
 
-// The stick must pass the first mark to count as pushed and fall back below the second to
-// count as released, so a stick resting near the mark does not chatter.
-constexpr int kEjePulsado = 16000;
-constexpr int kEjeSuelto = 8000;
-
 std::string CamposTecla(const char* nombre, int valor, int shift) {
     return ", \"" + std::string(nombre) + "\": " + std::to_string(valor) +
            ", \"shift\": " + std::to_string(shift);

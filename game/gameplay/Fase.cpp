@@ -13,9 +13,7 @@
 
 namespace polvareda {
 
-namespace {
-constexpr std::int64_t kEsperaSheriffMs = 3'600'000;
-}
+namespace {}
 
 void Juego::FinDeJuego() {
     Tiempo(false);
@@ -76,7 +74,7 @@ void Juego::PrepararFase() {
                 Modo("sheriff");
                 MuestraEstrella(G(), m_.textos.sheriff);
                 m_.bucle.PresentarSiToca();
-                while (ModoActual() == "sheriff") Esperar(kEsperaSheriffMs, "sheriff");
+                EsperarModo("sheriff");
                 lienzo.Borrar();
                 Refrescar();
             }
@@ -108,8 +106,7 @@ void Juego::PrepararFase() {
     PintaCajas();
     // Only the marks are drawn again: the end of a phase is never decided while setting one up.
     for (int k = 0; k < 12; ++k)
-        if (p_.Depositado[static_cast<std::size_t>(k)])
-            polvareda::MarcaPuerta(G(), k, 0, false, nullptr);
+        if (p_.Depositado[static_cast<std::size_t>(k)]) polvareda::MarcaPuerta(G(), k);
 
     Refrescar();
     lienzo.Persistente(false);

@@ -1,6 +1,7 @@
-// The figure codes a door slot's `Tipo` takes, the door geometry and the sound effects of the
-// rules.
+// The figure codes a door slot's `Tipo` takes and the door geometry.
 #pragma once
+
+#include "Efectos.h"
 
 namespace polvareda::figura {
 
@@ -10,10 +11,39 @@ namespace polvareda::figura {
 constexpr int kBandido = 1;
 constexpr int kBandidoTardio = 2;
 constexpr int kClientePaga = 7;
-constexpr int kAmenazada = 38;
-constexpr int kBandidoTrasAmenaza = 48;
+constexpr int kClienteAmenazable = 8;  // and 9 with the threat option
 constexpr int kSombreroBomba = -7;
 constexpr int kSombreroDinero = -8;
+
+// The codes of type k's later states.
+constexpr int kHerido = 10;
+constexpr int kCaido = 20;
+constexpr int kDesenfundado = 30;
+constexpr int Herido(int k) {
+    return k + kHerido;
+}
+constexpr int Caido(int k) {
+    return k + kCaido;
+}
+constexpr int Desenfundado(int k) {
+    return k + kDesenfundado;
+}
+// A threatened customer is code 38 or 39 (a customer of type 8 or 9 "drew"); the bandit behind
+// her is that code hit, 48 or 49.
+constexpr int kAmenazada = Desenfundado(kClienteAmenazable);
+constexpr int kBandidoTrasAmenaza = Herido(kAmenazada);
+constexpr bool EsAmenazada(int t) {
+    return t == kAmenazada || t == kAmenazada + 1;
+}
+constexpr bool EsBandidoTrasAmenaza(int t) {
+    return t == kBandidoTrasAmenaza || t == kBandidoTrasAmenaza + 1;
+}
+constexpr bool EsHerido(int t) {
+    return t >= Herido(1) && t <= Herido(9);
+}
+constexpr bool EsCaido(int t) {
+    return t >= Caido(1) && t <= Caido(9);
+}
 
 // A door slot i is at x = 16 + 88·i, y = 32, 56 by 88; its figure fills the left 48 columns.
 constexpr int XPuerta(int i) {
@@ -22,17 +52,3 @@ constexpr int XPuerta(int i) {
 constexpr int kYPuerta = 32;
 
 }  // namespace polvareda::figura
-
-namespace polvareda::efecto {
-constexpr int kAbrePuerta = 10;
-constexpr int kCierraPuerta = 11;
-constexpr int kBomba = 13;
-constexpr int kEspuelas = 14;
-constexpr int kReaccion = 15;
-constexpr int kJugadorHerido = 16;
-constexpr int kDesplazamiento = 17;
-constexpr int kAmbiente = 18;
-constexpr int kDisparoLejano = 19;
-constexpr int kDisparo = 21;
-constexpr int kFinDeFase = 23;
-}  // namespace polvareda::efecto

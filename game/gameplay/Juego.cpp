@@ -37,9 +37,8 @@ Juego& Juego::De(Modulo& m) {
 Juego::Juego(Modulo& m) : m_(m) {
     tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
     giraDolar_ = m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] {
-        EstadoPanel& e = m_.ventana.panel;
-        GiraDolar(G(), e, m_.servicios);
-        if (!e.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
+        GiraDolar(G(), giro_, m_.servicios);
+        if (!giro_.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
     });
     parpadeoPausa_ =
         m_.bucle.AgregarTemporizador("ParpadeoPausa", 250, [this] { ParpadeoPausa(); });
@@ -71,6 +70,10 @@ void Juego::Refrescar() {
 
 void Juego::Esperar(std::int64_t ms, std::string_view modo) {
     m_.bucle.Esperar(ms, modo);
+}
+
+void Juego::EsperarModo(std::string_view modo) {
+    m_.bucle.EsperarModo(modo);
 }
 
 void Juego::Pendientes() {
@@ -127,9 +130,14 @@ void Juego::ParpadeaVida(bool sobreNegro) {
     polvareda::ParpadeaVida(G(), p_.Vidas, sobreNegro, m_.servicios);
 }
 
-void Juego::MarcaPuerta(int puerta) {
-    polvareda::MarcaPuerta(G(), puerta, p_.Depositos, m_.configuracion.noEsperarPuertas,
-                           [this] { FinDeFase(); });
+bool Juego::MarcaPuerta(int puerta) {
+    if (puerta < 0 || puerta > 11) return false;
+    polvareda::MarcaPuerta(G(), puerta);
+    // With the "don't wait for the doors" option the twelfth deposit ends the phase at once;
+    // otherwise the tick ends it once every door has closed.
+    if (p_.Depositos < 12 || !m_.configuracion.noEsperarPuertas) return false;
+    FinDeFase();
+    return true;
 }
 
 void Juego::PintaCajas() {
@@ -138,10 +146,10 @@ void Juego::PintaCajas() {
 }
 
 void Juego::EmpezarGiro() {
-    polvareda::EmpezarGiro(G(), m_.ventana.panel, m_.servicios);
+    polvareda::EmpezarGiro(G(), giro_, m_.servicios);
     // Enabled afresh: the next frame comes a whole interval after the first.
     m_.bucle.Habilitar(giraDolar_, false);
-    m_.bucle.Habilitar(giraDolar_, m_.ventana.panel.giroActivo);
+    m_.bucle.Habilitar(giraDolar_, giro_.giroActivo);
 }
 
 // --- the state line ---

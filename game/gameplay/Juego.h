@@ -31,6 +31,7 @@
 #include "ComponenteJuego.h"
 #include "Evento.h"
 #include "Imagen.h"
+#include "Panel.h"
 #include "Partida.h"
 
 namespace polvareda {
@@ -79,7 +80,10 @@ class Juego : public ComponenteJuego {
 
     // --- the tick and the door slots ---
     void tiempo_Timer();
-    void Depositar(int slot);
+    // A customer's deposit at door slot `slot`; true when it ended the phase, so that a new
+    // phase (or the duel and then a new phase) was set up inside and the caller's slot and
+    // tick are gone.
+    [[nodiscard]] bool Depositar(int slot);
     void FinDeFase();
 
     // --- phases and the scroll ---
@@ -102,6 +106,8 @@ class Juego : public ComponenteJuego {
     // --- the duel ---
     void Duelo();
     void TeclaDuelo(int tecla);
+    // The door ambience's volume from `desde` to `hasta` in steps of 50 every 15 ms (the duel
+    // and the level choice fade it in and out this way).
     void FundirAmbiente(int desde, int hasta);
 
     // --- input ---
@@ -121,6 +127,14 @@ class Juego : public ComponenteJuego {
     // ComponenteJuego: the play state's fields of the state line.
     void CamposEstado(std::string& json) const override;
 
+    // The window's mode text (changes are traced), the refresh and the waits, for the rules
+    // and the front end alike.
+    const std::string& ModoActual() const;
+    void Modo(std::string_view modo);
+    void Refrescar();
+    void Esperar(std::int64_t ms, std::string_view modo = "");
+    void EsperarModo(std::string_view modo);
+
   private:
     // Counts a long sequence for the pause rule while it runs.
     class Secuencia {
@@ -138,10 +152,6 @@ class Juego : public ComponenteJuego {
     Graficos& G();
     Superficies& S();
     Sonidos& Snd();
-    const std::string& ModoActual() const;
-    void Modo(std::string_view modo);
-    void Refrescar();
-    void Esperar(std::int64_t ms, std::string_view modo = "");
     void Pendientes();
     int Rnd(int n);  // Int(Rnd * n)
     void Sembrar();  // from the time of day
@@ -169,7 +179,8 @@ class Juego : public ComponenteJuego {
     void SumaPuntos(std::int32_t cantidad, bool sobreNegro);
     void CambiaVidas(int delta, bool sobreNegro);
     void ParpadeaVida(bool sobreNegro);
-    void MarcaPuerta(int puerta);
+    // Draws the paid mark; true when it ended the phase (see Depositar).
+    [[nodiscard]] bool MarcaPuerta(int puerta);
     void PintaCajas();
     void EmpezarGiro();
 
@@ -191,6 +202,7 @@ class Juego : public ComponenteJuego {
     Partida p_;
     int tiempo_ = -1;     // the tick
     int giraDolar_ = -1;  // the spinning dollar's 25 ms timer
+    EstadoPanel giro_;    // and the frame it shows next
     int parpadeoPausa_ = -1;
     bool marcaPausa_ = false;
     Imagen fondoPausa_;  // the picture under the pause word while it shows

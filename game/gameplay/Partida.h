@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "Panel.h"
+
 namespace polvareda {
 
 // One door in view (the duel reuses the three of them as its gunmen).
@@ -20,8 +22,6 @@ struct PuertaVisible {
 };
 
 struct Partida {
-    static constexpr std::int16_t kVidasIniciales = 3;
-
     std::int16_t Ciclo = 12;
     std::array<bool, 10> TipoPermitido{};
     std::array<bool, 12> Depositado{};

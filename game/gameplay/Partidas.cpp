@@ -10,7 +10,6 @@
 namespace polvareda {
 
 namespace {
-constexpr std::int64_t kEsperaLarga = 3'600'000;
 constexpr std::int32_t kPuntosDemostracion = 19770;
 }  // namespace
 
@@ -29,11 +28,11 @@ void Juego::Reiniciar(std::int16_t nivel, std::int16_t vidas, std::int32_t punto
 void Juego::Jugar(std::int16_t nivel, std::string_view modo) {
     // A game starts from the top-level loop, never inside a handler or a wait.
     assert(!m_.bucle.Atendiendo());
-    Reiniciar(nivel, Partida::kVidasIniciales, 0, false);
+    Reiniciar(nivel, kVidasIniciales, 0, false);
     Modo(modo);
     try {
         PrepararFase();
-        for (;;) Esperar(kEsperaLarga);
+        for (;;) Esperar(BucleEventos::kEsperaLarga);
     } catch (const FinDePartida&) {
         // Whatever the game was doing when it ended is left behind with the unwound stack.
         Detener();

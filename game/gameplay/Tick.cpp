@@ -51,8 +51,7 @@ bool Juego::PasoPuerta(int i) {
     if (v.Paso == p_.Ciclo) {
         MostrarPuertaCerrada(i);
         if (v.Tipo == kClientePaga) {
-            Depositar(i);
-            if (p_.Depositos == 0) return false;  // a new phase was set up inside
+            if (Depositar(i)) return false;  // a new phase was set up inside
         }
         v.Paso = -2;
         Snd().TocarEnPuerta(i, efecto::kCierraPuerta);
@@ -156,7 +155,7 @@ bool Juego::ComponerPuerta(int i) {
         if (!Suceso(i)) return false;
     } else if (v.Paso == f + 1) {
         hoja(8);
-        v.Tipo = static_cast<std::int16_t>(v.Tipo + 10);  // hit becomes fallen
+        v.Tipo = static_cast<std::int16_t>(v.Tipo + kCaido - kHerido);  // hit becomes fallen
     } else if (v.Paso == f + 2) {
         hoja(8);
         v.Paso = static_cast<std::int16_t>(f - 3);
@@ -171,32 +170,33 @@ void Juego::Reaccionar(int i) {
     const int t = v.Tipo;
     if (t >= 3 && t <= 6) {
         // A customer draws a gun; the door stays open a second time.
-        v.Tipo = static_cast<std::int16_t>(t + 30);
-        v.Paso = v.Tipo == 36 ? 6 : 3;
+        v.Tipo = static_cast<std::int16_t>(Desenfundado(t));
+        v.Paso = t == 6 ? 6 : 3;
         v.Marca = v.Paso;
         Snd().TocarEnPuerta(i, efecto::kReaccion);
     } else if (t == kClientePaga) {
         p_.Azar = static_cast<float>(Rnd(2));
         if (p_.Azar == 0) {
-            v.Tipo = 37;
+            v.Tipo = Desenfundado(kClientePaga);
             v.Paso = 3;
             v.Marca = 3;
             Snd().TocarEnPuerta(i, efecto::kReaccion);
         }
-    } else if (t == 8 || (t == 9 && m_.configuracion.chicaAmenazada)) {
+    } else if (t == kClienteAmenazable ||
+               (t == kClienteAmenazable + 1 && m_.configuracion.chicaAmenazada)) {
         // Threatened with chance 1/2 (type 8) or 1/4 (type 9); the door holds this step.
         p_.Azar = static_cast<float>(Rnd(2));
         if (p_.Azar == 0 && t == 9) p_.Azar = static_cast<float>(Rnd(2));
         if (p_.Azar == 0) {
-            v.Tipo = static_cast<std::int16_t>(t + 30);
+            v.Tipo = static_cast<std::int16_t>(Desenfundado(t));
             --v.Paso;
             // The bandit stepping up behind her is heard, not only seen.
             Snd().TocarEnPuerta(i, efecto::kEspuelas);
         }
-    } else if (t == 38 || t == 39) {
-        v.Tipo = static_cast<std::int16_t>(t + 10);
+    } else if (EsAmenazada(t)) {
+        v.Tipo = static_cast<std::int16_t>(Herido(t));
         --v.Paso;
-    } else if (t == 48 || t == 49) {
+    } else if (EsBandidoTrasAmenaza(t)) {
         // The bandit takes the customer's place and the door runs its cycle again.
         v.Tipo = kBandido;
         v.Paso = 2;
@@ -214,8 +214,7 @@ bool Juego::Suceso(int i) {
         return false;
     }
     if (t == 8 || t == 9) {
-        Depositar(i);
-        if (p_.Depositos == 0) return false;
+        if (Depositar(i)) return false;
     }
     return true;
 }

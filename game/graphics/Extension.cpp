@@ -50,24 +50,20 @@ struct Conocido {
     Superficie* superficie;
 };
 
-// The known members in the order they are loaded.
+// The known members in the order they are loaded, each with the picture it replaces.
 std::vector<Conocido> Conocidos(Superficies& s) {
-    std::vector<Conocido> lista = {
-        {"bang.gif", &s.BangBMP},         {"cajas.gif", &s.cajas},
-        {"cuadro.gif", &s.CuadroCajas},   {"dolar.gif", &s.dolar},
-        {"estrella.gif", &s.estrella},    {"letras.gif", &s.letras},
-        {"paisaje.gif", &s.Paisaje},      {"panel.gif", &s.panel},
-        {"pantalla.gif", &s.Pantalla},    {"pared.gif", &s.Pared},
-        {"puertas.gif", &s.Puertas},      {"sino.gif", &s.sino},
-        {"sombrer0.gif", &s.sombrero[0]}, {"sombrer1.gif", &s.sombrero[1]},
-    };
-    // Names for sheet numbers without a surface (10, 20, 30-32, 40-47) are left unloaded.
-    for (int i = 0; i < 50; ++i) {
-        if (Superficie* hoja = s.Sprite(i))
-            lista.push_back({"sprite" + std::to_string(i) + ".gif", hoja});
+    // The fixed pictures, in the order MiembrosQueCarga names them.
+    Superficie* const fijos[] = {&s.BangBMP,     &s.cajas,       &s.CuadroCajas,   &s.dolar,
+                                 &s.estrella,    &s.letras,      &s.Paisaje,       &s.panel,
+                                 &s.Pantalla,    &s.Pared,       &s.Puertas,       &s.sino,
+                                 &s.sombrero[0], &s.sombrero[1], &s.ventanilla[0], &s.vida[0]};
+    std::vector<Conocido> lista;
+    std::size_t fijo = 0;
+    for (const std::string& nombre : MiembrosQueCarga()) {
+        Superficie* superficie =
+            nombre.starts_with("sprite") ? s.Sprite(std::stoi(nombre.substr(6))) : fijos[fijo++];
+        lista.push_back({nombre, superficie});
     }
-    lista.push_back({"ventanil.gif", &s.ventanilla[0]});
-    lista.push_back({"vida.gif", &s.vida[0]});
     return lista;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "Composicion.h"
+#include "Efectos.h"
 #include "Texto.h"
 
 namespace polvareda {
@@ -54,7 +55,7 @@ void CambiaVidas(Graficos& g, std::int16_t& Vidas, int delta, bool sobreNegro) {
 }
 
 void ParpadeaVida(Graficos& g, std::int16_t Vidas, bool sobreNegro, ServiciosPanel& s) {
-    s.PararEfecto(kEfectoAmbientePuertas);
+    s.PararEfecto(efecto::kAmbiente);
     s.TocarTema(kTemaVidaPerdida);
     g.lienzo.Persistente(false);
     const int x = XVida(Vidas);
@@ -78,11 +79,9 @@ int XMarcaPuerta(int puerta) {
     return puerta <= 5 ? 9 + 16 * puerta : 57 + 16 * puerta;
 }
 
-void MarcaPuerta(Graficos& g, int puerta, int depositos, bool noEsperarPuertas,
-                 const std::function<void()>& finDeFase) {
+void MarcaPuerta(Graficos& g, int puerta) {
     if (puerta < 0 || puerta > 11) return;
     CopiaEscaladaXGA(g, g.superficies.sino, 14, 0, 14, 14, XMarcaPuerta(puerta), 9);
-    if (depositos >= 12 && noEsperarPuertas && finDeFase) finDeFase();
 }
 
 void PintaCajas(Graficos& g, const std::array<int, 3>& puertasVisibles) {
@@ -109,7 +108,7 @@ void EmpezarGiro(Graficos& g, EstadoPanel& e, ServiciosPanel& s) {
 
 void GiraDolar(Graficos& g, EstadoPanel& e, ServiciosPanel& s) {
     const int k = std::clamp(e.fotogramaDolar, 0, 3);
-    if (k == 0) s.TocarEfectoDesdeElPrincipio(kEfectoDolar);
+    if (k == 0) s.TocarEfectoDesdeElPrincipio(efecto::kDolar);
     CopiaEscaladaXGA(g, g.superficies.dolar, 0, 16 * k, 16, 16, 120, 8);
     if (k == 3) {
         e.fotogramaDolar = 0;

@@ -31,8 +31,8 @@ struct EstadoPanel {
 };
 
 constexpr std::int32_t kPuntosMaximos = 999999;
-constexpr int kEfectoAmbientePuertas = 18;
-constexpr int kEfectoDolar = 12;
+// The lives a game starts with; the waiting screen's panel shows them before any game.
+constexpr std::int16_t kVidasIniciales = 3;
 constexpr int kTemaVidaPerdida = 2;
 
 // Six digits with leading zeros: 50 gives "000050".
@@ -45,10 +45,8 @@ void SumaPuntos(Graficos& g, std::int32_t& Puntos, std::int32_t cantidad, bool s
 void CambiaVidas(Graficos& g, std::int16_t& Vidas, int delta, bool sobreNegro);
 // Blinks life slot `Vidas` (the life just lost) five times; blocks for 3.25 s through `s`.
 void ParpadeaVida(Graficos& g, std::int16_t Vidas, bool sobreNegro, ServiciosPanel& s);
-// Draws door `puerta`'s paid mark; when `depositos` has reached 12 and `noEsperarPuertas` is on,
-// runs `finDeFase`.
-void MarcaPuerta(Graficos& g, int puerta, int depositos, bool noEsperarPuertas,
-                 const std::function<void()>& finDeFase);
+// Draws door `puerta`'s paid mark (nothing for a door outside 0 to 11).
+void MarcaPuerta(Graficos& g, int puerta);
 // The paid-mark place of a door: x 9 + 16·d for doors 0-5, 57 + 16·d for doors 6-11, y 9.
 int XMarcaPuerta(int puerta);
 // Rebuilds the lit-box row for the three doors in view (0 to 11) and shows it.

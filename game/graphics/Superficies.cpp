@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "NombreMiembro.h"
 #include "Plataforma.h"
 #include "Recursos.h"
 
@@ -47,8 +48,7 @@ int Redondo(double v) {
 }  // namespace
 
 bool ExisteSprite(int i) {
-    return (i >= 0 && i <= 9) || (i >= 11 && i <= 19) || (i >= 21 && i <= 29) ||
-           (i >= 33 && i <= 39) || i == 48 || i == 49;
+    return ExisteHojaSprite(i);
 }
 
 Superficie* Superficies::Sprite(int i) {

@@ -66,6 +66,10 @@ enum EjeMando {
     kEjeRightTrigger,
     kEjesMando
 };
+// A stick counts as pushed past kEjePulsado and as released again below kEjeSuelto, so a
+// stick resting near the mark does not chatter.
+constexpr int kEjePulsado = 16000;
+constexpr int kEjeSuelto = 8000;
 constexpr const char* kNombresBotonMando[kBotonesMando] = {"a",
                                                            "b",
                                                            "x",

@@ -34,6 +34,17 @@ struct VidaSDL {
 
 constexpr int kLamparas[] = {vk::BloqMayus, vk::BloqNum, vk::BloqDespl};
 
+// The local time of day and date of `t`, with the thread-safe call each system has.
+std::tm HoraLocal(std::time_t t) {
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    return local;
+}
+
 int ModificadorDeLampara(int tecla) {
     switch (tecla) {
         case vk::BloqMayus:
@@ -48,13 +59,7 @@ int ModificadorDeLampara(int tecla) {
 // The time of day on the real clock, in whole milliseconds since local midnight.
 std::int64_t HoraLocalMs() {
     const auto ahora = std::chrono::system_clock::now();
-    const std::time_t t = std::chrono::system_clock::to_time_t(ahora);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
+    const std::tm local = HoraLocal(std::chrono::system_clock::to_time_t(ahora));
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(ahora.time_since_epoch()) % 1000;
     return ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000LL + ms.count();
@@ -83,13 +88,7 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
     std::int64_t HoraInicialMs() override { return horaInicialMs_; }
 
     std::string FechaYHora() override {
-        const std::time_t t = std::time(nullptr);
-        std::tm local{};
-#ifdef _WIN32
-        localtime_s(&local, &t);
-#else
-        localtime_r(&t, &local);
-#endif
+        const std::tm local = HoraLocal(std::time(nullptr));
         char texto[32];
         if (std::strftime(texto, sizeof texto, "%Y%m%d-%H%M%S", &local) == 0) return "";
         return texto;
@@ -115,9 +114,7 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
         return true;
     }
 
-    void QuitarPresentacion() override {
-        presentacion_.reset();
-    }
+    void QuitarPresentacion() override { presentacion_.reset(); }
 
     bool AbrirPantalla(const Pantalla& pantalla) override {
         pantalla_ = VentanaSDL::Abrir(pantalla, Marco::Normal);
@@ -130,13 +127,9 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
         return true;
     }
 
-    std::string MotivoPantalla() const override {
-        return motivoPantalla_;
-    }
+    std::string MotivoPantalla() const override { return motivoPantalla_; }
 
-    void CerrarPantalla() override {
-        pantalla_.reset();
-    }
+    void CerrarPantalla() override { pantalla_.reset(); }
 
     void Presentar(const Imagen& lienzo, std::span<const Rect> cambios) override {
         if (pantalla_) pantalla_->Presentar(lienzo, cambios);
@@ -234,9 +227,7 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
         return AbrirAudioSDL(carpeta, vida_);
     }
 
-    int Joysticks() override {
-        return mandos_.Cuantos();
-    }
+    int Joysticks() override { return mandos_.Cuantos(); }
 
   private:
     std::int64_t RealMs() override {

@@ -21,8 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kTitulo = "Polvareda Plus";
-
 // The toggle keys switched off for the game: Caps Lock, Num Lock, Scroll Lock, Print Screen
 // and the space bar, in this order.
 constexpr int kTeclasApagadas[] = {20, 144, 145, 44, 32};
@@ -186,10 +184,11 @@ int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
             return 2;
         }
     }
+    int codigo = 0;
     try {
-        return Arrancar(m, opciones);
+        codigo = Arrancar(m, opciones);
     } catch (const FinDelPrograma& fin) {
-        return fin.codigo;
+        codigo = fin.codigo;
     } catch (const std::exception& e) {
         // Something unforeseen: the machine is put back and nothing is left behind, as when
         // the window is closed.
@@ -197,6 +196,16 @@ int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
         plataforma.Mensaje(std::string(kTitulo), std::string("Unexpected error: ") + e.what());
         return 3;
     }
+    if (m.traza.is_open()) {
+        m.traza.close();
+        if (m.traza.fail()) {
+            std::cerr << "Polvareda: the play trace could not be written whole to "
+                      << TextoRuta(opciones.traza) << "\n";
+            m.datosPerdidos = true;
+        }
+    }
+    // A run that lost what it was asked to keep does not end as a success.
+    return codigo == 0 && m.datosPerdidos ? 4 : codigo;
 }
 
 }  // namespace polvareda

@@ -148,6 +148,10 @@ void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {
     }
 }
 
+void BucleEventos::EsperarModo(std::string_view modo) {
+    while (ventana_.tag == modo) Esperar(kEsperaLarga, modo);
+}
+
 void BucleEventos::PresentarSiToca() {
     Lienzo& lienzo = ventana_.lienzo;
     if (!ventana_.abierta) return;

@@ -49,6 +49,11 @@ class BucleEventos {
     // ends as soon as the window's mode text differs from it. The end is fixed when the wait
     // starts: the events inside never move it.
     void Esperar(std::int64_t ms, std::string_view modo);
+    // A wait that stands for "until something ends it": an hour, waited again by whoever needs
+    // longer.
+    static constexpr std::int64_t kEsperaLarga = 3'600'000;
+    // Waits, handling events, for as long as the window's mode text is `modo`.
+    void EsperarModo(std::string_view modo);
 
     // Shows the canvas's changed rectangles when the window's drawing mode asks for it.
     void PresentarSiToca();

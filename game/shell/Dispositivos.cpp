@@ -13,8 +13,6 @@ namespace polvareda {
 
 namespace {
 
-constexpr const char* kTitulo = "Polvareda Plus";
-
 // Val of a configured size, as a whole number of pixels (nearest, halves to even); values no
 // screen could have are kept large enough to be refused and shown.
 long long Lado(const std::string& texto) {
@@ -55,9 +53,6 @@ bool Abrir(Modulo& m, const ModoPantalla& modo, bool conAspecto) {
 }  // namespace
 
 void AplicarModo(Modulo& m, const ModoPantalla& modo) {
-    m.escala = modo.escala.Valor();
-    m.margenX = static_cast<std::int16_t>(modo.margenX);
-    m.margenY = static_cast<std::int16_t>(modo.margenY);
     m.pantallaCompletaExclusiva = modo.exclusiva;
     Vista& vista = m.ventana.graficos.vista;
     vista.escala = modo.escala;

@@ -60,9 +60,18 @@ PlataformaGrabadora::PlataformaGrabadora(Plataforma& real, const std::filesystem
 }
 
 PlataformaGrabadora::~PlataformaGrabadora() {
+    Cerrar();
+}
+
+bool PlataformaGrabadora::Cerrar() {
+    if (cerrada_) return bien_;
+    cerrada_ = true;
     // The script ends when the run did, so a replay runs as long.
     const std::int64_t ahora = real_.AhoraMs();
     if (ahora > ultimaLinea_) salida_ << "advance " << ahora - ultimaLinea_ << "\n";
+    salida_.close();
+    bien_ = !salida_.fail();
+    return bien_;
 }
 
 std::optional<Evento> PlataformaGrabadora::EsperarEvento(std::int64_t limiteMs) {

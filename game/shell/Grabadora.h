@@ -19,6 +19,9 @@ class PlataformaGrabadora : public Plataforma {
     // Writes to `archivo` (created or truncated); `Abierta` says whether that worked.
     PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo);
     ~PlataformaGrabadora() override;
+    // Ends the script with the time after the last input. False when any of the recording
+    // could not be written. Runs once; the destructor runs it when nobody did.
+    bool Cerrar();
     bool Abierta() const { return static_cast<bool>(salida_); }
 
     std::int64_t AhoraMs() override { return real_.AhoraMs(); }
@@ -66,6 +69,8 @@ class PlataformaGrabadora : public Plataforma {
     std::ofstream salida_;
     std::int64_t ultimaLinea_ = 0;  // the script's time so far
     int mandos_ = 0;
+    bool cerrada_ = false;
+    bool bien_ = true;
 };
 
 }  // namespace polvareda

@@ -1,6 +1,6 @@
 // The run-wide values of the game, alive from start-up to shutdown and passed explicitly to
 // whoever needs them: paths, the temporary-file register, the saved keyboard state, the
-// configuration, the display's scale and margins, the high scores, the window and its pump.
+// configuration, the display's mode, the high scores, the window and its pump.
 #pragma once
 
 #include <cstdint>
@@ -50,12 +50,9 @@ struct Modulo {
     std::string textoConfiguracion;  // Polvareda.INI as read at start
     Configuracion configuracion;
 
-    // The display (set by the device set-up together with the window's view). Escala is
-    // fixed point with four decimals.
+    // The display (set by the device set-up; the scale and margins are the window's view's,
+    // ventana.graficos.vista).
     std::int16_t factorXGA = 1;
-    std::int64_t escala = 10000;
-    std::int16_t margenX = 0;
-    std::int16_t margenY = 0;
     bool pantallaCompletaExclusiva = false;  // the 320 x 200 path
 
     TextosJuego textos;
@@ -93,6 +90,9 @@ struct Modulo {
     EstadoEscritorio escritorio;
 
     bool apagado = false;  // Salir or the close request has run
+    // Something the player asked us to keep (the scores, the recording, the trace) could not
+    // be written; the run then ends with status 4.
+    bool datosPerdidos = false;
     // Told of the moments of the run that benchmarks and the crash-safety check time.
     std::function<void(std::string_view)> alHito;
 };

@@ -113,7 +113,7 @@ Etapa PantallaDeEspera(Modulo& m) {
         if (evento.tecla == vk::Escape) Terminar(m);
     };
     // Ends only through Terminar, which leaves by the end-of-run exception.
-    for (;;) m.bucle.Esperar(3'600'000, "");
+    for (;;) m.bucle.Esperar(BucleEventos::kEsperaLarga, "");
 }
 
 }  // namespace polvareda

@@ -16,7 +16,6 @@ struct Modulo;
 // dedication line ends at the right edge of the picture.
 constexpr std::string_view kDedicatoria = "LUCIA ANDRADE";
 constexpr int kFilaDedicatoria = 174;
-constexpr std::int16_t kVidasIniciales = 3;
 
 // Load handler, after the data files are decoded: steps that build pictures.
 void CargarImagenes(Modulo& modulo);      // the built-in pictures into the window's surfaces

@@ -1,10 +1,12 @@
 #include "Salida.h"
 
 #include <fstream>
+#include <iostream>
 
 #include "ArchivosDatos.h"
 #include "Modulo.h"
 #include "Sistema.h"
+#include "TextoRuta.h"
 
 namespace polvareda {
 
@@ -42,9 +44,11 @@ void CerrarVentana(Modulo& m) {
     m.ventana.abierta = false;
 }
 
-// The high scores back into Polvareda.DAT, through their decoded copy.
+// The high scores back into Polvareda.DAT, through their decoded copy. A write that fails
+// loses the run's scores: the player is told on standard error and the run ends with status 4.
 void DevolverPuntuaciones(Modulo& m) {
     const auto mejoresTmp = m.rutaTemporal / kArchivoMejoresTemporal;
+    const auto dat = m.rutaJugador / kArchivoMejores;
     bool guardado = GuardarMejores(mejoresTmp, m.mejores);
     if (!guardado) {
         // Create the file by other means and try once more.
@@ -52,9 +56,16 @@ void DevolverPuntuaciones(Modulo& m) {
         guardado = GuardarMejores(mejoresTmp, m.mejores);
     }
     // A table that could not be written whole would be encoded over the stored one: then the
-    // stored table is kept, and only this run's changes are lost.
-    if (guardado && m.mejoresDevolvibles)
-        DevolverMejores(mejoresTmp, m.rutaJugador / kArchivoMejores);
+    // stored table is kept, and only this run's changes are lost. A stored file marked
+    // read-only is the player's choice and is left alone without a word.
+    if (!m.mejoresDevolvibles) return;
+    if (guardado) {
+        const Devolucion devuelta = DevolverMejores(mejoresTmp, dat);
+        if (devuelta.hecha || devuelta.protegida) return;
+    }
+    std::cerr << "Polvareda: the high scores could not be written to " << TextoRuta(dat)
+              << "; this run's scores are lost\n";
+    m.datosPerdidos = true;
 }
 
 }  // namespace

@@ -14,6 +14,9 @@
 
 namespace polvareda {
 
+// The game window's title, also the caption of the game's message boxes.
+inline constexpr const char* kTitulo = "Polvareda Plus";
+
 struct Ventana {
     Lienzo lienzo;
     // The surfaces and the view that maps the logical picture onto the canvas. The game
@@ -22,7 +25,6 @@ struct Ventana {
     Graficos graficos{lienzo};
     Coloreados coloreados;          // the day, afternoon and night pictures
     CuadrosFundido cuadrosFundido;  // the title picture's fade frames
-    EstadoPanel panel;              // the spinning dollar
     // The mode text ("menu", "juego", "trans", ...): what an event does depends on it, and
     // the long sequences end their waits when it changes.
     std::string tag;

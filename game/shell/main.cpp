@@ -111,7 +111,13 @@ int main(int argc, char** argv) {
                           << "\n";
                 return 2;
             }
-            return Main(grabadora, opciones);
+            int codigo = Main(grabadora, opciones);
+            if (!grabadora.Cerrar()) {
+                std::cerr << "Polvareda: the recording " << linea.grabar.string()
+                          << " could not be written whole\n";
+                if (codigo == 0) codigo = 4;
+            }
+            return codigo;
         }
         return Main(*plataforma, opciones);
     } catch (const std::exception& e) {

@@ -81,8 +81,8 @@ TEST(Dorada, PlayingScreenAtScaleTwoAndAHalf) {
     std::int16_t Vidas = 3;
     SumaPuntos(g, Puntos, 1250, false);
     CambiaVidas(g, Vidas, 0, false);
-    MarcaPuerta(g, 0, 1, false, nullptr);
-    MarcaPuerta(g, 7, 2, false, nullptr);
+    MarcaPuerta(g, 0);
+    MarcaPuerta(g, 7);
     Escribe(g, 1, 178, "DIA 1", 3, kFondoDirecto);
     CompararConDorada(p.lienzo.Pixeles(), "pantalla_s25.png");
 }

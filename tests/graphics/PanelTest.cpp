@@ -95,23 +95,18 @@ TEST(ParpadeaVida, BlinksTheLostSlotFiveTimesInThreeAndAQuarterSeconds) {
     EXPECT_EQ(v.At(180, 169), 0x999999u);  // slot 0 untouched
 }
 
-TEST(MarcaPuerta, DrawsThePaidMarkAndEndsThePhaseOnlyWhenAsked) {
+TEST(MarcaPuerta, DrawsThePaidMarkOfARealDoorOnly) {
     EXPECT_EQ(XMarcaPuerta(5), 89);
     EXPECT_EQ(XMarcaPuerta(6), 153);
     Ventana v;
     v.g.superficies.sino = Superficie{Numerada(28, 14), 1.0};
-    int fines = 0;
-    const auto fin = [&] { ++fines; };
-    MarcaPuerta(v.g, 5, 11, true, fin);
-    MarcaPuerta(v.g, 6, 12, false, fin);
+    MarcaPuerta(v.g, 5);
+    MarcaPuerta(v.g, 6);
     EXPECT_EQ(v.At(89, 9), v.g.superficies.sino.imagen.At(14, 0));
     EXPECT_EQ(v.At(153 + 13, 9 + 13), v.g.superficies.sino.imagen.At(27, 13));
     EXPECT_EQ(v.At(88, 9), 0u);
-    EXPECT_EQ(fines, 0);
-    MarcaPuerta(v.g, 0, 12, true, fin);
-    EXPECT_EQ(fines, 1);
-    MarcaPuerta(v.g, 12, 12, true, fin);  // no such door
-    EXPECT_EQ(fines, 1);
+    MarcaPuerta(v.g, 12);  // no such door: nothing drawn, nothing broken
+    MarcaPuerta(v.g, -1);
 }
 
 TEST(PintaCajas, LightsTheThreeVisibleDoors) {

@@ -172,9 +172,10 @@ TEST_F(ArranqueTest, SplashComesFirstAndGoesBeforeTheWindowWithTheCursorHidden) 
 TEST_F(ArranqueTest, FullScreenModeOpensTheCanvasWithItsMargins) {
     prueba::Escribir(juego_ / "Polvareda.INI", "[Pantalla]\r\nDDraw=1\r\n");
     g_enElMenu = [](Modulo& m) -> Etapa {
-        EXPECT_EQ(m.margenX, 32);
-        EXPECT_EQ(m.margenY, 4);
-        EXPECT_EQ(m.escala, 10000);
+        const Vista& vista = m.ventana.graficos.vista;
+        EXPECT_EQ(vista.margenX, 32);
+        EXPECT_EQ(vista.margenY, 4);
+        EXPECT_EQ(vista.escala.Valor(), 10000);
         EXPECT_EQ(m.ventana.lienzo.Ancho(), 320);
         Terminar(m);
     };

@@ -136,6 +136,30 @@ TEST_F(EjecutableTest, HelpAndVersionPrintAndEndWithoutTouchingAnythingUnknownIs
     EXPECT_FALSE(fs::exists(juego_ / "Polvareda.DAT"));
 }
 
+// What the player asked to keep and the game could not write is said on standard error and
+// ends the run with status 4: the scores' write-back blocked by a folder where its sibling
+// goes, and a trace on a full disk. The stored scores stay as they were.
+TEST_F(EjecutableTest, LostScoresAndTraceAreReportedWithStatusFour) {
+    prueba::Escribir(carpeta_ / "guion.txt", "advance 6000\nkeydown 27\nadvance 1000\n");
+    ASSERT_EQ(Correr("--headless --carpeta juego --guion guion.txt"), 0) << Errores();
+    const std::string guardado = prueba::Leer(juego_ / "Polvareda.DAT");
+    fs::create_directories(juego_ / "Polvareda.DAT.nuevo" / "ocupado");
+
+    EXPECT_EQ(Correr("--headless --carpeta juego --guion guion.txt"), 4);
+    EXPECT_NE(Errores().find("high scores could not be written to"), std::string::npos)
+        << Errores();
+    EXPECT_EQ(prueba::Leer(juego_ / "Polvareda.DAT"), guardado);
+    EXPECT_TRUE(fs::is_empty(sistema_));
+
+    fs::remove_all(juego_ / "Polvareda.DAT.nuevo");
+    if (fs::exists("/dev/full")) {
+        EXPECT_EQ(Correr("--headless --carpeta juego --guion guion.txt --traza /dev/full"), 4);
+        EXPECT_NE(Errores().find("play trace could not be written whole to /dev/full"),
+                  std::string::npos)
+            << Errores();
+    }
+}
+
 TEST_F(EjecutableTest, AttractModeLeftForHoursKeepsItsMemoryFlat) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer holds freed memory back on purpose";

@@ -261,7 +261,7 @@ TEST_F(PresentacionTest, EveryDisplayConfigurationReachesTheBackground) {
         g_alLlegar = [&](Modulo& m) {
             vista = m.ventana.graficos.vista;
             lienzo = {m.ventana.lienzo.Ancho(), m.ventana.lienzo.Alto()};
-            escala = m.escala;
+            escala = m.ventana.graficos.vista.escala.Valor();
         };
         ASSERT_EQ(Correr(p, std::string("[Pantalla]\r\n") + caso.ini + "\r\n"), 0);
         ASSERT_TRUE(vista);

@@ -1,6 +1,8 @@
 // xgapack: makes and inspects graphics extensions.
 //
-//   xgapack pack <folder> <multiplier> <out.XGA>   every picture of the folder, sorted by name
+//   xgapack pack <folder> <multiplier> <out.XGA>   every picture of the folder, sorted by name;
+//                                                  each must be one the game loads (bang.gif,
+//                                                  sprite5.gif...), the multiplier 1 to 16
 //   xgapack list <file.XGA>                        members, lengths and the multiplier
 //   xgapack unpack <file.XGA> <folder>             the members as files in the folder
 //
@@ -19,6 +21,7 @@
 #include "ArchivoAcotado.h"
 #include "Complemento.h"
 #include "Contenedor.h"
+#include "NombreMiembro.h"
 
 namespace fs = std::filesystem;
 using polvareda::xga::Contenedor;
@@ -28,9 +31,11 @@ namespace {
 
 // Far above any extension; keeps a wrong argument from filling the memory.
 constexpr std::size_t kTamanoMaximoArchivo = std::size_t{1} << 30;
+// The largest multiplier the game plays; above it the game keeps 1.
+constexpr int kMultiplicadorMaximo = 16;
 
 int Uso() {
-    std::cerr << "usage: xgapack [--plain] pack <folder> <multiplier 1-255> <out.XGA>\n"
+    std::cerr << "usage: xgapack [--plain] pack <folder> <multiplier 1-16> <out.XGA>\n"
                  "       xgapack [--plain] list <file.XGA>\n"
                  "       xgapack [--plain] unpack <file.XGA> <folder>\n";
     return 2;
@@ -101,9 +106,11 @@ int Empaquetar(const fs::path& carpeta, const std::string& multiplicador, const 
     if (multiplicador.empty() || multiplicador.size() > 3 ||
         !std::all_of(multiplicador.begin(), multiplicador.end(),
                      [](char c) { return c >= '0' && c <= '9'; }) ||
-        (valor = std::stoi(multiplicador)) < 1 || valor > 255) {
-        return Falla("the multiplier must be a whole number from 1 to 255, not \"" + multiplicador +
-                     "\"");
+        (valor = std::stoi(multiplicador)) < 1 || valor > kMultiplicadorMaximo) {
+        return Falla(
+            "the multiplier must be a whole number from 1 to 16 (the game plays any "
+            "other at 1), not \"" +
+            multiplicador + "\"");
     }
     std::error_code codigo;
     if (!fs::is_directory(carpeta, codigo)) return Falla(carpeta.string() + " is not a folder");
@@ -118,6 +125,20 @@ int Empaquetar(const fs::path& carpeta, const std::string& multiplicador, const 
     std::sort(imagenes.begin(), imagenes.end(), [](const fs::path& a, const fs::path& b) {
         return a.filename().string() < b.filename().string();
     });
+
+    // A picture under a name the game does not look up would be carried and never shown.
+    const auto& conocidos = polvareda::MiembrosQueCarga();
+    for (const fs::path& imagen : imagenes) {
+        const std::string nombre = imagen.filename().string();
+        if (std::find(conocidos.begin(), conocidos.end(), nombre) == conocidos.end()) {
+            std::string nombres;
+            for (const std::string& n : conocidos) nombres += (nombres.empty() ? "" : " ") + n;
+            return Falla((carpeta / nombre).string() + ": \"" + nombre +
+                         "\" is not a picture the game loads, which would carry it unseen; it "
+                         "loads only these names, in lower case: " +
+                         nombres);
+        }
+    }
 
     Contenedor contenedor;
     contenedor.multiplicador = static_cast<std::uint8_t>(valor);
