@@ -6,7 +6,7 @@ namespace polvareda {
 namespace {
 
 // Folder and player names as Windows hands them over, and the UTF-8 the game keeps.
-TEST(TextoAncho, NamesGoBothWaysUnchanged) {
+TEST(TextoAncho, NamesGoBothWaysAndBrokenTextBecomesReplacementCharacters) {
     const struct {
         std::u16string utf16;
         std::string utf8;
@@ -22,17 +22,14 @@ TEST(TextoAncho, NamesGoBothWaysUnchanged) {
         EXPECT_EQ(Utf8DeUtf16(c.utf16), c.utf8);
         EXPECT_EQ(Utf16DeUtf8(c.utf8), c.utf16);
     }
-}
-
-TEST(TextoAncho, BrokenTextBecomesReplacementCharacters) {
-    // Unpaired surrogates, which Windows file names may hold.
+    // Broken text becomes replacement characters: unpaired surrogates, which Windows file
+    // names may hold, and below, stray, cut, overlong, surrogate and out-of-range UTF-8.
     EXPECT_EQ(Utf8DeUtf16(u"a\xd800z"), "a\xef\xbf\xbdz");
     EXPECT_EQ(Utf8DeUtf16(u"\xdc00\xd83c"), "\xef\xbf\xbd\xef\xbf\xbd");
-    // Stray, cut, overlong, surrogate and out-of-range UTF-8; the text after each survives.
     const struct {
         std::string utf8;
         std::u16string utf16;
-    } casos[] = {
+    } rotos[] = {
         {"\x80x", u"\xfffdx"},
         {"\xc3", u"\xfffd"},
         {"\xe8\xa9z", u"\xfffdz"},
@@ -42,7 +39,7 @@ TEST(TextoAncho, BrokenTextBecomesReplacementCharacters) {
         {"\xf4\x90\x80\x80z", u"\xfffdz"},
         {"\xffz", u"\xfffdz"},
     };
-    for (const auto& c : casos) EXPECT_EQ(Utf16DeUtf8(c.utf8), c.utf16) << c.utf8;
+    for (const auto& c : rotos) EXPECT_EQ(Utf16DeUtf8(c.utf8), c.utf16) << c.utf8;
 }
 
 }  // namespace

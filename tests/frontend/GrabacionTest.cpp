@@ -60,15 +60,14 @@ TEST_F(GrabacionTest, RecordedSessionReplaysBitForBit) {
 // of waits and several in one millisecond. It may also sleep for a while, as a suspended one.
 class MaquinaLenta : public PlataformaSinPantalla, private FuenteReal {
   public:
-    explicit MaquinaLenta(double hora) : PlataformaSinPantalla(hora) {}
+    // It sleeps `suspension.second` ms once its clock reaches `suspension.first`.
+    MaquinaLenta(double hora, std::pair<std::int64_t, std::int64_t> suspension)
+        : PlataformaSinPantalla(hora), suspension_(suspension) {}
     void Entrada(std::int64_t realMs, TipoEvento tipo, int tecla) {
         Evento e;
         e.tipo = tipo;
         e.tecla = tecla;
         entradas_.push_back({realMs, e});
-    }
-    void Suspender(std::int64_t desdeMs, std::int64_t duracionMs) {
-        suspension_ = {desdeMs, duracionMs};
     }
     std::int64_t AhoraMs() override { return reloj_.AhoraMs(); }
     std::optional<Evento> EsperarEvento(std::int64_t limiteMs) override {
@@ -108,7 +107,7 @@ class MaquinaLenta : public PlataformaSinPantalla, private FuenteReal {
 
 TEST_F(GrabacionTest, SlowMachineRecordsAScriptThatReplaysTheSameGame) {
     prueba::Escribir(juego_ / "Polvareda.INI", prueba::kIniEscenario);
-    MaquinaLenta real(50000.25);
+    MaquinaLenta real(50000.25, {8000, 600'000});  // ten minutes asleep in the middle of play
     // A game started in the menu; fire and walk keys through its captions and its play (two
     // on one millisecond), the focus lost and found, a pause and its end, Escape, a name,
     // the table dismissed, Escape in the menu.
@@ -125,7 +124,6 @@ TEST_F(GrabacionTest, SlowMachineRecordsAScriptThatReplaysTheSameGame) {
             real.Entrada(ms + 200, TipoEvento::FocoGanado, 0);
         }
     }
-    real.Suspender(8000, 600'000);  // ten minutes asleep in the middle of play
     std::string a;
     {
         PlataformaGrabadora grabadora(real, carpeta_ / "grabada.txt");

@@ -80,14 +80,13 @@ TEST_F(DueloTest, AHeldFireKeyRepeatingIsNeitherAShotNorAFoul) {
             t.plataforma.Insertar(t.Ahora(), e);
             t.Esperar(1);
         };
-        const auto disparos = [&] { return t.Llamadas("tocar").size(); };
         t.Fase(1);
         tecla(0, false);
-        const auto tras = disparos();
+        const auto tras = t.Llamadas("tocar").size();
         EXPECT_TRUE(t.p.DisparoPulsado[0]);
         t.j.PrepararFase();  // the phase resumed after a lost life forgets the held keys
         tecla(0, true);
-        EXPECT_EQ(disparos(), tras);
+        EXPECT_EQ(t.Llamadas("tocar").size(), tras);
         EXPECT_FALSE(t.p.DisparoPulsado[0]);
 
         t.m.ventana.tag = "duelo";
