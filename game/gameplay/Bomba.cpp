@@ -17,8 +17,8 @@ void Invertir(Lienzo& lienzo) {
 }  // namespace
 
 void Juego::Bomba() {
-    Secuencia secuencia(p_);
     Detener("bomba");
+    Secuencia secuencia(*this);
 
     Lienzo& lienzo = m_.ventana.lienzo;
     lienzo.Persistente(false);

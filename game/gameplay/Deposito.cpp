@@ -24,8 +24,7 @@ bool Juego::Depositar(int slot) {
 }
 
 void Juego::FinDeFase() {
-    Secuencia secuencia(p_);
-    Tiempo(false);
+    Secuencia secuencia(*this);
     Snd().TocarTema(2);
     // The twelve boxes blink seventeen times and end lit.
     for (int k = 1; k <= 17; ++k) {

@@ -71,7 +71,7 @@ void Juego::PasoDesplazamiento(bool izquierda) {
 }
 
 void Juego::DesplazarIzquierda() {
-    Secuencia secuencia(p_);
+    Secuencia secuencia(*this);
     do {
         do {
             PasoDesplazamiento(true);
@@ -80,7 +80,7 @@ void Juego::DesplazarIzquierda() {
 }
 
 void Juego::DesplazarDerecha() {
-    Secuencia secuencia(p_);
+    Secuencia secuencia(*this);
     const Vista& vista = G().vista;
     const std::int64_t fin = 352 * vista.escala.Valor() * vista.factorXGA;
     do {
@@ -120,7 +120,7 @@ bool Juego::FinDesplazamiento(int dir) {
     // scrolls on by itself while it plays, or a demonstration walking right would not stop.
     if (dir == 1 && p_.DerechaPulsada && !p_.Demo) return true;
 
-    ReanudarTiempo();
+    // Play goes on when the sequence ends.
     if (dir == 0) {
         Transferir(cinta, u(352), 0, cinta, 0, 0, u(264), alto, Rop::SrcCopy);
     } else {

@@ -104,12 +104,13 @@ void Juego::Detener(std::string_view modo) {
     m_.bucle.Habilitar(giraDolar_, false);
     Snd().TocarTema(2);
     Snd().Parar(efecto::kAmbiente);
-    Tiempo(false);
 }
 
 void Juego::Bang() {
-    Secuencia secuencia(p_);
+    // The mode changes before the sequence stops the tick: the trace shows the shot landing
+    // in running play.
     Detener("bang");
+    Secuencia secuencia(*this);
     p_.DisparoJuzgado = true;
 
     Lienzo& lienzo = m_.ventana.lienzo;
@@ -133,11 +134,10 @@ void Juego::Bang() {
 }
 
 void Juego::ClienteHerido(int i) {
-    Secuencia secuencia(p_);
+    Secuencia secuencia(*this);
     PuertaVisible& v = p_.Visibles[static_cast<std::size_t>(i)];
     const int t = v.Tipo;
     const int x = XPuerta(i);
-    Tiempo(false);
     Modo("juego_trans");
     Snd().TocarEnPuerta(i, efecto::Voz(t));
     Superficies& s = S();

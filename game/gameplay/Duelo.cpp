@@ -58,7 +58,7 @@ void Juego::EscribirDuelo(const std::string& texto, int k, int xFondo) {
 }
 
 void Juego::Duelo() {
-    Secuencia secuencia(p_);
+    Secuencia secuencia(*this);
     Modo("trans");
     for (std::size_t k = 0; k < 3; ++k) {
         p_.Visibles[k].Paso = 0;

@@ -50,7 +50,6 @@ void Juego::TeclaJuego(int tecla, int shift) {
         if (!todasCerradas() || p_.Depositos >= 12) return;
         (izquierda ? p_.DerechaPulsada : p_.IzquierdaPulsada) = false;
         if (!TiempoActivo()) return;
-        Tiempo(false);
         p_.Recorrido = G().vista.escala.Aplicar(G().vista.factorXGA, 176);
         Snd().TocarEnBucle(efecto::kDesplazamiento);
         if (izquierda) {

@@ -13,8 +13,6 @@
 
 namespace polvareda {
 
-namespace {}
-
 void Juego::FinDeJuego() {
     Tiempo(false);
     m_.bucle.Habilitar(giraDolar_, false);
@@ -57,7 +55,7 @@ void Juego::RotulosPanel(bool sobreNegro) {
 
 void Juego::PrepararFase() {
     if (p_.Vidas <= 0) FinDeJuego();
-    Secuencia secuencia(p_);
+    Secuencia secuencia(*this);
     Lienzo& lienzo = m_.ventana.lienzo;
     lienzo.Persistente(true);
 
@@ -112,6 +110,7 @@ void Juego::PrepararFase() {
     lienzo.Persistente(false);
     Esperar(50);
     Pendientes();
+    // Play starts here, inside whatever sequence set the phase up (a lost life, the duel).
     ReanudarTiempo();
     if (!p_.Demo) Modo("juego");
 }

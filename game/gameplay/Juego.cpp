@@ -2,6 +2,9 @@
 // of the state line.
 #include "Juego.h"
 
+#include <cassert>
+#include <exception>
+
 #include "Composicion.h"
 #include "Estado.h"
 #include "Modulo.h"
@@ -108,6 +111,22 @@ void Juego::Lamparas(bool encendidas) {
     } else {
         DesactivarTeclas(m_.plataforma, {vk::BloqNum, vk::BloqMayus, vk::BloqDespl});
     }
+}
+
+Juego::Secuencia::Secuencia(Juego& juego) : j_(juego), excepciones_(std::uncaught_exceptions()) {
+    const int nivel = j_.m_.bucle.Anidamiento();
+    if (j_.p_.secuencias == 0) j_.nivelSecuencia_ = nivel;
+    // A deeper handler would be a key or a timer reached during the outer sequence's waits.
+    assert(nivel == j_.nivelSecuencia_ && "a sequence started inside another's wait");
+    ++j_.p_.secuencias;
+    j_.Tiempo(false);
+}
+
+Juego::Secuencia::~Secuencia() {
+    if (--j_.p_.secuencias > 0) return;
+    if (std::uncaught_exceptions() > excepciones_) return;  // the game or the program ends
+    const bool enPausa = j_.m_.bucle.Habilitado(j_.parpadeoPausa_);
+    if (j_.ModoActual() == "juego" && !j_.TiempoActivo() && !enPausa) j_.ReanudarTiempo();
 }
 
 void Juego::ReanudarTiempo() {

@@ -6,12 +6,14 @@
 // - Per tick (`tiempo`, 150 ms down to 100 ms by level): the lamps go off, DisparoJuzgado is
 //   cleared, the end of the phase is checked, then the three slot steps run in order, then the
 //   door ambience and the repeat of a held movement key. The tick runs only while a phase is
-//   being played; it is disabled during every long sequence and by the pause.
+//   being played; it is disabled by the pause and, through their Secuencia guard, during
+//   every long sequence.
 // - Long sequences (the scroll, Bang, ClienteHerido, FinDeFase and the duel, the bomb, the
 //   phase set-up) run inside the handler that started them and wait with Esperar, which keeps
 //   handling events: the close button works at any moment. Key handlers reached during those
-//   waits only set flags, change the mode or ask for the pause; a pause asked for then takes
-//   effect when the sequence ends (Partida::pausaPedida), so no tick runs underneath one.
+//   waits only set flags, change the mode or ask for the pause (a sequence started from one
+//   fails the guard's check); a pause asked for then takes effect when the sequence ends
+//   (Partida::pausaPedida), so no tick runs underneath one.
 // - Input reaches the rules only through the key-down dispatch by mode (TeclaPulsada), the
 //   key-up and mouse handlers and the controller handler, which turns the pad into the
 //   configured keys.
@@ -99,8 +101,8 @@ class Juego : public ComponenteJuego {
     void Bang();
     void ClienteHerido(int slot);
     void Bomba();
-    // A life is being lost: the mode, the dollar's spin, the ambience and the tick stop and
-    // the lost-life music plays.
+    // A life is being lost: the mode, the dollar's spin and the ambience stop and the lost-life
+    // music plays (the sequence that follows stops the tick).
     void Detener(std::string_view modo);
 
     // --- the duel ---
@@ -136,16 +138,23 @@ class Juego : public ComponenteJuego {
     void EsperarModo(std::string_view modo);
 
   private:
-    // Counts a long sequence for the pause rule while it runs.
+    // A long sequence (the scroll, Bang, a shot customer, the end of a phase and the duel, the
+    // bomb, the phase set-up) for as long as it runs. The tick stops when it starts. When the
+    // outermost one ends with play going on (the mode is "juego" and the game is neither paused
+    // nor already ticking), the tick comes back, or the pause asked for meanwhile is taken; a
+    // game or a program that ends inside leaves the tick stopped. Only the rules start one:
+    // a sequence inside another runs from the rules' own code, never from a handler reached
+    // during the outer one's waits (checked).
     class Secuencia {
       public:
-        explicit Secuencia(Partida& p) : p_(p) { ++p_.secuencias; }
-        ~Secuencia() { --p_.secuencias; }
+        explicit Secuencia(Juego& juego);
+        ~Secuencia();
         Secuencia(const Secuencia&) = delete;
         Secuencia& operator=(const Secuencia&) = delete;
 
       private:
-        Partida& p_;
+        Juego& j_;
+        int excepciones_;  // the exceptions in flight when it started
     };
 
     // Helpers shared by the rule files.
@@ -200,14 +209,16 @@ class Juego : public ComponenteJuego {
 
     Modulo& m_;
     Partida p_;
-    int tiempo_ = -1;     // the tick
-    int giraDolar_ = -1;  // the spinning dollar's 25 ms timer
-    EstadoPanel giro_;    // and the frame it shows next
-    int parpadeoPausa_ = -1;
+    int tiempo_ = -1;         // the tick
+    int giraDolar_ = -1;      // the spinning dollar's 25 ms timer
+    EstadoPanel giro_;        // and the frame it shows next
+    int parpadeoPausa_ = -1;  // enabled while the game is paused
     bool marcaPausa_ = false;
     Imagen fondoPausa_;  // the picture under the pause word while it shows
     bool fuegoMando_[3] = {false, false, false};
     int ejeMando_ = 0;  // -1 left, 0 centre, 1 right, from the stick
+    // How deep in the pump's handlers the outermost running sequence started.
+    int nivelSecuencia_ = 0;
 };
 
 }  // namespace polvareda

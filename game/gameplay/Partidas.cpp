@@ -20,7 +20,6 @@ void Juego::Reiniciar(std::int16_t nivel, std::int16_t vidas, std::int32_t punto
     p_.Demo = demo;
     p_.Depositos = 0;
     p_.Depositado.fill(false);
-    p_.secuencias = 0;
     p_.pausaPedida = false;
     ejeMando_ = 0;
 }

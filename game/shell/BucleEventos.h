@@ -61,6 +61,8 @@ class BucleEventos {
     // True while an event's handler or a timer's handler runs (a stage must not start a game
     // from there).
     bool Atendiendo() const { return atendiendo_ > 0; }
+    // How many handlers are running, one inside another's wait: 0 at the top of the pump.
+    int Anidamiento() const { return atendiendo_; }
 
   private:
     struct Temporizador {

@@ -2,6 +2,7 @@
 // mouse buttons as fire buttons and a pad that plays, comes and goes.
 #include <gtest/gtest.h>
 
+#include "Figuras.h"
 #include "Mesa.h"
 #include "Teclas.h"
 
@@ -49,6 +50,48 @@ TEST_F(EntradaTest, PauseStopsTheGameAndWaitsForTheEndOfAScroll) {
         EXPECT_EQ(t.p.Visibles[0].Puerta, 1);
         t.Pulsar(vk::Pausa);
         EXPECT_TRUE(t.j.TiempoActivo());
+    });
+}
+
+// No tick runs underneath any long sequence, and play ticks again once it is over; the
+// sequences nest only from the rules' own code (checked by the sequence itself in debug).
+TEST_F(EntradaTest, EveryLongSequenceHoldsTheTickAndGivesItBack) {
+    Jugar([&](prueba::Mesa& t) {
+        int vistos = 0;
+        int conTick = 0;
+        t.m.bucle.Habilitar(t.m.bucle.AgregarTemporizador("sonda", 40,
+                                                          [&] {
+                                                              vistos += t.p.secuencias > 0;
+                                                              conTick += t.p.secuencias > 0 &&
+                                                                         t.j.TiempoActivo();
+                                                          }),
+                            true);
+        const auto disparo = [&](int tipo) {
+            t.Abrir(1, tipo, 5);
+            t.Teclear(50);
+        };
+        const std::vector<std::pair<std::string, std::function<void()>>> secuencias = {
+            {"scroll",
+             [&] {
+                 for (auto& v : t.p.Visibles) v.Paso = 0;
+                 t.Teclear(vk::Derecha);
+             }},
+            {"customer", [&] { disparo(3); }},
+            {"bomb", [&] { disparo(figura::kSombreroBomba); }},
+            {"bang", [&] { t.j.Bang(), t.j.PrepararFase(); }},
+            {"duel", [&] { t.j.FinDeFase(); }},
+        };
+        for (const auto& [nombre, secuencia] : secuencias) {
+            t.Fase(2);
+            t.p.Vidas = 3;
+            vistos = conTick = 0;
+            secuencia();
+            SCOPED_TRACE(nombre);
+            EXPECT_GT(vistos, 0);
+            EXPECT_EQ(conTick, 0);
+            EXPECT_TRUE(t.j.TiempoActivo());
+            EXPECT_EQ(t.p.secuencias, 0);
+        }
     });
 }
 
