@@ -20,7 +20,7 @@ Frente& Frente::De(Modulo& m) {
     return static_cast<Frente&>(*m.frente);
 }
 
-Frente::Frente(Modulo& m) : m_(m), j_(Juego::De(m)) {}
+Frente::Frente(Modulo& m) : m_(m), j_(JuegoDe(m)) {}
 
 void Frente::Limpiar() {
     m_.ventana.lienzo.Borrar();

@@ -2,7 +2,7 @@
 // every keyboard lamp, and a life lost.
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
+#include "ServiciosJuego.h"
 
 namespace polvareda {
 

@@ -2,8 +2,8 @@
 #include "Composicion.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
 #include "Panel.h"
+#include "ServiciosJuego.h"
 
 namespace polvareda {
 

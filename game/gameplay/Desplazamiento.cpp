@@ -8,8 +8,8 @@
 #include "Cinta.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
 #include "Numeros.h"
+#include "ServiciosJuego.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "Composicion.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
+#include "ServiciosJuego.h"
 #include "Sistema.h"
 #include "Teclas.h"
 

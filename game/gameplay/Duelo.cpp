@@ -3,9 +3,9 @@
 #include "Composicion.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
 #include "Niveles.h"
 #include "Numeros.h"
+#include "ServiciosJuego.h"
 #include "Texto.h"
 
 namespace polvareda {

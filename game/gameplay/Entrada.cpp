@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "Estado.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
+#include "ServiciosJuego.h"
 #include "Teclas.h"
 
 namespace polvareda {
@@ -216,7 +215,7 @@ void Juego::InstalarManejadores() {
     // Each line is written as soon as the input's immediate effect is done, before any
     // sequence it starts (LineaDeCausa).
     v.alPulsarTecla = [this](const Evento& e) {
-        LineaDeCausa linea(m_, "keydown", CamposTecla("key", e.tecla, e.shift));
+        LineaDeCausa linea(m_.traza, "keydown", CamposTecla("key", e.tecla, e.shift));
         // A fire key held down repeats its key-down: in play and in the duel only a new press
         // is a new shot (a repeat after a lost life or the duel's countdown would fire by
         // itself, and in the duel count as a foul).
@@ -227,15 +226,15 @@ void Juego::InstalarManejadores() {
         if (!(e.repeticion && fuego && jugando)) TeclaPulsada(e.tecla, e.shift);
     };
     v.alSoltarTecla = [this](const Evento& e) {
-        LineaDeCausa linea(m_, "keyup", CamposTecla("key", e.tecla, e.shift));
+        LineaDeCausa linea(m_.traza, "keyup", CamposTecla("key", e.tecla, e.shift));
         TeclaSoltada(e.tecla);
     };
     v.alPulsarRaton = [this](const Evento& e) {
-        LineaDeCausa linea(m_, "mousedown", CamposTecla("button", e.boton, e.shift));
+        LineaDeCausa linea(m_.traza, "mousedown", CamposTecla("button", e.boton, e.shift));
         RatonPulsado(e.boton);
     };
     v.alSoltarRaton = [this](const Evento& e) {
-        LineaDeCausa linea(m_, "mouseup", CamposTecla("button", e.boton, e.shift));
+        LineaDeCausa linea(m_.traza, "mouseup", CamposTecla("button", e.boton, e.shift));
         RatonSoltado(e.boton);
     };
     v.alMando = [this](const Evento& e) { Mando(e); };

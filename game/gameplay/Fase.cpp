@@ -5,10 +5,10 @@
 #include "Composicion.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
 #include "Niveles.h"
 #include "Numeros.h"
 #include "Panel.h"
+#include "ServiciosJuego.h"
 #include "Texto.h"
 
 namespace polvareda {
@@ -50,7 +50,7 @@ void Juego::RotulosPanel(bool sobreNegro) {
     Escribe(G(), 1, 178, m_.textos.puntos, 6, kFondoDirecto);
     SumaPuntos(0, sobreNegro);
     Escribe(G(), 16, 178, m_.textos.vidas, 2, kFondoDirecto);
-    CambiaVidas(0, sobreNegro);
+    DibujaVidas(G(), p_.Vidas, sobreNegro);
 }
 
 void Juego::PrepararFase() {

@@ -6,9 +6,9 @@
 #include <exception>
 
 #include "Composicion.h"
-#include "Estado.h"
-#include "Modulo.h"
+#include "Figuras.h"
 #include "Panel.h"
+#include "ServiciosJuego.h"
 #include "Sistema.h"
 #include "Teclas.h"
 
@@ -17,6 +17,7 @@ namespace polvareda {
 namespace {
 
 constexpr std::int64_t kIntervaloDolarMs = 25;
+constexpr int kTemaVidaPerdida = 2;
 
 std::string Bool(bool b) {
     return b ? "true" : "false";
@@ -32,17 +33,10 @@ std::string ListaBool(const Lista& lista) {
 
 }  // namespace
 
-Juego& Juego::De(Modulo& m) {
-    if (!m.juego) m.juego = std::make_unique<Juego>(m);
-    return static_cast<Juego&>(*m.juego);
-}
-
-Juego::Juego(Modulo& m) : m_(m) {
+Juego::Juego(ServiciosJuego& m) : m_(m) {
     tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
-    giraDolar_ = m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] {
-        GiraDolar(G(), giro_, m_.servicios);
-        if (!giro_.giroActivo) m_.bucle.Habilitar(giraDolar_, false);
-    });
+    giraDolar_ =
+        m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] { GiraDolar(); });
     parpadeoPausa_ =
         m_.bucle.AgregarTemporizador("ParpadeoPausa", 250, [this] { ParpadeoPausa(); });
 }
@@ -92,7 +86,7 @@ void Juego::Sembrar() {
 }
 
 void Juego::Trazar(std::string_view por, const std::string& extra) {
-    polvareda::Trazar(m_, por, extra);
+    m_.traza.Trazar(por, extra);
 }
 
 bool Juego::TiempoActivo() const {
@@ -138,15 +132,22 @@ void Juego::ReanudarTiempo() {
 // --- the panel's indicators on the play state ---
 
 void Juego::SumaPuntos(std::int32_t cantidad, bool sobreNegro) {
-    polvareda::SumaPuntos(G(), p_.Puntos, cantidad, sobreNegro);
-}
-
-void Juego::CambiaVidas(int delta, bool sobreNegro) {
-    polvareda::CambiaVidas(G(), p_.Vidas, delta, sobreNegro);
+    p_.Puntos = SumarPuntos(p_.Puntos, cantidad);
+    DibujaPuntos(G(), p_.Puntos, sobreNegro);
 }
 
 void Juego::ParpadeaVida(bool sobreNegro) {
-    polvareda::ParpadeaVida(G(), p_.Vidas, sobreNegro, m_.servicios);
+    Snd().Parar(efecto::kAmbiente);
+    Snd().TocarTema(kTemaVidaPerdida);
+    m_.ventana.lienzo.Persistente(false);
+    // The slot of the life just lost blinks five times.
+    for (int vez = 0; vez < 5; ++vez) {
+        DibujaVidaPerdida(G(), p_.Vidas, false, sobreNegro);
+        Esperar(250);
+        DibujaVidaPerdida(G(), p_.Vidas, true, sobreNegro);
+        Esperar(250);
+    }
+    Esperar(750);
 }
 
 bool Juego::MarcaPuerta(int puerta) {
@@ -165,10 +166,19 @@ void Juego::PintaCajas() {
 }
 
 void Juego::EmpezarGiro() {
-    polvareda::EmpezarGiro(G(), giro_, m_.servicios);
+    fotogramaDolar_ = 0;
+    GiraDolar();
     // Enabled afresh: the next frame comes a whole interval after the first.
     m_.bucle.Habilitar(giraDolar_, false);
-    m_.bucle.Habilitar(giraDolar_, giro_.giroActivo);
+    m_.bucle.Habilitar(giraDolar_, true);
+}
+
+void Juego::GiraDolar() {
+    const int k = fotogramaDolar_;
+    if (k == 0) Snd().TocarDesdeElPrincipio(efecto::kDolar);
+    DibujaDolar(G(), k);
+    fotogramaDolar_ = (k + 1) % 4;
+    if (fotogramaDolar_ == 0) m_.bucle.Habilitar(giraDolar_, false);
 }
 
 // --- the state line ---

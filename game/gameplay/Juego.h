@@ -33,12 +33,11 @@
 #include "ComponenteJuego.h"
 #include "Evento.h"
 #include "Imagen.h"
-#include "Panel.h"
 #include "Partida.h"
 
 namespace polvareda {
 
-struct Modulo;
+struct ServiciosJuego;
 class Sonidos;
 struct Graficos;
 struct Superficies;
@@ -48,14 +47,10 @@ struct FinDePartida {};
 
 class Juego : public ComponenteJuego {
   public:
-    // The run's game object, made on first use.
-    static Juego& De(Modulo& modulo);
-
-    explicit Juego(Modulo& modulo);
+    explicit Juego(ServiciosJuego& servicios);
 
     Partida& Estado() { return p_; }
     const Partida& Estado() const { return p_; }
-    Modulo& M() { return m_; }
 
     // A new game at `nivel` with three lives and no points; returns when it is over (the
     // FinDePartida of its end is caught here). `modo` is the mode it starts from ("trans", or
@@ -184,14 +179,16 @@ class Juego : public ComponenteJuego {
     bool Suceso(int i);  // false ends the tick
     void ApuntarDeposito(std::int16_t puerta);
 
-    // The panel's indicators on the play state.
+    // The points scored (and shown on the panel), and the blink of the life just lost with
+    // the lost-life music.
     void SumaPuntos(std::int32_t cantidad, bool sobreNegro);
-    void CambiaVidas(int delta, bool sobreNegro);
     void ParpadeaVida(bool sobreNegro);
     // Draws the paid mark; true when it ended the phase (see Depositar).
     [[nodiscard]] bool MarcaPuerta(int puerta);
     void PintaCajas();
+    // The spinning dollar: frame 0 at once, then one frame each run of its timer to frame 3.
     void EmpezarGiro();
+    void GiraDolar();
 
     // Phases.
     void CargarMomento(bool tambienDia);
@@ -207,11 +204,11 @@ class Juego : public ComponenteJuego {
     void Reiniciar(std::int16_t nivel, std::int16_t vidas, std::int32_t puntos, bool demo);
     void SoltarDisparo(int k);
 
-    Modulo& m_;
+    ServiciosJuego& m_;
     Partida p_;
     int tiempo_ = -1;         // the tick
     int giraDolar_ = -1;      // the spinning dollar's 25 ms timer
-    EstadoPanel giro_;        // and the frame it shows next
+    int fotogramaDolar_ = 0;  // and the frame it shows next
     int parpadeoPausa_ = -1;  // enabled while the game is paused
     bool marcaPausa_ = false;
     Imagen fondoPausa_;  // the picture under the pause word while it shows

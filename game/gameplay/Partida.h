@@ -3,12 +3,22 @@
 // draws the points and lives it is given.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "Panel.h"
-
 namespace polvareda {
+
+constexpr std::int32_t kPuntosMaximos = 999999;
+// The lives a game starts with; the waiting screen's panel shows them before any game.
+constexpr std::int16_t kVidasIniciales = 3;
+
+// The points after scoring `cantidad`: never below 0 nor above 999999, and no overflow on the
+// way there.
+constexpr std::int32_t SumarPuntos(std::int32_t puntos, std::int32_t cantidad) {
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{puntos} + cantidad, 0, kPuntosMaximos));
+}
 
 // One door in view (the duel reuses the three of them as its gunmen).
 struct PuertaVisible {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Juego.h"
-#include "Modulo.h"
+#include "ServiciosJuego.h"
 #include "Texto.h"
 
 namespace polvareda {

@@ -1,10 +1,9 @@
 // The tick of `tiempo` and the life of the three door slots in view: opening at random, the
 // figure behind the door, its reactions and what it does when the door starts to close.
 #include "Composicion.h"
-#include "Estado.h"
 #include "Figuras.h"
 #include "Juego.h"
-#include "Modulo.h"
+#include "ServiciosJuego.h"
 
 namespace polvareda {
 
@@ -13,7 +12,7 @@ using namespace figura;
 void Juego::tiempo_Timer() {
     // The tick's line carries its own time and the state after it; when the tick starts a
     // sequence (a bang, the end of the phase), it comes before the sequence's lines.
-    LineaDeCausa linea(m_, "tick");
+    LineaDeCausa linea(m_.traza, "tick");
     [this] {
         // Each shot lights one lamp for one tick.
         Lamparas(false);

@@ -9,7 +9,6 @@
 #include <cstdio>
 
 #include "Composicion.h"
-#include "Efectos.h"
 #include "Texto.h"
 
 namespace polvareda {
@@ -28,15 +27,12 @@ int XVida(int slot) {
 
 std::string TextoPuntos(std::int32_t puntos) {
     char texto[16];
-    std::snprintf(texto, sizeof texto, "%06d",
-                  static_cast<int>(std::clamp(puntos, 0, kPuntosMaximos)));
+    std::snprintf(texto, sizeof texto, "%06d", static_cast<int>(std::clamp(puntos, 0, 999999)));
     return texto;
 }
 
-void SumaPuntos(Graficos& g, std::int32_t& Puntos, std::int32_t cantidad, bool sobreNegro) {
-    const std::int64_t suma = static_cast<std::int64_t>(Puntos) + cantidad;
-    Puntos = static_cast<std::int32_t>(std::clamp<std::int64_t>(suma, 0, kPuntosMaximos));
-    const std::string texto = TextoPuntos(Puntos);
+void DibujaPuntos(Graficos& g, std::int32_t puntos, bool sobreNegro) {
+    const std::string texto = TextoPuntos(puntos);
     if (sobreNegro) {
         Escribe(g, kColumnaPuntos, kFilaPuntos, texto, 1, kFondoCompuesto, 0, 0,
                 &g.superficies.negro);
@@ -46,33 +42,23 @@ void SumaPuntos(Graficos& g, std::int32_t& Puntos, std::int32_t cantidad, bool s
     }
 }
 
-void CambiaVidas(Graficos& g, std::int16_t& Vidas, int delta, bool sobreNegro) {
-    Vidas = static_cast<std::int16_t>(std::clamp(Vidas + delta, -32768, 32767));
+void DibujaVidas(Graficos& g, int vidas, bool sobreNegro) {
     const Superficie& icono = g.superficies.vida[sobreNegro ? 1 : 0];
     // Slots beyond the right edge of the picture would draw nothing.
-    const int slots = std::min<int>(Vidas, 16);
+    const int slots = std::min(vidas, 16);
     for (int k = 0; k < slots; ++k) CopiaEscaladaXGA(g, icono, 0, 0, 9, 23, XVida(k), kFilaVidas);
 }
 
-void ParpadeaVida(Graficos& g, std::int16_t Vidas, bool sobreNegro, ServiciosPanel& s) {
-    s.PararEfecto(efecto::kAmbiente);
-    s.TocarTema(kTemaVidaPerdida);
-    g.lienzo.Persistente(false);
-    const int x = XVida(Vidas);
-    for (int vez = 0; vez < 5; ++vez) {
-        if (sobreNegro) {
-            // The box from (x, 169) to (x + 9, 192), both corners included.
-            g.lienzo.Rellenar(g.vista.Destino(x, kFilaVidas, 10, 24), 0);
-            s.Esperar(250);
-            CopiaEscaladaXGA(g, g.superficies.vida[1], 0, 0, 9, 23, x, kFilaVidas);
-        } else {
-            CopiaEscaladaXGA(g, g.superficies.panel, 8, 1, 9, 23, x, kFilaVidas);
-            s.Esperar(250);
-            CopiaEscaladaXGA(g, g.superficies.vida[0], 0, 0, 9, 23, x, kFilaVidas);
-        }
-        s.Esperar(250);
+void DibujaVidaPerdida(Graficos& g, int slot, bool visible, bool sobreNegro) {
+    const int x = XVida(slot);
+    if (visible) {
+        CopiaEscaladaXGA(g, g.superficies.vida[sobreNegro ? 1 : 0], 0, 0, 9, 23, x, kFilaVidas);
+    } else if (sobreNegro) {
+        // The box from (x, 169) to (x + 9, 192), both corners included.
+        g.lienzo.Rellenar(g.vista.Destino(x, kFilaVidas, 10, 24), 0);
+    } else {
+        CopiaEscaladaXGA(g, g.superficies.panel, 8, 1, 9, 23, x, kFilaVidas);
     }
-    s.Esperar(750);
 }
 
 int XMarcaPuerta(int puerta) {
@@ -100,22 +86,8 @@ void PintaCajas(Graficos& g, const std::array<int, 3>& puertasVisibles) {
     CopiaEscalada(g, s.temp, 8, 0, 240, 8, 8, 0);
 }
 
-void EmpezarGiro(Graficos& g, EstadoPanel& e, ServiciosPanel& s) {
-    e.fotogramaDolar = 0;
-    e.giroActivo = true;
-    GiraDolar(g, e, s);
-}
-
-void GiraDolar(Graficos& g, EstadoPanel& e, ServiciosPanel& s) {
-    const int k = std::clamp(e.fotogramaDolar, 0, 3);
-    if (k == 0) s.TocarEfectoDesdeElPrincipio(efecto::kDolar);
-    CopiaEscaladaXGA(g, g.superficies.dolar, 0, 16 * k, 16, 16, 120, 8);
-    if (k == 3) {
-        e.fotogramaDolar = 0;
-        e.giroActivo = false;
-    } else {
-        e.fotogramaDolar = k + 1;
-    }
+void DibujaDolar(Graficos& g, int fotograma) {
+    CopiaEscaladaXGA(g, g.superficies.dolar, 0, 16 * std::clamp(fotograma, 0, 3), 16, 16, 120, 8);
 }
 
 void MuestraEstrella(Graficos& g, const std::array<std::string, 3>& lineas) {

@@ -120,7 +120,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
 
     // Display and sound devices, then the game window is shown: the presentation and the game.
     m.bucle.AlEvento([&m](const Evento& evento) { AtenderEvento(m, evento); });
-    m.bucle.AntesDeAtender([&m] { TrazarCausa(m); });
+    m.bucle.AntesDeAtender([&m] { m.traza.TrazarCausa(); });
     PrepararDispositivos(m);
     Hito(opciones, "ventana");
     ActivarVentana(m);
@@ -177,8 +177,7 @@ int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
     Modulo m(plataforma, azar);
     m.inicioMs = plataforma.AhoraMs();
     if (!opciones.traza.empty()) {
-        m.traza.open(opciones.traza, std::ios::binary | std::ios::app);
-        if (!m.traza) {
+        if (!m.traza.Abrir(opciones.traza)) {
             plataforma.Mensaje(std::string(kTitulo),
                                "Cannot write the play trace to " + TextoRuta(opciones.traza));
             return 2;
@@ -196,13 +195,10 @@ int Main(Plataforma& plataforma, const OpcionesArranque& opciones) {
         plataforma.Mensaje(std::string(kTitulo), std::string("Unexpected error: ") + e.what());
         return 3;
     }
-    if (m.traza.is_open()) {
-        m.traza.close();
-        if (m.traza.fail()) {
-            std::cerr << "Polvareda: the play trace could not be written whole to "
-                      << TextoRuta(opciones.traza) << "\n";
-            m.datosPerdidos = true;
-        }
+    if (!m.traza.Cerrar()) {
+        std::cerr << "Polvareda: the play trace could not be written whole to "
+                  << TextoRuta(opciones.traza) << "\n";
+        m.datosPerdidos = true;
     }
     // A run that lost what it was asked to keep does not end as a success.
     return codigo == 0 && m.datosPerdidos ? 4 : codigo;

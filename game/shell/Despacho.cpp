@@ -68,10 +68,10 @@ void AtenderEvento(Modulo& m, const Evento& evento) {
         case TipoEvento::MandoSoltado: {
             // A button's trace line, as a key's: its state right after the button's effect.
             const bool conocido = evento.boton >= 0 && evento.boton < kBotonesMando;
-            LineaDeCausa linea(m, evento.tipo == TipoEvento::MandoPulsado ? "paddown" : "padup",
-                               conocido
-                                   ? ", \"button\": " + CadenaJson(kNombresBotonMando[evento.boton])
-                                   : std::string());
+            LineaDeCausa linea(
+                m.traza, evento.tipo == TipoEvento::MandoPulsado ? "paddown" : "padup",
+                conocido ? ", \"button\": " + CadenaJson(kNombresBotonMando[evento.boton])
+                         : std::string());
             Llamar(v.alMando, evento);
             break;
         }

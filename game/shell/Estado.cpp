@@ -77,35 +77,4 @@ std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view e
     return json;
 }
 
-namespace {
-void Escribir(Modulo& m, std::string_view por, std::string_view extra) {
-    m.traza << EstadoJson(m, por, extra, false) << '\n';
-    // Flushed line by line: a tester's trace must be whole even when the game is killed.
-    m.traza.flush();
-}
-}  // namespace
-
-void Trazar(Modulo& m, std::string_view por, std::string_view extra) {
-    if (!m.traza.is_open()) return;
-    TrazarCausa(m);
-    Escribir(m, por, extra);
-}
-
-void TrazarCausa(Modulo& m) {
-    if (!m.causa) return;
-    const auto causa = std::move(*m.causa);
-    m.causa.reset();
-    if (m.traza.is_open()) Escribir(m, causa.first, causa.second);
-}
-
-LineaDeCausa::LineaDeCausa(Modulo& modulo, std::string por, std::string extra) : m_(modulo) {
-    // A cause taken while another one's line is still open closes that line first.
-    TrazarCausa(m_);
-    if (m_.traza.is_open()) m_.causa.emplace(std::move(por), std::move(extra));
-}
-
-LineaDeCausa::~LineaDeCausa() {
-    TrazarCausa(m_);
-}
-
 }  // namespace polvareda

@@ -6,6 +6,8 @@
 #include "Fondo.h"
 #include "Idioma.h"
 #include "Modulo.h"
+#include "Panel.h"
+#include "Partida.h"
 #include "Reloj.h"
 #include "Salida.h"
 #include "Teclas.h"
@@ -104,10 +106,8 @@ void ActivarVentana(Modulo& m) {
 Etapa PantallaDeEspera(Modulo& m) {
     Graficos& g = m.ventana.graficos;
     RestaurarPantalla(g);
-    std::int32_t Puntos = 0;
-    std::int16_t Vidas = kVidasIniciales;
-    SumaPuntos(g, Puntos, 0, false);
-    CambiaVidas(g, Vidas, 0, false);
+    DibujaPuntos(g, 0, false);
+    DibujaVidas(g, kVidasIniciales, false);
     Refrescar(m);
     m.ventana.alPulsarTecla = [&m](const Evento& evento) {
         if (evento.tecla == vk::Escape) Terminar(m);

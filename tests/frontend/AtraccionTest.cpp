@@ -15,8 +15,8 @@ TEST_F(AtraccionTest, MenuTableMenuDemonstrationInTurnWithTheirTimes) {
     int menus = 0;
     Correr([&](Modulo& m, const std::string& etapa) {
         if (etapa == "fin") {
-            vidasAlFinal.push_back(Juego::De(m).Estado().Vidas);
-            EXPECT_FALSE(Juego::De(m).TiempoActivo());
+            vidasAlFinal.push_back(JuegoDe(m).Estado().Vidas);
+            EXPECT_FALSE(JuegoDe(m).TiempoActivo());
         }
         if (etapa == "menu" && ++menus == 3) Terminar(m);
     });
@@ -45,7 +45,7 @@ TEST_F(AtraccionTest, DemonstrationEndsWithItsLifeOrAKeyAndLeavesNothingBehind) 
     int demos = 0;
     bool comprobado = false;
     Correr([&](Modulo& m, const std::string& etapa) {
-        Juego& j = Juego::De(m);
+        Juego& j = JuegoDe(m);
         const Partida& p = j.Estado();
         if (etapa == "demo" && ++demos == 2) Tecla('A', 3000);  // any key ends it
         if (etapa == "fin" && demos == 2) {

@@ -55,7 +55,7 @@ TEST_F(PantallasTest, LevelChoiceStartsAtItsPhaseAndIsKeptForLaterGames) {
     int partidas = 0;
     std::int64_t enNivel = 0;
     Correr([&](Modulo& m, const std::string& etapa) {
-        const Partida& p = Juego::De(m).Estado();
+        const Partida& p = JuegoDe(m).Estado();
         if (etapa == "espera" && partidas == 0) Tecla('3', 100);
         if (etapa == "espera" && partidas == 1) Tecla(vk::Cero, 100);
         if (etapa == "nivel") {
@@ -187,7 +187,7 @@ TEST_F(MandoFrenteTest, ControllerChoosesPlaysAndWritesAName) {
     int esperas = 0;
     bool nombre = false;
     Correr([&](Modulo& m, const std::string& etapa) {
-        const Partida& p = Juego::De(m).Estado();
+        const Partida& p = JuegoDe(m).Estado();
         if (etapa == "menu" && esperas == 0) {
             for (int i = 3; i <= kRegistrosMejores; ++i)
                 m.mejores[static_cast<std::size_t>(i)] = {"", 0};

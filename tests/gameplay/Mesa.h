@@ -94,7 +94,7 @@ class MesaTest : public ::testing::Test {
         nada.tipo = TipoEvento::RatonMovido;
         plataforma.Encolar(86'400'000, nada);
         cuerpo_ = [&](Modulo& m) {
-            Juego& j = Juego::De(m);
+            Juego& j = JuegoDe(m);
             j.InstalarManejadores();
             Mesa mesa{m, j, j.Estado(), plataforma};
             try {

@@ -77,10 +77,8 @@ TEST(Dorada, PlayingScreenAtScaleTwoAndAHalf) {
         }
         CopiaEscalada(g, s.temp, 16 + 88 * i, 32, 56, 88, 16 + 88 * i, 32);
     }
-    std::int32_t Puntos = 0;
-    std::int16_t Vidas = 3;
-    SumaPuntos(g, Puntos, 1250, false);
-    CambiaVidas(g, Vidas, 0, false);
+    DibujaPuntos(g, 1250, false);
+    DibujaVidas(g, 3, false);
     MarcaPuerta(g, 0);
     MarcaPuerta(g, 7);
     Escribe(g, 1, 178, "DIA 1", 3, kFondoDirecto);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "Ayudas.h"
 #include "Panel.h"
@@ -13,17 +12,6 @@ namespace {
 using prueba::Lisa;
 using prueba::Numerada;
 using prueba::Ventana;
-
-struct ServiciosGrabados : ServiciosPanel {
-    std::vector<std::string> llamadas;
-    int esperado = 0;
-    void PararEfecto(int e) override { llamadas.push_back("parar " + std::to_string(e)); }
-    void TocarEfectoDesdeElPrincipio(int e) override {
-        llamadas.push_back("tocar " + std::to_string(e));
-    }
-    void TocarTema(int t) override { llamadas.push_back("tema " + std::to_string(t)); }
-    void Esperar(int ms) override { esperado += ms; }
-};
 
 // A glyph sheet whose digit glyphs paint their whole cell with the digit's value.
 Superficie Digitos() {
@@ -40,59 +28,47 @@ std::string Leer(const Ventana& v, int x, int y, int n) {
     return s;
 }
 
-TEST(SumaPuntos, ClampsAtSixNinesAndPadsWithZeros) {
+TEST(DibujaPuntos, SixDigitsWithZerosOverTheGroundOrBlack) {
     EXPECT_EQ(TextoPuntos(50), "000050");
     EXPECT_EQ(TextoPuntos(0), "000000");
+    EXPECT_EQ(TextoPuntos(2000000000), "999999");
     Ventana v;
     v.g.superficies.letras = Digitos();
-    std::int32_t Puntos = 999990;
-    SumaPuntos(v.g, Puntos, 50, false);
-    EXPECT_EQ(Puntos, 999999);
+    DibujaPuntos(v.g, 999999, false);
     EXPECT_EQ(Leer(v, 64, 178, 6), "999999");
-    Puntos = 0;
-    SumaPuntos(v.g, Puntos, 50, true);
+    DibujaPuntos(v.g, 50, true);
     EXPECT_EQ(Leer(v, 64, 178, 6), "000050");
-    SumaPuntos(v.g, Puntos, 0, false);  // only redraws
-    EXPECT_EQ(Puntos, 50);
-    Puntos = 2000000000;
-    SumaPuntos(v.g, Puntos, 2000000000, false);  // no overflow on the way to the clamp
-    EXPECT_EQ(Puntos, 999999);
 }
 
-TEST(CambiaVidas, DrawsSlotsBelowTheCountAndLeavesTheRest) {
+TEST(DibujaVidas, DrawsSlotsBelowTheCountAndLeavesTheRest) {
     Ventana v;
     Superficies& s = v.g.superficies;
     s.vida[0] = Lisa(9, 23, 0x111111);
     s.vida[1] = Lisa(9, 23, 0x222222);
-    std::int16_t Vidas = 3;
-    CambiaVidas(v.g, Vidas, 0, true);
+    DibujaVidas(v.g, 3, true);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(v.At(180 + 16 * k, 169), 0x222222u);
         EXPECT_EQ(v.At(188 + 16 * k, 191), 0x222222u);
         EXPECT_EQ(v.At(189 + 16 * k, 169), 0u);
     }
     EXPECT_EQ(v.At(228, 169), 0u);  // slot 3 untouched
-    CambiaVidas(v.g, Vidas, -1, false);
-    EXPECT_EQ(Vidas, 2);
+    DibujaVidas(v.g, 2, false);
     EXPECT_EQ(v.At(196, 169), 0x111111u);
     EXPECT_EQ(v.At(212, 169), 0x222222u);  // the slot now beyond the count keeps its picture
 }
 
-TEST(ParpadeaVida, BlinksTheLostSlotFiveTimesInThreeAndAQuarterSeconds) {
+TEST(DibujaVidaPerdida, TheLostSlotBlinksBetweenItsIconAndTheGround) {
     Ventana v;
     Superficies& s = v.g.superficies;
     s.vida[1] = Lisa(9, 23, 0x222222);
     v.lienzo.Rellenar({0, 0, 256, 192}, 0x999999);
-    v.lienzo.Persistente(true);
-    ServiciosGrabados sv;
-    ParpadeaVida(v.g, 1, true, sv);
-    EXPECT_EQ(sv.esperado, 3250);
-    EXPECT_EQ(sv.llamadas, (std::vector<std::string>{"parar 18", "tema 2"}));
-    EXPECT_FALSE(v.lienzo.Persistente());
-    EXPECT_EQ(v.At(196, 169), 0x222222u);  // ends showing the icon
-    EXPECT_EQ(v.At(205, 169), 0u);         // the black box reaches x 189 + 16
+    DibujaVidaPerdida(v.g, 1, false, true);
+    EXPECT_EQ(v.At(196, 169), 0u);
+    EXPECT_EQ(v.At(205, 192), 0u);  // the black box reaches x 189 + 16 and y 192
     EXPECT_EQ(v.At(206, 169), 0x999999u);
     EXPECT_EQ(v.At(180, 169), 0x999999u);  // slot 0 untouched
+    DibujaVidaPerdida(v.g, 1, true, true);
+    EXPECT_EQ(v.At(196, 169), 0x222222u);
 }
 
 TEST(MarcaPuerta, DrawsThePaidMarkOfARealDoorOnly) {
@@ -128,28 +104,14 @@ TEST(PintaCajas, LightsTheThreeVisibleDoors) {
     EXPECT_EQ(cambios[0], (Rect{8, 0, 240, 8}));
 }
 
-TEST(GiraDolar, ASpinShowsFramesZeroToThreeAndEndsWithTheTimerOff) {
+TEST(DibujaDolar, ShowsTheSpinsFourFrames) {
     Ventana v;
     v.g.superficies.dolar = Superficie{Numerada(16, 64), 1.0};
     const Imagen& d = v.g.superficies.dolar.imagen;
-    EstadoPanel e;
-    ServiciosGrabados sv;
-    EmpezarGiro(v.g, e, sv);
-    EXPECT_EQ(v.At(120, 8), d.At(0, 0));
-    EXPECT_TRUE(e.giroActivo);
-    EXPECT_EQ(e.fotogramaDolar, 1);
-    std::vector<Pixel> vistos;
-    while (e.giroActivo) {
-        GiraDolar(v.g, e, sv);
-        vistos.push_back(v.At(120, 8));
+    for (int k = 0; k < 4; ++k) {
+        DibujaDolar(v.g, k);
+        EXPECT_EQ(v.At(120, 8), d.At(0, 16 * k));
     }
-    EXPECT_EQ(vistos, (std::vector<Pixel>{d.At(0, 16), d.At(0, 32), d.At(0, 48)}));
-    EXPECT_EQ(e.fotogramaDolar, 0);
-    EXPECT_EQ(sv.llamadas, (std::vector<std::string>{"tocar 12"}));
-    // A spin started during another restarts at frame 0.
-    e.fotogramaDolar = 2;
-    EmpezarGiro(v.g, e, sv);
-    EXPECT_EQ(v.At(120, 8), d.At(0, 0));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "Composicion.h"
 #include "Fondo.h"
 #include "Modulo.h"
+#include "Panel.h"
 #include "PlataformaSinPantalla.h"
 #include "Salida.h"
 #include "Teclas.h"
@@ -70,10 +71,8 @@ struct Referencia {
     void Fondo() {
         ConstruirFondo(g);
         RestaurarPantalla(g);
-        std::int32_t Puntos = 0;
-        std::int16_t Vidas = kVidasIniciales;
-        SumaPuntos(g, Puntos, 0, false);
-        CambiaVidas(g, Vidas, 0, false);
+        DibujaPuntos(g, 0, false);
+        DibujaVidas(g, 3, false);
     }
 };
 

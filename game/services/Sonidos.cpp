@@ -73,6 +73,12 @@ void Sonidos::Rebobinar(int buffer) {
     if (b && audio_->Sonando(buffer)) Arrancar(buffer, b->enBucle);
 }
 
+void Sonidos::TocarDesdeElPrincipio(int buffer) {
+    Parar(buffer);
+    Rebobinar(buffer);
+    Tocar(buffer);
+}
+
 void Sonidos::Volumen(int buffer, int centesimasDb) {
     Buffer* b = Valido(buffer);
     if (!b) return;

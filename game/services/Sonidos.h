@@ -34,7 +34,9 @@ class Sonidos {
     void Tocar(int buffer);         // once; a buffer already playing goes on as it is
     void TocarEnBucle(int buffer);  // looping; a buffer already looping goes on as it is
     void Parar(int buffer);
-    void Rebobinar(int buffer);                  // back to its start: a playing buffer starts again
+    void Rebobinar(int buffer);
+    void TocarDesdeElPrincipio(int buffer);  // stopped, rewound and played once                  //
+                                             // back to its start: a playing buffer starts again
     void Volumen(int buffer, int centesimasDb);  // 0 loudest, -10000 silent
     void Panoramica(int buffer, int pan);        // -10000 left, 0 centre, 10000 right
     bool Sonando(int buffer);

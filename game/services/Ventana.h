@@ -10,7 +10,6 @@
 #include "Fundido.h"
 #include "Graficos.h"
 #include "Lienzo.h"
-#include "Panel.h"
 
 namespace polvareda {
 

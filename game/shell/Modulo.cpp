@@ -1,0 +1,19 @@
+#include "Modulo.h"
+
+#include "Estado.h"
+#include "Juego.h"
+
+namespace polvareda {
+
+Modulo::Modulo(Plataforma& p, Azar& a) : ServiciosJuego(p, a) {
+    traza.ConLinea([this](std::string_view por, std::string_view extra) {
+        return EstadoJson(*this, por, extra, false);
+    });
+}
+
+Juego& JuegoDe(Modulo& m) {
+    if (!m.juego) m.juego = std::make_unique<Juego>(m);
+    return static_cast<Juego&>(*m.juego);
+}
+
+}  // namespace polvareda
