@@ -64,7 +64,7 @@ TEST(DibujaVidaPerdida, TheLostSlotBlinksBetweenItsIconAndTheGround) {
     v.lienzo.Rellenar({0, 0, 256, 192}, 0x999999);
     DibujaVidaPerdida(v.g, 1, false, true);
     EXPECT_EQ(v.At(196, 169), 0u);
-    EXPECT_EQ(v.At(205, 192), 0u);  // the black box reaches x 189 + 16 and y 192
+    EXPECT_EQ(v.At(205, 191), 0u);  // the black box reaches x 189 + 16 and the bottom
     EXPECT_EQ(v.At(206, 169), 0x999999u);
     EXPECT_EQ(v.At(180, 169), 0x999999u);  // slot 0 untouched
     DibujaVidaPerdida(v.g, 1, true, true);
