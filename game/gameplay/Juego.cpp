@@ -17,6 +17,7 @@ namespace polvareda {
 namespace {
 
 constexpr std::int64_t kIntervaloDolarMs = 25;
+constexpr std::int64_t kParpadeoPausaMs = 250;  // the pause word's blink
 constexpr int kTemaVidaPerdida = 2;
 
 std::string Bool(bool b) {
@@ -37,8 +38,8 @@ Juego::Juego(ServiciosJuego& m) : m_(m) {
     tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
     giraDolar_ =
         m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] { GiraDolar(); });
-    parpadeoPausa_ =
-        m_.bucle.AgregarTemporizador("ParpadeoPausa", 250, [this] { ParpadeoPausa(); });
+    parpadeoPausa_ = m_.bucle.AgregarTemporizador("ParpadeoPausa", kParpadeoPausaMs,
+                                                  [this] { ParpadeoPausa(); });
 }
 
 Graficos& Juego::G() {

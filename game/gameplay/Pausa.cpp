@@ -10,7 +10,6 @@ namespace polvareda {
 
 namespace {
 
-constexpr std::int64_t kParpadeoPausaMs = 250;
 constexpr int kFilaPausa = 86;  // the row of the phase captions, over the middle door
 
 }  // namespace
