@@ -129,8 +129,10 @@ namespace {
 class DemoTest : public prueba::EscenarioTest {};
 
 // With every door paid the demonstration's walk has nowhere to go: a pass over the slots ends
-// at once, without scrolling, instead of pressing the move key for ever.
-TEST_F(DemoTest, WalkPastPaidDoorsStopsWhenEveryDoorHasPaid) {
+// at once, without scrolling, instead of pressing the move key for ever. A player's key that
+// comes between two presses brings the menu back: the demonstration presses nothing more and
+// does not set its own mode over the menu's.
+TEST_F(DemoTest, WalkPastPaidDoorsStopsAndAKeyBetweenThePressesEndsIt) {
     bool hecho = false;
     Correr([&](Modulo& m, const std::string& etapa) {
         if (etapa != "demo") return;
@@ -145,34 +147,15 @@ TEST_F(DemoTest, WalkPastPaidDoorsStopsWhenEveryDoorHasPaid) {
         f.JugadaDemostracion();
         EXPECT_LE(m.plataforma.AhoraMs() - antes, 3 * 25 + 200);
         EXPECT_EQ(p.Visibles[0].Puerta, 0);
-        j.Detener();
-        hecho = true;
-        Terminar(m);
-    });
-    EXPECT_TRUE(hecho);
-}
 
-// A player's key that comes between two presses of the demonstration brings the menu back:
-// the demonstration presses nothing more and does not set its own mode over the menu's.
-TEST_F(DemoTest, AKeyBetweenTheDemonstrationsPressesEndsIt) {
-    bool hecho = false;
-    Correr([&](Modulo& m, const std::string& etapa) {
-        if (etapa != "demo") return;
-        Frente& f = Frente::De(m);
-        Juego& j = f.J();
-        Partida& p = j.Estado();
-        j.Demostracion();
         f.Modo("auto");
-        for (int i = 0; i < 3; ++i) {
-            PuertaVisible& v = p.Visibles[static_cast<std::size_t>(i)];
-            v.Tipo = 1;
-            v.Paso = 9;
-            v.Marca = 3;
-        }
+        p.Depositado.fill(false);
+        p.Depositos = 0;
+        for (auto& v : p.Visibles) v = {9, v.Puerta, 3, 1, v.Apertura};  // bandits, open
         Tecla('A', 10);
         f.JugadaDemostracion();
         EXPECT_EQ(f.ModoActual(), "menu");
-        EXPECT_EQ(p.Visibles[1].Tipo, 1);  // the bandit at the second door was not shot
+        EXPECT_EQ(p.Visibles[1].Tipo, 1);  // the bandits at the other doors were not shot
         EXPECT_EQ(p.Visibles[2].Tipo, 1);
         j.Detener();
         hecho = true;
