@@ -9,11 +9,34 @@ namespace polvareda {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The games layout of a distribution: <prefix>/share/games/polvareda.
+bool EsDatosDeJuegos(const fs::path& carpeta) {
+    fs::path limpia = carpeta.lexically_normal();
+    if (limpia.filename().empty()) limpia = limpia.parent_path();  // a trailing separator
+    const fs::path juegos = limpia.parent_path();
+    return limpia.filename() == "polvareda" && juegos.filename() == "games" &&
+           juegos.parent_path().filename() == "share";
+}
+
+}  // namespace
+
 fs::path CarpetaDeDatos(const fs::path& programas) {
     std::error_code error;
     if (fs::is_directory(programas / "LNG", error)) return programas;
-    const fs::path compartida = programas.parent_path() / "share" / "polvareda";
-    if (fs::is_directory(compartida / "LNG", error)) return compartida;
+    // <prefix>/bin and <prefix>/share/polvareda; a distribution's games layout keeps the
+    // programs in <prefix>/lib/games/polvareda (linked from <prefix>/games) and the data in
+    // <prefix>/share/games/polvareda.
+    const fs::path prefijo = programas.parent_path();
+    const fs::path privada = prefijo.parent_path().parent_path();
+    const bool enLibGames = programas.filename() == "polvareda" && prefijo.filename() == "games" &&
+                            prefijo.parent_path().filename() == "lib";
+    for (const fs::path& compartida :
+         {prefijo / "share" / "polvareda", prefijo / "share" / "games" / "polvareda",
+          enLibGames ? privada / "share" / "games" / "polvareda" : fs::path()}) {
+        if (!compartida.empty() && fs::is_directory(compartida / "LNG", error)) return compartida;
+    }
     return programas;
 }
 
@@ -33,7 +56,9 @@ bool SePuedeEscribir(const fs::path& carpeta) {
 }
 
 fs::path CarpetaDelJugador(const fs::path& juego, const Entorno& entorno) {
-    if (SePuedeEscribir(juego)) return juego;
+    // A distribution's games folder belongs to its package manager: even a user who may write
+    // there (root) keeps the player's files at home, so removing the package leaves none.
+    if (!EsDatosDeJuegos(juego) && SePuedeEscribir(juego)) return juego;
     const auto texto = [&](const char* nombre) -> fs::path {
         const char* valor = entorno(nombre);
         return valor != nullptr && *valor != '\0' ? fs::u8path(valor) : fs::path();

@@ -12,11 +12,14 @@ namespace polvareda {
 using Entorno = std::function<const char*(const char*)>;
 
 // The data folder (LNG, SND, MUS, XTRAS) of a program in `programas`: the program's own folder
-// when it holds LNG, else <programas>/../share/polvareda when that does, else the program's
-// own folder (a game without data still starts and says so its usual way).
+// when it holds LNG, else the first of <programas>/../share/polvareda,
+// <programas>/../share/games/polvareda and, for programs in <prefix>/lib/games/polvareda,
+// <prefix>/share/games/polvareda that does, else the program's own folder (a game without
+// data still starts and says so its usual way).
 std::filesystem::path CarpetaDeDatos(const std::filesystem::path& programas);
 
-// Where Polvareda.INI and Polvareda.DAT live: the game folder when it can be written to,
+// Where Polvareda.INI and Polvareda.DAT live: the game folder when it can be written to
+// (never a distribution's <prefix>/share/games/polvareda, whoever runs the game),
 // else $XDG_DATA_HOME/Polvareda ($HOME/.local/share/Polvareda without it; on Windows
 // %APPDATA%\Polvareda), made when missing. The game folder when none of them can be had.
 std::filesystem::path CarpetaDelJugador(const std::filesystem::path& juego, const Entorno& entorno);

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "CarpetaDePrueba.h"
 
@@ -25,6 +26,27 @@ TEST(Carpetas, DataBesideTheProgramFirstThenTheInstalledShareFolder) {
     EXPECT_EQ(CarpetaDeDatos(bin), bin);  // nothing anywhere: its own folder
     fs::create_directories(raiz / "prefijo" / "share" / "polvareda" / "LNG");
     EXPECT_EQ(CarpetaDeDatos(bin), bin.parent_path() / "share" / "polvareda");
+}
+
+TEST(Carpetas, TheGamesLayoutKeepsItsDataInShareGamesAndThePlayersFilesAtHome) {
+    prueba::CarpetaDePrueba raiz;
+    const fs::path usr = raiz / "usr";
+    const fs::path datos = usr / "share" / "games" / "polvareda";
+    const fs::path privada = usr / "lib" / "games" / "polvareda";
+    fs::create_directories(datos / "LNG");
+    fs::create_directories(privada);
+    EXPECT_EQ(CarpetaDeDatos(privada), datos);        // the programs themselves
+    EXPECT_EQ(CarpetaDeDatos(usr / "games"), datos);  // started through a copy in games/
+    EXPECT_EQ(CarpetaDeDatos(raiz / "lib" / "games" / "otro"), raiz / "lib" / "games" / "otro");
+
+    // Writable (as for root), and still never the player's folder.
+    ASSERT_TRUE(SePuedeEscribir(datos));
+    const std::string casa = (raiz / "casa").string();
+    const Entorno entorno = [&](const char* nombre) -> const char* {
+        return std::string_view(nombre) == "XDG_DATA_HOME" ? casa.c_str() : nullptr;
+    };
+    EXPECT_EQ(CarpetaDelJugador(datos, entorno), raiz / "casa" / "Polvareda");
+    EXPECT_EQ(CarpetaDelJugador(datos / "", entorno), raiz / "casa" / "Polvareda");
 }
 
 TEST(Carpetas, ThePlayersFilesGoToTheUsersDataFolderWhenTheGameFolderIsNotWritable) {
