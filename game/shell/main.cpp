@@ -9,6 +9,7 @@
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
 #include "Carpetas.h"
+#include "ConfiguracionInicial.h"
 #include "EtapasFrente.h"
 #include "Grabadora.h"
 #include "Guion.h"
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
         opciones.carpetaProgramas = CarpetaDelPrograma(argv[0]);
         opciones.carpeta = CarpetaDeDatos(opciones.carpetaProgramas);
         opciones.carpetaJugador = CarpetaDelJugador(opciones.carpeta, VariableDeEntorno);
+        CopiarConfiguracionInicial(opciones.carpeta, opciones.carpetaJugador);
     }
     if (errorCarpeta) {
         std::cerr << "Polvareda: cannot use the folder " << TextoRuta(*linea.carpeta) << "\n";

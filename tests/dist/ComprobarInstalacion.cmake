@@ -29,7 +29,7 @@ execute_process(COMMAND desktop-file-validate ${share}/applications/${APP_ID}.de
 if(NOT r EQUAL 0 OR NOT o STREQUAL "")
   message(FATAL_ERROR "desktop-file-validate: ${r}\n${o}")
 endif()
-execute_process(COMMAND appstreamcli validate --no-net --explain
+execute_process(COMMAND appstreamcli validate --pedantic --no-net --explain
                         ${share}/metainfo/${APP_ID}.metainfo.xml
                 RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_VARIABLE o)
 if(NOT r EQUAL 0)
