@@ -73,6 +73,7 @@ Etapa FinDePartidaEtapa(Modulo& m) {
         f.Modo("nombre");
         f.EsperarModo("nombre");
         InsertarMejor(m.mejores, lugar, f.Nombre, p.Puntos);
+        m.mejoresNuevos.push_back({f.Nombre, p.Puntos});
 
         const int primera = PrimeraDePagina(lugar);
         m.ventana.lienzo.Borrar();

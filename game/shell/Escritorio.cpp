@@ -1,3 +1,4 @@
+// The desktop's keys (full screen, screenshot, volume) and the window's focus.
 #include "Escritorio.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ bool EsDelJuego(const Configuracion& c, int tecla) {
 
 void Captura(Modulo& m) {
     const Imagen& imagen = m.ventana.lienzo.Pixeles();
-    if (!m.ventana.abierta || imagen.Empty()) return;
+    if (!m.ventana.abierta || imagen.Empty() || !m.escritorio.capturas) return;
     const auto carpeta = CarpetaCapturas(VariableDeEntorno);
 #ifdef _WIN32
     std::string error = "no pictures folder: Windows names none and USERPROFILE is not set";

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ComponenteJuego.h"
 #include "Escritorio.h"
@@ -38,6 +39,9 @@ struct Modulo : Rutas, ServiciosJuego {
     // False when a stored table exists that this run could not read: shutdown then leaves it
     // alone rather than writing the defaults over it.
     bool mejoresDevolvibles = true;
+    // The records this run added to the table, in order: the write-back adds them to the
+    // stored table, which another copy of the game may have changed meanwhile.
+    std::vector<RegistroMejor> mejoresNuevos;
 
     // The game's rules and their play state, once a stage has made them (JuegoDe).
     std::unique_ptr<ComponenteJuego> juego;
