@@ -23,6 +23,14 @@ void Juego::TeclaPulsada(int tecla, int shift) {
     // A key ends the attract game: "auto" then becomes "menu" below.
     if (ModoActual() == "juego" && p_.Demo) Modo("auto");
     const std::string modo = ModoActual();
+    // Pause (or F4, or the pad's Start) during any long sequence of a game (a caption, a lost
+    // life, the bomb, the duel) is left pending and taken as soon as play can pause, as
+    // during a scroll; the sheriff's screen takes it as the key that ends it.
+    if ((tecla == vk::Pausa || tecla == vk::F1 + 3) && shift == 0 && modo != "juego" &&
+        modo != "sheriff" && p_.secuencias > 0 && !p_.Demo) {
+        p_.pausaPedida = !p_.pausaPedida;
+        return;
+    }
     if (modo == "juego") {
         TeclaJuego(tecla, shift);
     } else if (modo == "duelo") {
