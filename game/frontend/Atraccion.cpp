@@ -30,11 +30,11 @@ std::int64_t Transcurrido(Modulo& m, std::int64_t inicio) {
 // The figures the demonstration shoots at almost always, and the ones it nearly never shoots.
 bool BlancoSeguro(int tipo) {
     using namespace figura;
-    return tipo == kSombreroDinero || (tipo >= -6 && tipo <= kBandidoTardio) ||
-           (tipo >= Desenfundado(3) && tipo <= Desenfundado(kClientePaga));
+    return tipo == kSombreroDinero || (tipo >= kCeroMenguado && tipo <= kBandidoTardio) ||
+           EsDesenfundado(tipo);
 }
 bool BlancoRaro(int tipo) {
-    return tipo == figura::kSombreroBomba || (tipo >= 3 && tipo <= 9);
+    return tipo == figura::kSombreroBomba || figura::EsCliente(tipo);
 }
 
 }  // namespace

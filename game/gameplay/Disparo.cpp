@@ -55,8 +55,9 @@ void Juego::JuzgarDisparo(int i) {
             Sembrar();
             p_.Azar = static_cast<float>(Rnd(2));
             if (p_.Azar == 0) v.Tipo = kSombreroDinero;
-            Enmascarar(s.temp, x + 18, 67, s.sombrero[static_cast<std::size_t>(v.Tipo + 8)], 0, 0,
-                       12, 11, 11);
+            Enmascarar(s.temp, x + 18, 67,
+                       s.sombrero[static_cast<std::size_t>(v.Tipo - kSombreroDinero)], 0, 0, 12, 11,
+                       11);
             Transferir(s.temp, x + 18, 73, s.Bala, 0, 0, 12, 6, Rop::SrcAnd);
             CopiaEscalada(G(), s.temp, x, kYPuerta, 48, 46, x, kYPuerta);
         } else {
@@ -70,14 +71,14 @@ void Juego::JuzgarDisparo(int i) {
     // Hit and fallen figures, and a customer under threat (with the bandit behind her), do
     // not take a shot. A threatened type-9 customer (39, 49) is ignored like type 8's.
     if (EsHerido(t) || EsCaido(t) || EsAmenazada(t) || EsBandidoTrasAmenaza(t)) return;
-    if (t == 1) {
+    if (t == kBandido) {
         SumaPuntos(100, false);
-    } else if (t == 2) {
+    } else if (t == kBandidoTardio) {
         SumaPuntos(200, false);
-    } else if (t >= 3 && t <= 9) {
+    } else if (EsCliente(t)) {
         ClienteHerido(i);
         return;
-    } else if (t >= Desenfundado(3) && t <= Desenfundado(6)) {
+    } else if (EsClienteArmado(t - kDesenfundado)) {
         SumaPuntos(200, false);
         v.Tipo = static_cast<std::int16_t>(t - kDesenfundado);
     } else if (t == Desenfundado(kClientePaga)) {

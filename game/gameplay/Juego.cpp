@@ -35,7 +35,7 @@ std::string ListaBool(const Lista& lista) {
 }  // namespace
 
 Juego::Juego(ServiciosJuego& m) : m_(m) {
-    tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
+    tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { Tictac(); });
     giraDolar_ =
         m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] { GiraDolar(); });
     parpadeoPausa_ = m_.bucle.AgregarTemporizador("ParpadeoPausa", kParpadeoPausaMs,

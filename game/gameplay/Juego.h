@@ -76,7 +76,7 @@ class Juego : public ComponenteJuego {
     std::function<void(const std::string&, int, int)> alTeclaFrente;
 
     // --- the tick and the door slots ---
-    void tiempo_Timer();
+    void Tictac();
     // A customer's deposit at door slot `slot`; true when it ended the phase, so that a new
     // phase (or the duel and then a new phase) was set up inside and the caller's slot and
     // tick are gone.

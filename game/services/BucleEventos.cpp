@@ -1,3 +1,4 @@
+// The event pump: input, timers and the screen's catching up, sleeping between them.
 #include "BucleEventos.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The platform's events handed to the desktop keys, the input dispatch and the script's requests.
 #include "Despacho.h"
 
 #include <fstream>

@@ -1,3 +1,4 @@
+// The display mode, the sound and music devices and the controller, set up once before the window.
 #include "Dispositivos.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The state line: the play state as one line of JSON for scripts and traces.
 #include "Estado.h"
 
 #include <cstdio>

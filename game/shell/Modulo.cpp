@@ -1,3 +1,4 @@
+// The run's parts made in order, and the rules made on first use.
 #include "Modulo.h"
 
 #include "Estado.h"

@@ -1,3 +1,5 @@
+// The splash and the pictures prepared while the window loads, then its fade-in and the waiting
+// screen.
 #include "Presentacion.h"
 
 #include "ArchivosDatos.h"

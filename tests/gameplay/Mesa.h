@@ -70,7 +70,7 @@ struct Mesa {
     }
     // Ticks run one by one, by hand, with the timer itself held still.
     void Ticks(int n) {
-        for (int i = 0; i < n; ++i) j.tiempo_Timer();
+        for (int i = 0; i < n; ++i) j.Tictac();
     }
     std::vector<std::string> Llamadas(std::string_view que) const {
         std::vector<std::string> detalles;

@@ -1,3 +1,4 @@
+// The event pump: timers, waits, nesting and the screen's catching up.
 #include "BucleEventos.h"
 
 #include <gtest/gtest.h>
