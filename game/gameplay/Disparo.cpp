@@ -4,7 +4,6 @@
 #include "Figuras.h"
 #include "Juego.h"
 #include "ServiciosJuego.h"
-#include "Sistema.h"
 #include "Teclas.h"
 
 namespace polvareda {
@@ -18,7 +17,7 @@ constexpr int kLamparas[3] = {vk::BloqNum, vk::BloqMayus, vk::BloqDespl};
 void Juego::DibujarDisparo(int i) {
     if (p_.DisparoJuzgado) return;
     CopiaEscalada(G(), S().Bala, 0, 0, 12, 6, 34 + 88 * i, 73, Rop::SrcAnd);
-    ActivarTecla(m_.plataforma, kLamparas[i]);
+    m_.maquina.EncenderLampara(kLamparas[i]);
     Snd().TocarDisparo(efecto::kDisparo);
 }
 
@@ -100,8 +99,8 @@ void Juego::JuzgarDisparo(int i) {
     p_.DisparoJuzgado = true;
 }
 
-void Juego::Detener(std::string_view modo) {
-    Modo(modo);
+void Juego::Detener(Modo modo) {
+    CambiarModo(modo);
     m_.bucle.Habilitar(giraDolar_, false);
     Snd().TocarTema(2);
     Snd().Parar(efecto::kAmbiente);
@@ -110,7 +109,7 @@ void Juego::Detener(std::string_view modo) {
 void Juego::Bang() {
     // The mode changes before the sequence stops the tick: the trace shows the shot landing
     // in running play.
-    Detener("bang");
+    Detener(Modo::Bang);
     Secuencia secuencia(*this);
     p_.DisparoJuzgado = true;
 
@@ -139,7 +138,7 @@ void Juego::ClienteHerido(int i) {
     PuertaVisible& v = p_.Visibles[static_cast<std::size_t>(i)];
     const int t = v.Tipo;
     const int x = XPuerta(i);
-    Modo("juego_trans");
+    CambiarModo(Modo::JuegoTrans);
     Snd().TocarEnPuerta(i, efecto::Voz(t));
     Superficies& s = S();
     // The customer is shown hit, then fallen (the code stays one step past, as it always has).

@@ -35,9 +35,16 @@ void Juego::Tictac() {
             return;
         }
         Snd().Volumen(efecto::kAmbiente, -10000);
-        // A movement key still held scrolls on as soon as every door is closed.
-        if (p_.IzquierdaPulsada) TeclaPulsada(m_.configuracion.teclasMovimiento[0], 0);
-        if (p_.DerechaPulsada) TeclaPulsada(m_.configuracion.teclasMovimiento[1], 0);
+        // A movement key still held scrolls on as soon as every door is closed: it is pressed
+        // again through the input dispatch, as the player's own key would be.
+        const auto pulsar = [this](int lado) {
+            Evento tecla;
+            tecla.tipo = TipoEvento::TeclaPulsada;
+            tecla.tecla = m_.configuracion.teclasMovimiento[lado];
+            m_.entrada.Tecla(tecla);
+        };
+        if (p_.IzquierdaPulsada) pulsar(0);
+        if (p_.DerechaPulsada) pulsar(1);
     }();
 }
 
@@ -209,7 +216,7 @@ bool Juego::Suceso(int i) {
     if (t == kBandido || t == kBandidoTardio || EsDesenfundado(t)) {
         Bang();
         if (p_.Demo) return false;
-        Modo("juego");
+        CambiarModo(Modo::Juego);
         PrepararFase();
         return false;
     }

@@ -111,7 +111,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     LeerConfiguracion(m.textoConfiguracion, m.configuracion);
 
     // The game window is loaded: data files, pictures, texts, scores.
-    m.factorXGA = 1;
+    m.ventana.graficos.vista.factorXGA = 1;
     CargarVentana(m);
 
     // The splash goes and the cursor hides. The backdrop is the black around the picture in

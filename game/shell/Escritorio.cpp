@@ -101,8 +101,7 @@ void CambioDeFoco(Modulo& m, bool conFoco) {
     // The game pauses on the way out and stays paused on the way back.
     Evento e;
     e.tipo = conFoco ? TipoEvento::FocoGanado : TipoEvento::FocoPerdido;
-    const auto manejador = m.ventana.alFoco;
-    if (manejador) manejador(e);
+    m.entrada.Atender(e);
 }
 
 std::optional<fs::path> CarpetaCapturas(const std::function<const char*(const char*)>& entorno) {

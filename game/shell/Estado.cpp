@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "Juego.h"
 #include "Modulo.h"
 #include "Perfil.h"
 
@@ -49,7 +50,7 @@ std::string CadenaJson(std::string_view texto) {
 
 std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view extra,
                        bool conConfiguracion) {
-    std::string json = "{\"mode\": " + CadenaJson(m.ventana.tag);
+    std::string json = "{\"mode\": " + CadenaJson(TextoModo(m.ventana.modo));
 
     // The configuration keys as the file gives them (or their defaults), in reading order.
     if (conConfiguracion) {
@@ -66,7 +67,7 @@ std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view e
     }
 
     if (m.juego) {
-        m.juego->CamposEstado(json);
+        m.juego->CamposEstado(json, m.frente && m.frente->AtraccionEnPantalla());
     } else {
         json += ", \"points\": 0, \"lives\": 0";
     }

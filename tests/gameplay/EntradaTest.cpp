@@ -78,8 +78,8 @@ TEST_F(EntradaTest, EveryLongSequenceHoldsTheTickAndGivesItBack) {
              }},
             {"customer", [&] { disparo(3); }},
             {"bomb", [&] { disparo(figura::kSombreroBomba); }},
-            {"bang", [&] { t.j.Bang(), t.j.PrepararFase(); }},
-            {"duel", [&] { t.j.FinDeFase(); }},
+            {"bang", [&] { t.Bang(), t.PrepararFase(); }},
+            {"duel", [&] { t.FinDeFase(); }},
         };
         for (const auto& [nombre, secuencia] : secuencias) {
             t.Fase(2);
@@ -105,11 +105,11 @@ TEST_F(EntradaTest, PausePressedDuringAnySequenceIsTakenWhenItEnds) {
         };
         const std::vector<std::tuple<std::string, std::int64_t, std::function<void()>>> casos = {
             {"captions", 400, [&] { t.Fase(2); }},
-            {"bang", 300, [&] { t.j.Bang(), t.j.PrepararFase(); }},
+            {"bang", 300, [&] { t.Bang(), t.PrepararFase(); }},
             {"customer", 300, [&] { disparo(3); }},
             {"bomb", 500, [&] { disparo(figura::kSombreroBomba); }},
-            {"duel countdown", 2000, [&] { t.j.FinDeFase(); }},
-            {"duel", 7000, [&] { t.j.FinDeFase(); }},
+            {"duel countdown", 2000, [&] { t.FinDeFase(); }},
+            {"duel", 7000, [&] { t.FinDeFase(); }},
         };
         for (const auto& [nombre, enMs, secuencia] : casos) {
             for (const bool mando : {false, true}) {
@@ -139,17 +139,17 @@ TEST_F(EntradaTest, PausePressedDuringAnySequenceIsTakenWhenItEnds) {
 TEST_F(EntradaTest, ThePauseWordPutsBackWhatWasUnderIt) {
     Jugar([&](prueba::Mesa& t) {
         t.Fase(4);
-        t.j.Tiempo(false);
+        t.Tiempo(false);
         const Imagen juego = t.m.ventana.lienzo.Pixeles();
-        t.j.Pausar(true);
+        t.Pausar(true);
         const Imagen conPalabra = t.m.ventana.lienzo.Pixeles();
         EXPECT_NE(conPalabra, juego);
-        t.j.Pausar(true);  // asked again while the word shows: it is not taken for the picture
+        t.Pausar(true);  // asked again while the word shows: it is not taken for the picture
         t.Esperar(260);
         EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), juego);
         t.Esperar(250);
         EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), conPalabra);
-        t.j.Pausar(false);
+        t.Pausar(false);
         EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), juego);
         EXPECT_TRUE(t.j.TiempoActivo());
     });
@@ -162,8 +162,8 @@ TEST_F(EntradaTest, MouseButtonsFireAtTheirDoorsAndEscapeEndsTheGame) {
         for (int k = 0; k < 3; ++k) {
             t.p.DisparoJuzgado = false;
             t.Abrir(k, 1, 5);
-            t.j.RatonPulsado(botones[k]);
-            t.j.RatonSoltado(botones[k]);
+            t.Raton(TipoEvento::RatonPulsado, botones[k]);
+            t.Raton(TipoEvento::RatonSoltado, botones[k]);
             EXPECT_EQ(t.p.Visibles[static_cast<std::size_t>(k)].Tipo, 11) << k;
         }
         EXPECT_EQ(t.p.Puntos, 300);
@@ -238,8 +238,8 @@ TEST_F(EntradaTest, ClosingTheWindowDuringALongSequenceShutsDownInOrder) {
                 cerrar.tipo = TipoEvento::Cerrar;
                 t.plataforma.Insertar(t.Ahora() + (enDuelo ? 3000 : 100), cerrar);
                 if (enDuelo) {
-                    t.j.Tiempo(false);
-                    t.j.Duelo();
+                    t.Tiempo(false);
+                    t.Duelo();
                 } else {
                     for (auto& v : t.p.Visibles) v.Paso = 0;
                     t.Pulsar(vk::Derecha);
