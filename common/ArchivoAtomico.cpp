@@ -1,7 +1,8 @@
 // Whole-file replacement through a sibling file and a rename. The sibling is created
-// exclusively, given its permissions before it holds anything, written, flushed to the disk,
-// and renamed; the folder is flushed before and after the rename, so that after a power cut
-// the folder names either the old file or the whole new one.
+// exclusively with its permissions, so it has them before it holds anything, written, flushed
+// to the disk, and renamed; the folder is flushed before and after the rename, so that after a
+// power cut the folder names either the old file or the whole new one. A file that is a
+// symbolic link is replaced where the link points, as editors write through such files.
 #include "ArchivoAtomico.h"
 
 #include <fcntl.h>
@@ -15,6 +16,7 @@
 #include <io.h>
 #include <sys/stat.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -36,9 +38,14 @@ std::filesystem::path NombreTemporal(const std::filesystem::path& archivo) {
 
 #ifdef _WIN32
 
-// Windows has no folder flush; its rename over an existing file is already a replacement.
-int AbrirExclusivo(const std::filesystem::path& ruta) {
-    return _wopen(ruta.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+// Windows has no folder flush; its rename over an existing file is already a replacement. Its
+// only permission is the read-only mark, which a new file gets from the missing write bit.
+int AbrirExclusivo(const std::filesystem::path& ruta,
+                   std::optional<std::filesystem::perms> permisos) {
+    const bool soloLectura = permisos && (*permisos & std::filesystem::perms::owner_write) ==
+                                             std::filesystem::perms::none;
+    return _wopen(ruta.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                  soloLectura ? _S_IREAD : _S_IREAD | _S_IWRITE);
 }
 bool EscribirTodo(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -61,8 +68,21 @@ bool VolcarCarpeta(const std::filesystem::path&) {
 
 #else
 
-int AbrirExclusivo(const std::filesystem::path& ruta) {
-    return ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+// The permissions go to the creation itself; the creation mask may take bits away from
+// them, so they are set once more on the open file (never by its name, which another program
+// could have replaced meanwhile).
+int AbrirExclusivo(const std::filesystem::path& ruta,
+                   std::optional<std::filesystem::perms> permisos) {
+    const auto modo =
+        permisos ? static_cast<mode_t>(*permisos & std::filesystem::perms::mask) : mode_t{0666};
+    const int fd = ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modo);
+    if (fd >= 0 && permisos && ::fchmod(fd, modo) != 0) {
+        ::close(fd);
+        ::unlink(ruta.c_str());
+        errno = EPERM;
+        return -1;
+    }
+    return fd;
 }
 bool EscribirTodo(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -90,45 +110,62 @@ bool VolcarCarpeta(const std::filesystem::path& carpeta) {
 
 #endif
 
-}  // namespace
-
-bool ReemplazarArchivoPor(const std::filesystem::path& archivo,
-                          const std::filesystem::path& hermano, std::string_view bytes,
-                          std::optional<std::filesystem::perms> permisos) {
-    const int fd = AbrirExclusivo(hermano);
-    if (fd < 0) return false;
-    std::error_code error;
-    bool bien = true;
-    if (permisos) {
-        std::filesystem::permissions(hermano, *permisos, error);
-        bien = !error;
+// The file a chain of symbolic links ends at (the file itself when it is none); nothing when
+// the chain is too long to be anything but a loop.
+std::optional<std::filesystem::path> DestinoDeEnlaces(std::filesystem::path archivo) {
+    for (int salto = 0; salto < 40; ++salto) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(archivo, error)))
+            return archivo;
+        const std::filesystem::path destino = std::filesystem::read_symlink(archivo, error);
+        if (error) return std::nullopt;
+        archivo = destino.is_absolute() ? destino : archivo.parent_path() / destino;
     }
-    bien = bien && EscribirTodo(fd, bytes) && VolcarArchivo(fd);
+    return std::nullopt;
+}
+
+enum class Resultado { Hecho, Ocupado, Fallo };
+
+Resultado Reemplazar(const std::filesystem::path& archivo, const std::filesystem::path& hermano,
+                     std::string_view bytes, std::optional<std::filesystem::perms> permisos) {
+    const int fd = AbrirExclusivo(hermano, permisos);
+    if (fd < 0) return errno == EEXIST ? Resultado::Ocupado : Resultado::Fallo;
+    bool bien = EscribirTodo(fd, bytes) && VolcarArchivo(fd);
     bien = CerrarArchivo(fd) && bien;
     const std::filesystem::path carpeta = archivo.parent_path();
     bien = bien && VolcarCarpeta(carpeta);
+    std::error_code error;
     if (bien) {
         std::filesystem::rename(hermano, archivo, error);
         bien = !error;
     }
     if (!bien) {
         std::filesystem::remove(hermano, error);
-        return false;
+        return Resultado::Fallo;
     }
     // The new file is in place; a folder that cannot be flushed now changes nothing for the
     // caller, who could not have the old file back anyway.
     VolcarCarpeta(carpeta);
-    return true;
+    return Resultado::Hecho;
+}
+
+}  // namespace
+
+bool ReemplazarArchivoPor(const std::filesystem::path& archivo,
+                          const std::filesystem::path& hermano, std::string_view bytes,
+                          std::optional<std::filesystem::perms> permisos) {
+    return Reemplazar(archivo, hermano, bytes, permisos) == Resultado::Hecho;
 }
 
 bool ReemplazarArchivo(const std::filesystem::path& archivo, std::string_view bytes,
                        std::optional<std::filesystem::perms> permisos) {
-    // A name taken between the choice and the exclusive creation just costs another try.
+    const auto destino = DestinoDeEnlaces(archivo);
+    if (!destino) return false;
+    // A name taken between the choice and the exclusive creation costs another try with a new
+    // name; any other failure ends the write.
     for (int intento = 0; intento < 16; ++intento) {
-        const std::filesystem::path temporal = NombreTemporal(archivo);
-        std::error_code error;
-        if (std::filesystem::exists(std::filesystem::symlink_status(temporal, error))) continue;
-        return ReemplazarArchivoPor(archivo, temporal, bytes, permisos);
+        const Resultado hecho = Reemplazar(*destino, NombreTemporal(*destino), bytes, permisos);
+        if (hecho != Resultado::Ocupado) return hecho == Resultado::Hecho;
     }
     return false;
 }

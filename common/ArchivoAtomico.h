@@ -8,8 +8,9 @@
 
 namespace polvareda {
 
-// Writes `bytes` to `archivo` (created when missing). `permisos`, when given, are set on the
-// new file before its contents are written (the old file's, so that replacing keeps them).
+// Writes `bytes` to `archivo` (created when missing); a symbolic link is written through to
+// the file it points to, and stays a link. `permisos`, when given, are the new file's from its
+// creation, before its contents are written (the old file's, so that replacing keeps them).
 // Returns false, leaving the file as it was and no sibling behind, when anything fails.
 bool ReemplazarArchivo(const std::filesystem::path& archivo, std::string_view bytes,
                        std::optional<std::filesystem::perms> permisos = std::nullopt);

@@ -1,3 +1,4 @@
+// The data folder and the player's folder, found beside the program or in the installed places.
 #include "Carpetas.h"
 
 #include <fstream>

@@ -1,3 +1,4 @@
+// UTF-16 to UTF-8 and back, by hand, with unpaired surrogates turned into U+FFFD.
 #include "TextoAncho.h"
 
 namespace polvareda {

@@ -1,3 +1,4 @@
+// The capture of the five game keys, one after the other.
 #include "CapturaTeclas.h"
 
 #include <algorithm>

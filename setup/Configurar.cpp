@@ -1,3 +1,4 @@
+// The settings file written from the option menus, and a fresh game's settings.
 #include "Configurar.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// A picture or caption of the setup window that answers the mouse.
 #include "Pulsable.h"
 
 #include <QMouseEvent>

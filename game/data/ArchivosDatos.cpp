@@ -1,3 +1,4 @@
+// The data files' copies decoded at start, the list of what is missing, and the scores' write-back.
 #include "ArchivosDatos.h"
 
 #include <fstream>
@@ -146,18 +147,30 @@ std::vector<std::string> DatosQueFaltan(const fs::path& rutaJuego, int idioma,
     return faltan;
 }
 
+std::optional<TablaMejores> LeerMejoresGuardados(const fs::path& polvaredaDat) {
+    std::error_code error;
+    if (!fs::is_regular_file(polvaredaDat, error)) return std::nullopt;
+    auto texto = LeerArchivoAcotado(polvaredaDat, kLimiteTexto, Exceso::Rechazar);
+    if (!texto) return std::nullopt;
+    Complementar(std::span(reinterpret_cast<std::uint8_t*>(texto->data()), texto->size()));
+    return LeerMejores(*texto);
+}
+
 Devolucion DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvaredaDat) {
     std::error_code error;
     const auto estado = fs::symlink_status(polvaredaDat, error);
     std::optional<fs::perms> permisos;
     if (fs::exists(estado)) {
-        // A rename would replace even a file we may not write: ask first, without touching it.
-        // The read-only mark counts even for a user whom permissions do not stop.
         if (!fs::is_regular_file(estado)) return {};
+        // The read-only mark is the player's choice and counts even for a user whom
+        // permissions do not stop.
         if ((estado.permissions() & fs::perms::owner_write) == fs::perms::none)
             return {.protegida = true};
+        // A rename would replace even a file we may not write (another owner's, one the
+        // system holds open): ask first, without touching it. Such a file is not the
+        // player's mark: the run's scores are lost, and he is told.
         std::ofstream prueba(polvaredaDat, std::ios::binary | std::ios::app);
-        if (!prueba) return {.protegida = true};
+        if (!prueba) return {};
         permisos = estado.permissions();
     }
     if (!fs::is_regular_file(mejoresTmp, error)) return {};

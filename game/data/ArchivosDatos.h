@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "Mejores.h"
 #include "RegistroTemporales.h"
 
 namespace polvareda {
@@ -57,9 +59,13 @@ DatosExtraidos Extraer(const std::filesystem::path& rutaJuego,
 std::vector<std::string> DatosQueFaltan(const std::filesystem::path& rutaJuego, int idioma,
                                         std::string_view nombreXGA);
 
+// The table stored in `polvaredaDat` as it is now; nothing when there is none or it cannot
+// be read whole.
+std::optional<TablaMejores> LeerMejoresGuardados(const std::filesystem::path& polvaredaDat);
+
 // How a write-back of the high scores went. `hecha` when the stored file was replaced;
 // otherwise `protegida` tells the stored file the player marked read-only (left alone on
-// purpose) from a write that failed (the run's scores are lost).
+// purpose) from a write that failed for any other reason (the run's scores are lost).
 struct Devolucion {
     bool hecha = false;
     bool protegida = false;

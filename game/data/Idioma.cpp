@@ -1,3 +1,4 @@
+// The language file's texts: read from the decoded copy, "0" for whatever is missing.
 #include "Idioma.h"
 
 #include "ArchivoAcotado.h"

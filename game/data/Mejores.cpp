@@ -1,3 +1,4 @@
+// The score table: its defaults, its stored text read and written, and the places of new records.
 #include "Mejores.h"
 
 #include <cctype>
@@ -124,6 +125,28 @@ std::string TextoMejores(const TablaMejores& tabla) {
         texto += " \r\n";
     }
     return texto;
+}
+
+int LugarNuevo(const TablaMejores& tabla, std::int32_t puntos) {
+    if (puntos < tabla[kRegistrosMejores - 1].puntos) return 0;
+    int k = kRegistrosMejores;
+    // Record 0 holds 999999 and stops the search; a higher score still stops at 0.
+    while (k > 0 && tabla[static_cast<std::size_t>(k)].puntos <= puntos) --k;
+    const int p = k + 1;
+    // A stored table out of order can put the place below the last record: no room there.
+    return p <= kRegistrosMejores ? p : 0;
+}
+
+void InsertarMejor(TablaMejores& tabla, int p, std::string nombre, std::int32_t puntos) {
+    if (p < 1 || p > kRegistrosMejores) return;
+    const auto lugar = static_cast<std::size_t>(p);
+    for (std::size_t i = kRegistrosMejores; i > lugar; --i) tabla[i] = std::move(tabla[i - 1]);
+    tabla[lugar] = {std::move(nombre), puntos};
+}
+
+void AgregarMejores(TablaMejores& tabla, const std::vector<RegistroMejor>& nuevos) {
+    for (const RegistroMejor& r : nuevos)
+        InsertarMejor(tabla, LugarNuevo(tabla, r.puntos), r.nombre, r.puntos);
 }
 
 TablaMejores CargarMejores(const std::filesystem::path& mejoresTmp) {

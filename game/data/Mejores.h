@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace polvareda {
 
@@ -35,6 +36,17 @@ TablaMejores LeerMejores(std::string_view texto);
 // The stored form: two CR LF lines per record 1 to 99, the name, then the score with a
 // leading blank when not negative and one trailing blank.
 std::string TextoMejores(const TablaMejores& tabla);
+
+// The place p (1 to 99) a score of `puntos` takes, or 0 when it does not qualify: it must
+// reach record 98's score, and it goes above every record with the same score.
+int LugarNuevo(const TablaMejores& tabla, std::int32_t puntos);
+
+// Records p to 98 move one place down (record 99 is dropped) and p becomes (nombre, puntos).
+void InsertarMejor(TablaMejores& tabla, int p, std::string nombre, std::int32_t puntos);
+
+// Each of `nuevos` in turn into `tabla`, at the place the rules give its score (a record that
+// no longer qualifies is left out): a run's new records added to a table stored meanwhile.
+void AgregarMejores(TablaMejores& tabla, const std::vector<RegistroMejor>& nuevos);
 
 // The whole load: the file's table, or the defaults when it cannot be opened.
 TablaMejores CargarMejores(const std::filesystem::path& mejoresTmp);

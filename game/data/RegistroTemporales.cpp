@@ -1,3 +1,4 @@
+// The register of temporary files: noted as each file is made, deleted exactly at shutdown.
 #include "RegistroTemporales.h"
 
 #include <string>

@@ -30,11 +30,11 @@ std::int64_t Transcurrido(Modulo& m, std::int64_t inicio) {
 // The figures the demonstration shoots at almost always, and the ones it nearly never shoots.
 bool BlancoSeguro(int tipo) {
     using namespace figura;
-    return tipo == kSombreroDinero || (tipo >= -6 && tipo <= kBandidoTardio) ||
-           (tipo >= Desenfundado(3) && tipo <= Desenfundado(kClientePaga));
+    return tipo == kSombreroDinero || (tipo >= kCeroMenguado && tipo <= kBandidoTardio) ||
+           EsDesenfundado(tipo);
 }
 bool BlancoRaro(int tipo) {
-    return tipo == figura::kSombreroBomba || (tipo >= 3 && tipo <= 9);
+    return tipo == figura::kSombreroBomba || figura::EsCliente(tipo);
 }
 
 }  // namespace
@@ -79,33 +79,33 @@ void Frente::DibujarTablaRodante() {
 
 Etapa TablaAtraccion(Modulo& m) {
     Frente& f = Frente::De(m);
-    f.J().Estado().Demo = false;
+    f.tablaSiguiente = false;
     f.PrepararTablaRodante();
-    while (f.ModoActual() == "auto") {
+    while (f.ModoActual() == Modo::Auto) {
         f.DibujarTablaRodante();
-        if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaMs) f.Modo("menu");
+        if (Transcurrido(m, f.inicioAtraccion) >= kDuracionTablaMs) f.CambiarModo(Modo::Menu);
         f.Esperar(kRepeticionTablaMs);
     }
-    f.Modo("");
+    f.CambiarModo(Modo::Ninguno);
     f.Limpiar();
     f.Esperar(kEntrePantallasMs);
-    f.Modo("menu");
+    f.CambiarModo(Modo::Menu);
     return Etapa{EsperarEnMenu};
 }
 
 void Frente::JugadaDemostracion() {
-    Partida& p = j_.Estado();
+    const Partida& p = j_.Estado();
     const Configuracion& c = m_.configuracion;
     // A key of the demonstration goes to the playing-mode handler and is released at once. A
     // key of the player that arrives meanwhile (during a scroll, or between two presses) has
     // made the mode "menu": no press of the demonstration is made after it, so the key always
     // ends the demonstration.
     const auto pulsar = [&](int tecla) {
-        if (ModoActual() != "auto") return;
-        Modo("juego");
+        if (ModoActual() != Modo::Auto) return;
+        CambiarModo(Modo::Juego);
         j_.TeclaJuego(tecla, 0);
-        j_.TeclaSoltada(tecla);
-        if (ModoActual() == "juego") Modo("auto");
+        j_.SoltarTecla(tecla);
+        if (ModoActual() == Modo::Juego) CambiarModo(Modo::Auto);
     };
     const auto pagada = [&](int i) {
         return p
@@ -121,11 +121,9 @@ void Frente::JugadaDemostracion() {
         if (v.Paso - v.Marca > 2) {
             bool disparar = false;
             if (BlancoSeguro(v.Tipo)) {
-                p.Azar = static_cast<float>(m_.azar.Entero(200));
-                disparar = p.Azar != 0;
+                disparar = j_.SorteoDemostracion(200) != 0;
             } else if (BlancoRaro(v.Tipo)) {
-                p.Azar = static_cast<float>(m_.azar.Entero(5000));
-                disparar = p.Azar == 0;
+                disparar = j_.SorteoDemostracion(5000) == 0;
             }
             if (disparar) pulsar(c.teclasDisparo[i]);
         }
@@ -135,13 +133,13 @@ void Frente::JugadaDemostracion() {
             // On past paid doors; a whole round of the wall at most, and not at all once
             // every door has paid (the wall no longer moves then).
             for (int vuelta = 0; vuelta < 12 && p.Depositos < 12 && todasCerradas() && p.Demo &&
-                                 pagada(i) && ModoActual() == "auto";
+                                 pagada(i) && ModoActual() == Modo::Auto;
                  ++vuelta)
                 pulsar(tecla);
         }
-        if (!p.Demo || ModoActual() != "auto") break;
+        if (!p.Demo || ModoActual() != Modo::Auto) break;
         Esperar(kEsperaPuertaMs);
-        if (ModoActual() != "auto") break;
+        if (ModoActual() != Modo::Auto) break;
     }
 }
 
@@ -166,21 +164,24 @@ Etapa Demostracion(Modulo& m) {
     const Partida& p = j.Estado();
     f.demoVisible = false;
     f.proximoParpadeo = 0;
+    f.demostrando = true;
     try {
         j.Demostracion();
         f.proximoParpadeo = m.plataforma.AhoraMs();
-        while (f.ModoActual() == "auto") {
+        while (f.ModoActual() == Modo::Auto) {
             f.JugadaDemostracion();
             f.ParpadeoDemo();
             if (Transcurrido(m, f.inicioAtraccion) >= kDuracionDemoMs || p.Vidas <= 0 || !p.Demo)
-                f.Modo("menu");
+                f.CambiarModo(Modo::Menu);
         }
     } catch (const FinDePartida&) {
         // Not reached by the attract game's own rules; a game over is its end all the same.
     }
-    // Nothing of the demonstration runs on: the next game starts clean.
+    // Nothing of the demonstration runs on: the next game starts clean. The table comes next,
+    // and game over knows the game was the attract game's.
+    f.demostrando = false;
     j.Detener();
-    j.Estado().Demo = true;
+    f.tablaSiguiente = true;
     return Etapa{FinDePartidaEtapa};
 }
 

@@ -46,14 +46,14 @@ void Frente::TeclaNombre(int tecla) {
         if (!Nombre.empty()) Nombre.pop_back();
         EscribirNombre();
     } else if (tecla == vk::Intro) {
-        Modo("");
+        CambiarModo(Modo::Ninguno);
     }
 }
 
 Etapa FinDePartidaEtapa(Modulo& m) {
     Frente& f = Frente::De(m);
     Juego& j = f.J();
-    Partida& p = j.Estado();
+    const Partida& p = j.Estado();
     Graficos& g = m.ventana.graficos;
     j.Detener();
     m.sonidos.Parar(efecto::kAmbiente);
@@ -63,16 +63,17 @@ Etapa FinDePartidaEtapa(Modulo& m) {
     f.Limpiar();
     f.Esperar(250);
     m.bucle.AtenderPendientes();
-    if (p.Demo) return Etapa{MenuPrincipal};
+    if (f.tablaSiguiente) return Etapa{MenuPrincipal};  // the attract game's end
 
     const int lugar = LugarNuevo(m.mejores, p.Puntos);
     if (lugar > 0) {
         Escribe(g, 0, 66, m.textos.escribeNombre, 1, kFondoDirecto);
         f.letraMando = 0;
         f.Refrescar();
-        f.Modo("nombre");
-        f.EsperarModo("nombre");
+        f.CambiarModo(Modo::Nombre);
+        f.EsperarModo(Modo::Nombre);
         InsertarMejor(m.mejores, lugar, f.Nombre, p.Puntos);
+        m.mejoresNuevos.push_back({f.Nombre, p.Puntos});
 
         const int primera = PrimeraDePagina(lugar);
         m.ventana.lienzo.Borrar();
@@ -89,8 +90,8 @@ Etapa FinDePartidaEtapa(Modulo& m) {
     }
     f.Refrescar();
 
-    f.Modo("mejores");
-    f.EsperarModo("mejores");
+    f.CambiarModo(Modo::Mejores);
+    f.EsperarModo(Modo::Mejores);
     f.Limpiar();
     return Etapa{MenuPrincipal};
 }

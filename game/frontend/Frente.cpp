@@ -1,4 +1,4 @@
-// The front end's object, its helpers and the dispatch of keys and controllers to its screens.
+// The front end's object, its helpers and the handlers of its modes.
 #include "Frente.h"
 
 #include "Estado.h"
@@ -17,7 +17,7 @@ constexpr int kLetras = 27;  // blank and A to Z
 
 Frente& Frente::De(Modulo& m) {
     if (!m.frente) m.frente = std::make_unique<Frente>(m);
-    return static_cast<Frente&>(*m.frente);
+    return dynamic_cast<Frente&>(*m.frente);
 }
 
 Frente::Frente(Modulo& m) : m_(m), j_(JuegoDe(m)) {}
@@ -27,65 +27,83 @@ void Frente::Limpiar() {
     Refrescar();
 }
 
-void Frente::Tecla(const std::string& modo, int tecla, int) {
-    if (modo == "menu") {
-        TeclaMenu(tecla);
-    } else if (modo == "nivel") {
-        TeclaNivel(tecla);
-    } else if (modo == "nombre") {
-        TeclaNombre(tecla);
-    }
+bool Frente::MandoMenu(const Evento& e) {
+    if (e.tipo != TipoEvento::MandoPulsado) return false;
+    if (e.boton == kMandoA || e.boton == kMandoStart) TeclaMenu(vk::Cero);
+    return true;
 }
 
-void Frente::Mando(const Evento& e) {
-    const std::string& modo = ModoActual();
+bool Frente::MandoNombre(const Evento& e) {
     const bool pulsado = e.tipo == TipoEvento::MandoPulsado;
-    if (e.tipo == TipoEvento::MandoConectado || e.tipo == TipoEvento::MandoDesconectado) {
-        // The last controller gone, the keyboard plays again.
-        if (!m_.joystickConectado) m_.joystick = false;
-        if (modo == "menu") DibujarEntradasMando();
+    if (!pulsado && e.tipo != TipoEvento::MandoEje) return false;
+    int paso = 0;
+    if (pulsado && e.boton == kMandoDpUp) paso = 1;
+    if (pulsado && e.boton == kMandoDpDown) paso = -1;
+    if (e.tipo == TipoEvento::MandoEje && e.boton == kEjeLeftY) {
+        // Up on the stick is negative.
+        const int lado = e.x <= -kEjePulsado ? 1 : e.x >= kEjePulsado ? -1 : 0;
+        if (lado != 0 && !ejeNombre_) paso = lado;
+        if (e.x > -kEjeSuelto && e.x < kEjeSuelto) ejeNombre_ = false;
+        if (lado != 0) ejeNombre_ = true;
     }
-    if (modo == "menu" && pulsado) {
-        if (e.boton == kMandoA || e.boton == kMandoStart) TeclaMenu(vk::Cero);
-        return;
+    if (paso != 0) {
+        letraMando = (letraMando + paso + kLetras) % kLetras;
+        EscribirNombre();
+    } else if (pulsado && e.boton == kMandoA) {
+        TeclaNombre(letraMando == 0 ? vk::Espacio : vk::A + letraMando - 1);
+    } else if (pulsado && e.boton == kMandoB) {
+        TeclaNombre(vk::Retroceso);
+    } else if (pulsado && e.boton == kMandoStart) {
+        TeclaNombre(vk::Intro);
     }
-    if (modo == "nombre" && (pulsado || e.tipo == TipoEvento::MandoEje)) {
-        int paso = 0;
-        if (pulsado && e.boton == kMandoDpUp) paso = 1;
-        if (pulsado && e.boton == kMandoDpDown) paso = -1;
-        if (e.tipo == TipoEvento::MandoEje && e.boton == kEjeLeftY) {
-            // Up on the stick is negative.
-            const int lado = e.x <= -kEjePulsado ? 1 : e.x >= kEjePulsado ? -1 : 0;
-            if (lado != 0 && !ejeNombre_) paso = lado;
-            if (e.x > -kEjeSuelto && e.x < kEjeSuelto) ejeNombre_ = false;
-            if (lado != 0) ejeNombre_ = true;
-        }
-        if (paso != 0) {
-            letraMando = (letraMando + paso + kLetras) % kLetras;
-            EscribirNombre();
-        } else if (pulsado && e.boton == kMandoA) {
-            TeclaNombre(letraMando == 0 ? vk::Espacio : vk::A + letraMando - 1);
-        } else if (pulsado && e.boton == kMandoB) {
-            TeclaNombre(vk::Retroceso);
-        } else if (pulsado && e.boton == kMandoStart) {
-            TeclaNombre(vk::Intro);
-        }
-        return;
-    }
-    j_.Mando(e);  // the level choice's fire buttons, the waiting screens and play
+    return true;
 }
 
 void Frente::InstalarManejadores() {
     j_.InstalarManejadores();
-    j_.alTeclaFrente = [this](const std::string& modo, int tecla, int shift) {
-        Tecla(modo, tecla, shift);
+    if (manejadoresInstalados_) return;
+    manejadoresInstalados_ = true;
+    DespachoEntrada& d = m_.entrada;
+    // A key while the attract game plays (it is in play for one of its own presses) is the
+    // attract screen's: it ends the demonstration.
+    d.Anteponer([this](const Evento&) {
+        if (demostrando && ModoActual() == Modo::Juego) CambiarModo(Modo::Auto);
+        return false;
+    });
+    const auto tecla = [this](void (Frente::*manejador)(int)) {
+        return [this, manejador](const Evento& e) { (this->*manejador)(e.tecla); };
     };
-    m_.ventana.alMando = [this](const Evento& e) { Mando(e); };
+    d.Asignar(Modo::Menu, {.pulsar = tecla(&Frente::TeclaMenu),
+                           .soltar = {},
+                           .raton = {},
+                           .mando = [this](const Evento& e) { return MandoMenu(e); }});
+    d.Asignar(Modo::Nivel,
+              {.pulsar = tecla(&Frente::TeclaNivel), .soltar = {}, .raton = {}, .mando = {}});
+    d.Asignar(Modo::Nombre, {.pulsar = tecla(&Frente::TeclaNombre),
+                             .soltar = {},
+                             .raton = {},
+                             .mando = [this](const Evento& e) { return MandoNombre(e); }});
+    // Any key ends the table's page, and any key in the attract screens goes to the menu.
+    d.Asignar(Modo::Mejores, {.pulsar = [this](const Evento&) { CambiarModo(Modo::Ninguno); },
+                              .soltar = {},
+                              .raton = {},
+                              .mando = {}});
+    d.Asignar(Modo::Auto, {.pulsar = [this](const Evento&) { CambiarModo(Modo::Menu); },
+                           .soltar = {},
+                           .raton = {},
+                           .mando = {}});
+    // The last controller gone, the keyboard plays again; the menu shows what is attached.
+    d.Escuchar([this](const Evento& e) {
+        if (e.tipo != TipoEvento::MandoConectado && e.tipo != TipoEvento::MandoDesconectado) return;
+        if (!m_.joystickConectado) joystick = false;
+        if (ModoActual() == Modo::Menu) DibujarEntradasMando();
+    });
 }
 
 void Frente::CamposEstado(std::string& json) const {
+    json += ", \"start_level\": " + std::to_string(nivelInicial);
     json += ", \"name\": " + CadenaJson(Nombre);
-    json += ", \"joystick\": " + std::string(m_.joystick ? "true" : "false");
+    json += ", \"joystick\": " + std::string(joystick ? "true" : "false");
 }
 
 }  // namespace polvareda

@@ -1,9 +1,11 @@
-// The front end's own state for the run: the menu texts, the attract cycle's timing and the
-// table's colour counter, the name being typed and the level chosen. One object per run, made
-// the first time a screen of the front end needs it.
+// The front end's own state for the run: the menu texts, the controller chosen, the attract
+// cycle's timing and the table's colour counter, the name being typed and the level chosen; and
+// the handlers of its modes. One object per run, made the first time a screen of the front end
+// needs it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,21 +27,17 @@ class Frente : public ComponenteJuego {
     Modulo& M() { return m_; }
     Juego& J() { return j_; }
 
-    // The mode text, the refresh and the waits are the rules' own (Juego).
-    void Modo(std::string_view modo) { j_.Modo(modo); }
-    const std::string& ModoActual() const { return j_.ModoActual(); }
+    // The mode, the refresh and the waits are the rules' own (Juego).
+    void CambiarModo(Modo modo) { j_.CambiarModo(modo); }
+    Modo ModoActual() const { return j_.ModoActual(); }
     void Refrescar() { j_.Refrescar(); }
-    void Esperar(std::int64_t ms, std::string_view modo = "") { j_.Esperar(ms, modo); }
-    void EsperarModo(std::string_view modo) { j_.EsperarModo(modo); }
+    void Esperar(std::int64_t ms, std::optional<Modo> modo = std::nullopt) { j_.Esperar(ms, modo); }
+    void EsperarModo(Modo modo) { j_.EsperarModo(modo); }
     // Clear the window to black and show it.
     void Limpiar();
 
-    // The window's key-down handler for the modes the rules leave to the front end.
-    void Tecla(const std::string& modo, int tecla, int shift);
-    // Game controllers: the menu, the level choice and the name entry read the pad
-    // themselves; everywhere else it goes to the rules.
-    void Mando(const Evento& evento);
-    // Points the window's handlers at the rules and the front end.
+    // The handlers of the front end's modes (the menu, the attract screens, the level choice,
+    // the name entry, the table's page), with the rules' own, given to the input dispatch once.
     void InstalarManejadores();
 
     // --- the menu (Menu.cpp) ---
@@ -61,23 +59,34 @@ class Frente : public ComponenteJuego {
 
     // ComponenteJuego: the front end's fields of the state line.
     void CamposEstado(std::string& json) const override;
+    bool AtraccionEnPantalla() const override { return tablaSiguiente; }
 
     TextosMenu textos;
     int colorTabla = 0;                // the rolling table's colour counter c
     std::int64_t inicioAtraccion = 0;  // t0, on the game's clock
     bool demoVisible = false;          // the blinking "DEMO" is drawn
     std::int64_t proximoParpadeo = 0;
-    std::string Nombre;       // the name being typed
-    int eleccion = -1;        // the level choice's door place, 0 to 2, once chosen
-    int letraMando = 0;       // the pad's letter under the cursor: 0 blank, 1..26 A..Z
-    bool desdeNivel = false;  // the next game starts from the level choice
+    std::string Nombre;             // the name being typed
+    int eleccion = -1;              // the level choice's door place, 0 to 2, once chosen
+    int letraMando = 0;             // the pad's letter under the cursor: 0 blank, 1..26 A..Z
+    bool desdeNivel = false;        // the next game starts from the level choice
+    std::int16_t nivelInicial = 1;  // the level games start at, as the level choice left it
+    bool joystick = false;          // playing with the controller (chosen in the menu)
+    // The attract cycle shows the table next (otherwise the demonstration); after a
+    // demonstration, also that the game just over was the attract game's.
+    bool tablaSiguiente = false;
+    bool demostrando = false;  // the demonstration's stage runs the attract game
     // What the menu's wait ended for: the screen of the stage that follows.
     enum class Siguiente { Nada, Partida, Nivel };
     Siguiente siguiente = Siguiente::Nada;
 
   private:
+    bool MandoMenu(const Evento& evento);
+    bool MandoNombre(const Evento& evento);
+
     Modulo& m_;
     Juego& j_;
+    bool manejadoresInstalados_ = false;
     bool ejeNombre_ = false;  // the stick is held up or down in the name entry
     // The rolling table's rows: row r in colour k at y = 12·(4·r + k - 1), at the glyph
     // sheet's resolution.

@@ -32,8 +32,7 @@ constexpr int kColumnaEntradas = 11;
 }  // namespace
 
 void Frente::EntrarEnMenu() {
-    Partida& p = j_.Estado();
-    p.Demo = true;
+    tablaSiguiente = true;
     Superficies& s = m_.ventana.graficos.superficies;
     // The menu and the demonstration always use the day colouring.
     CargarConjunto(s, m_.ventana.coloreados, Momento::Dia);
@@ -53,8 +52,8 @@ void Frente::DibujarEntradasMando() {
     // The chosen device's entry in colour 2, the other in colour 1, the pad's entry dark red
     // while no controller is attached. Drawn composed over black, so that the colour drawn
     // before is replaced.
-    const int colorMando = m_.joystick ? 2 : m_.joystickConectado ? 1 : 5;
-    Escribe(g, kColumnaEntradas, 70, textos.teclado, m_.joystick ? 1 : 2, kFondoCompuesto);
+    const int colorMando = joystick ? 2 : m_.joystickConectado ? 1 : 5;
+    Escribe(g, kColumnaEntradas, 70, textos.teclado, joystick ? 1 : 2, kFondoCompuesto);
     Escribe(g, kColumnaEntradas, 94, textos.joystick, colorMando, kFondoCompuesto);
     Refrescar();
 }
@@ -73,35 +72,31 @@ void Frente::DibujarMenu() {
 }
 
 void Frente::TeclaMenu(int tecla) {
-    Partida& p = j_.Estado();
     const int teclaNivel =
         textos.nivel.empty() ? -1 : std::toupper(static_cast<unsigned char>(textos.nivel[0]));
     if (tecla == vk::Cero) {
-        p.Demo = false;
-        Modo("trans");
-        p.Nivel = p.NivelInicial;
-        if (p.NivelInicial != 1) Modo("nivel");
-        p.Vidas = kVidasIniciales;
+        tablaSiguiente = false;
+        CambiarModo(Modo::Trans);
+        if (nivelInicial != 1) CambiarModo(Modo::Nivel);
         Nombre.clear();
-        p.Puntos = 0;
         m_.sonidos.TocarTema(1);
         desdeNivel = false;
         siguiente = Siguiente::Partida;
     } else if (tecla == vk::Cero + 1) {
-        if (m_.joystick) {
-            m_.joystick = false;
+        if (joystick) {
+            joystick = false;
             DibujarEntradasMando();
         }
     } else if (tecla == vk::Cero + 2) {
         // Offered only while a controller is attached (the device check of start-up, kept up
         // to date as controllers come and go).
-        if (!m_.joystick && m_.joystickConectado) {
-            m_.joystick = true;
+        if (!joystick && m_.joystickConectado) {
+            joystick = true;
             DibujarEntradasMando();
         }
     } else if (tecla == teclaNivel) {
-        p.Demo = false;
-        Modo("nivel");
+        tablaSiguiente = false;
+        CambiarModo(Modo::Nivel);
         m_.sonidos.TocarTema(1);
         siguiente = Siguiente::Nivel;
     } else if (tecla == vk::Escape) {
@@ -121,27 +116,25 @@ Etapa EsperarEnMenu(Modulo& m) {
     Frente& f = Frente::De(m);
     f.siguiente = Frente::Siguiente::Nada;
     f.DibujarMenu();
-    f.Modo("menu");
-    f.Esperar(kEsperaMenuMs, "menu");
-    if (f.ModoActual() != "menu") {
+    f.CambiarModo(Modo::Menu);
+    f.Esperar(kEsperaMenuMs, Modo::Menu);
+    if (f.ModoActual() != Modo::Menu) {
         if (f.siguiente == Frente::Siguiente::Nivel) return Etapa{PantallaNivel};
         if (f.siguiente == Frente::Siguiente::Partida) return Etapa{JugarPartida};
         return Etapa{EsperarEnMenu};
     }
-    f.Modo("");
+    f.CambiarModo(Modo::Ninguno);
     f.Limpiar();
     f.Esperar(kEntrePantallasMs);
-    f.Modo("auto");
+    f.CambiarModo(Modo::Auto);
     f.inicioAtraccion = m.plataforma.AhoraMs();
-    return Etapa{f.J().Estado().Demo ? TablaAtraccion : Demostracion};
+    return Etapa{f.tablaSiguiente ? TablaAtraccion : Demostracion};
 }
 
 Etapa JugarPartida(Modulo& m) {
     Frente& f = Frente::De(m);
-    Juego& j = f.J();
-    const Partida& p = j.Estado();
     // A game started at another level than the first shows the day caption before its phase.
-    j.Jugar(p.Nivel, f.desdeNivel || p.Nivel != 1 ? "nivel" : "trans");
+    f.J().Jugar(f.nivelInicial, f.desdeNivel || f.nivelInicial != 1 ? Modo::Nivel : Modo::Trans);
     return Etapa{FinDePartidaEtapa};
 }
 

@@ -40,7 +40,7 @@ std::string TextoEleccion(const Modulo& m, int k) {
 void Frente::TeclaNivel(int tecla) {
     for (int k = 0; k < 3; ++k) {
         if (tecla != m_.configuracion.teclasDisparo[k]) continue;
-        Modo("trans");
+        CambiarModo(Modo::Trans);
         m_.sonidos.Tocar(efecto::kDisparo);
         eleccion = k;
         return;
@@ -49,7 +49,6 @@ void Frente::TeclaNivel(int tecla) {
 
 Etapa PantallaNivel(Modulo& m) {
     Frente& f = Frente::De(m);
-    Partida& p = f.J().Estado();
     Graficos& g = m.ventana.graficos;
     Superficies& s = g.superficies;
     f.eleccion = -1;
@@ -68,7 +67,7 @@ Etapa PantallaNivel(Modulo& m) {
         Escribe(g, kElecciones[k].columna, kFilaEleccion, TextoEleccion(m, k), 1, kFondoDirecto);
     f.Refrescar();
 
-    f.EsperarModo("nivel");
+    f.EsperarModo(Modo::Nivel);
     if (f.eleccion < 0) {
         // Left some other way (none today): back to the menu as it was.
         m.sonidos.Parar(efecto::kAmbiente);
@@ -83,10 +82,8 @@ Etapa PantallaNivel(Modulo& m) {
         f.Refrescar();
         f.Esperar(200);
     }
-    p.Nivel = p.NivelInicial = e.fase;
-    p.Vidas = kVidasIniciales;
+    f.nivelInicial = e.fase;
     f.Nombre.clear();
-    p.Puntos = 0;
 
     const std::string texto = TextoEleccion(m, f.eleccion);
     for (int vez = 0; vez < 8; ++vez) {

@@ -1,5 +1,5 @@
-// The score table as the front end reads and changes it: where a new score goes, the insertion
-// that keeps the table in order, and the rows of a page of ten.
+// The score table as the front end shows it: the page of ten around a new record, the rolling
+// table's colours and the rows' texts.
 #pragma once
 
 #include <array>
@@ -10,13 +10,6 @@
 #include "Mejores.h"
 
 namespace polvareda {
-
-// The place p (1 to 99) a score of `puntos` takes, or 0 when it does not qualify: it must
-// reach record 98's score, and it goes above every record with the same score.
-int LugarNuevo(const TablaMejores& tabla, std::int32_t puntos);
-
-// Records p to 98 move one place down (record 99 is dropped) and p becomes (nombre, puntos).
-void InsertarMejor(TablaMejores& tabla, int p, std::string nombre, std::int32_t puntos);
 
 // The first record of the page of ten shown around a new record at p.
 int PrimeraDePagina(int p);

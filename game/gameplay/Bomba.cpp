@@ -17,7 +17,7 @@ void Invertir(Lienzo& lienzo) {
 }  // namespace
 
 void Juego::Bomba() {
-    Detener("bomba");
+    Detener(Modo::Bomba);
     Secuencia secuencia(*this);
 
     Lienzo& lienzo = m_.ventana.lienzo;
@@ -39,7 +39,7 @@ void Juego::Bomba() {
     Pendientes();
     Esperar(150);
     if (p_.Demo) return;
-    Modo("juego");
+    CambiarModo(Modo::Juego);
     PrepararFase();
 }
 

@@ -92,7 +92,9 @@ void Juego::DesplazarDerecha() {
 
 bool Juego::FinDesplazamiento(int dir) {
     Pendientes();
-    if (ModoActual() == "menu") {
+    // The attract game's play was left during the scroll (the player's key took the window
+    // back): that game is over.
+    if (p_.Demo && ModoActual() != Modo::Juego) {
         p_.Demo = false;
         return false;
     }
@@ -115,7 +117,7 @@ bool Juego::FinDesplazamiento(int dir) {
     }
 
     // A key still held scrolls on at once.
-    if (dir == 0 && ModoActual() != "menu" && p_.IzquierdaPulsada && !p_.Demo) return true;
+    if (dir == 0 && p_.IzquierdaPulsada && !p_.Demo) return true;
     // The attract game presses and releases its keys at once: like the left, the right never
     // scrolls on by itself while it plays, or a demonstration walking right would not stop.
     if (dir == 1 && p_.DerechaPulsada && !p_.Demo) return true;

@@ -4,7 +4,6 @@
 #include "Figuras.h"
 #include "Juego.h"
 #include "ServiciosJuego.h"
-#include "Sistema.h"
 #include "Teclas.h"
 
 namespace polvareda {
@@ -18,7 +17,7 @@ constexpr int kLamparas[3] = {vk::BloqNum, vk::BloqMayus, vk::BloqDespl};
 void Juego::DibujarDisparo(int i) {
     if (p_.DisparoJuzgado) return;
     CopiaEscalada(G(), S().Bala, 0, 0, 12, 6, 34 + 88 * i, 73, Rop::SrcAnd);
-    ActivarTecla(m_.plataforma, kLamparas[i]);
+    m_.maquina.EncenderLampara(kLamparas[i]);
     Snd().TocarDisparo(efecto::kDisparo);
 }
 
@@ -55,8 +54,9 @@ void Juego::JuzgarDisparo(int i) {
             Sembrar();
             p_.Azar = static_cast<float>(Rnd(2));
             if (p_.Azar == 0) v.Tipo = kSombreroDinero;
-            Enmascarar(s.temp, x + 18, 67, s.sombrero[static_cast<std::size_t>(v.Tipo + 8)], 0, 0,
-                       12, 11, 11);
+            Enmascarar(s.temp, x + 18, 67,
+                       s.sombrero[static_cast<std::size_t>(v.Tipo - kSombreroDinero)], 0, 0, 12, 11,
+                       11);
             Transferir(s.temp, x + 18, 73, s.Bala, 0, 0, 12, 6, Rop::SrcAnd);
             CopiaEscalada(G(), s.temp, x, kYPuerta, 48, 46, x, kYPuerta);
         } else {
@@ -70,14 +70,14 @@ void Juego::JuzgarDisparo(int i) {
     // Hit and fallen figures, and a customer under threat (with the bandit behind her), do
     // not take a shot. A threatened type-9 customer (39, 49) is ignored like type 8's.
     if (EsHerido(t) || EsCaido(t) || EsAmenazada(t) || EsBandidoTrasAmenaza(t)) return;
-    if (t == 1) {
+    if (t == kBandido) {
         SumaPuntos(100, false);
-    } else if (t == 2) {
+    } else if (t == kBandidoTardio) {
         SumaPuntos(200, false);
-    } else if (t >= 3 && t <= 9) {
+    } else if (EsCliente(t)) {
         ClienteHerido(i);
         return;
-    } else if (t >= Desenfundado(3) && t <= Desenfundado(6)) {
+    } else if (EsClienteArmado(t - kDesenfundado)) {
         SumaPuntos(200, false);
         v.Tipo = static_cast<std::int16_t>(t - kDesenfundado);
     } else if (t == Desenfundado(kClientePaga)) {
@@ -99,8 +99,8 @@ void Juego::JuzgarDisparo(int i) {
     p_.DisparoJuzgado = true;
 }
 
-void Juego::Detener(std::string_view modo) {
-    Modo(modo);
+void Juego::Detener(Modo modo) {
+    CambiarModo(modo);
     m_.bucle.Habilitar(giraDolar_, false);
     Snd().TocarTema(2);
     Snd().Parar(efecto::kAmbiente);
@@ -109,7 +109,7 @@ void Juego::Detener(std::string_view modo) {
 void Juego::Bang() {
     // The mode changes before the sequence stops the tick: the trace shows the shot landing
     // in running play.
-    Detener("bang");
+    Detener(Modo::Bang);
     Secuencia secuencia(*this);
     p_.DisparoJuzgado = true;
 
@@ -138,7 +138,7 @@ void Juego::ClienteHerido(int i) {
     PuertaVisible& v = p_.Visibles[static_cast<std::size_t>(i)];
     const int t = v.Tipo;
     const int x = XPuerta(i);
-    Modo("juego_trans");
+    CambiarModo(Modo::JuegoTrans);
     Snd().TocarEnPuerta(i, efecto::Voz(t));
     Superficies& s = S();
     // The customer is shown hit, then fallen (the code stays one step past, as it always has).

@@ -59,7 +59,7 @@ void Juego::EscribirDuelo(const std::string& texto, int k, int xFondo) {
 
 void Juego::Duelo() {
     Secuencia secuencia(*this);
-    Modo("trans");
+    CambiarModo(Modo::Trans);
     for (std::size_t k = 0; k < 3; ++k) {
         p_.Visibles[k].Paso = 0;
         p_.Visibles[k].Tipo = static_cast<std::int16_t>(Pistolero(static_cast<int>(k)));
@@ -93,7 +93,7 @@ void Juego::Duelo() {
 
     Sembrar();
     Pendientes();
-    Modo("duelo");
+    CambiarModo(Modo::Duelo);
     p_.DueloFallido = 0;
     p_.ExtraGanada = false;
 
@@ -161,7 +161,7 @@ void Juego::Duelo() {
     }
     FundirAmbiente(ambiente, -4000);
     Snd().Parar(efecto::kAmbiente);
-    Modo("trans");
+    CambiarModo(Modo::Trans);
     ++p_.Nivel;
     PrepararFase();
 }

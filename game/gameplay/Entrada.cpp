@@ -1,5 +1,7 @@
-// Keys, mouse and game controllers: the key-down dispatch by mode, the playing-mode keys, key
-// release, the mouse buttons as the three fire buttons and the pad turned into those keys.
+// Input in play and in the rules' own screens: the handlers the rules give the input dispatch
+// (play, the duel, the sheriff's star), the rules that hold in every mode (a held fire key's
+// repeats, the pause during a sequence), the mouse buttons as the three fire buttons and the
+// pad turned into the configured keys.
 #include <algorithm>
 #include <iterator>
 
@@ -12,29 +14,11 @@ namespace polvareda {
 
 namespace {
 
-std::string CamposTecla(const char* nombre, int valor, int shift) {
-    return ", \"" + std::string(nombre) + "\": " + std::to_string(valor) +
-           ", \"shift\": " + std::to_string(shift);
+bool EsPausa(int tecla) {
+    return tecla == vk::Pausa || tecla == vk::F1 + 3;  // Pause, or F4
 }
 
 }  // namespace
-
-void Juego::TeclaPulsada(int tecla, int shift) {
-    // A key ends the attract game: "auto" then becomes "menu" below.
-    if (ModoActual() == "juego" && p_.Demo) Modo("auto");
-    const std::string modo = ModoActual();
-    if (modo == "juego") {
-        TeclaJuego(tecla, shift);
-    } else if (modo == "duelo") {
-        TeclaDuelo(tecla);
-    } else if (modo == "mejores" || modo == "sheriff") {
-        Modo("");
-    } else if (modo == "auto") {
-        Modo("menu");
-    } else if (alTeclaFrente) {
-        alTeclaFrente(modo, tecla, shift);  // the menu, the level choice and the name entry
-    }
-}
 
 void Juego::TeclaJuego(int tecla, int shift) {
     if (shift != 0) return;
@@ -60,7 +44,7 @@ void Juego::TeclaJuego(int tecla, int shift) {
 
     if (tecla == c.teclasMovimiento[0] || tecla == vk::Izquierda) return desplazar(true);
     if (tecla == c.teclasMovimiento[1] || tecla == vk::Derecha) return desplazar(false);
-    if (tecla == vk::Pausa || tecla == vk::F1 + 3) {  // Pause, or F4
+    if (EsPausa(tecla)) {
         if (p_.secuencias > 0) {
             p_.pausaPedida = !p_.pausaPedida;  // taken when the sequence ends
         } else {
@@ -99,15 +83,12 @@ void Juego::SoltarDisparo(int k) {
         p_.DisparoPulsado[3] = false;
 }
 
-void Juego::TeclaSoltada(int tecla) {
+void Juego::SoltarTecla(int tecla) {
     const Configuracion& c = m_.configuracion;
-    const std::string& modo = ModoActual();
-    if (modo == "juego" || modo == "duelo") {
-        for (int k = 0; k < 3; ++k)
-            if (tecla == c.teclasDisparo[k]) SoltarDisparo(k);
-    }
-    if (modo == "juego" && (tecla == c.teclasMovimiento[0] || tecla == vk::Izquierda ||
-                            tecla == c.teclasMovimiento[1] || tecla == vk::Derecha)) {
+    for (int k = 0; k < 3; ++k)
+        if (tecla == c.teclasDisparo[k]) SoltarDisparo(k);
+    if (tecla == c.teclasMovimiento[0] || tecla == vk::Izquierda ||
+        tecla == c.teclasMovimiento[1] || tecla == vk::Derecha) {
         p_.IzquierdaPulsada = p_.DerechaPulsada = false;
         Snd().Parar(efecto::kDesplazamiento);
         Snd().Rebobinar(efecto::kDesplazamiento);
@@ -129,19 +110,17 @@ int FuegoDeBoton(int boton) {
 }
 }  // namespace
 
-void Juego::RatonPulsado(int boton) {
-    const int k = FuegoDeBoton(boton);
-    if (ModoActual() != "juego" || k < 0) return;
-    TeclaJuego(m_.configuracion.teclasDisparo[k], 0);
+void Juego::Raton(const Evento& e) {
+    const int k = FuegoDeBoton(e.boton);
+    if (k < 0) return;
+    if (e.tipo == TipoEvento::RatonPulsado) {
+        TeclaJuego(m_.configuracion.teclasDisparo[k], 0);
+    } else {
+        SoltarDisparo(k);
+    }
 }
 
-void Juego::RatonSoltado(int boton) {
-    const int k = FuegoDeBoton(boton);
-    if (ModoActual() != "juego" || k < 0) return;
-    SoltarDisparo(k);
-}
-
-void Juego::Mando(const Evento& e) {
+void Juego::MandoComoTeclas(const Evento& e, const std::function<void(const Evento&)>& teclear) {
     const Configuracion& c = m_.configuracion;
     // The pad speaks through the configured keys, so it plays wherever the keys play.
     const auto tecla = [&](int boton) -> int {
@@ -164,12 +143,18 @@ void Juego::Mando(const Evento& e) {
                 return 0;
         }
     };
+    const auto enviar = [&](TipoEvento tipo, int codigo) {
+        Evento k;
+        k.tipo = tipo;
+        k.tecla = codigo;
+        teclear(k);
+    };
     switch (e.tipo) {
         case TipoEvento::MandoPulsado:
-            if (tecla(e.boton) != 0) TeclaPulsada(tecla(e.boton), 0);
+            if (tecla(e.boton) != 0) enviar(TipoEvento::TeclaPulsada, tecla(e.boton));
             break;
         case TipoEvento::MandoSoltado:
-            if (tecla(e.boton) != 0) TeclaSoltada(tecla(e.boton));
+            if (tecla(e.boton) != 0) enviar(TipoEvento::TeclaSoltada, tecla(e.boton));
             break;
         case TipoEvento::MandoEje: {
             if (e.boton != kEjeLeftX) break;
@@ -181,16 +166,12 @@ void Juego::Mando(const Evento& e) {
             else if (e.x > -kEjeSuelto && e.x < kEjeSuelto)
                 lado = 0;
             if (lado == ejeMando_) break;
-            if (ejeMando_ != 0) TeclaSoltada(c.teclasMovimiento[ejeMando_ < 0 ? 0 : 1]);
+            if (ejeMando_ != 0)
+                enviar(TipoEvento::TeclaSoltada, c.teclasMovimiento[ejeMando_ < 0 ? 0 : 1]);
             ejeMando_ = lado;
-            if (lado != 0) TeclaPulsada(c.teclasMovimiento[lado < 0 ? 0 : 1], 0);
+            if (lado != 0) enviar(TipoEvento::TeclaPulsada, c.teclasMovimiento[lado < 0 ? 0 : 1]);
             break;
         }
-        case TipoEvento::MandoDesconectado:
-            // A pad pulled out in play pauses the game and lets go of what it held.
-            ejeMando_ = 0;
-            PausaDesdeFuera();
-            break;
         default:
             break;
     }
@@ -199,11 +180,11 @@ void Juego::Mando(const Evento& e) {
 void Juego::PausaDesdeFuera() {
     // A game is on while in play or inside one of its long sequences; the attract game and the
     // screens between games have nothing to pause.
-    const bool enJuego = ModoActual().compare(0, 5, "juego") == 0 || p_.secuencias > 0;
+    const bool enJuego = EnJuego(ModoActual()) || p_.secuencias > 0;
     if (!enJuego || p_.Demo) return;
     p_.IzquierdaPulsada = p_.DerechaPulsada = false;
     for (int k = 0; k < 3; ++k) SoltarDisparo(k);
-    if (p_.secuencias > 0 || ModoActual() != "juego") {
+    if (p_.secuencias > 0 || ModoActual() != Modo::Juego) {
         p_.pausaPedida = true;
     } else if (TiempoActivo()) {
         Pausar(true);
@@ -211,38 +192,63 @@ void Juego::PausaDesdeFuera() {
 }
 
 void Juego::InstalarManejadores() {
-    Ventana& v = m_.ventana;
-    // Each line is written as soon as the input's immediate effect is done, before any
-    // sequence it starts (LineaDeCausa).
-    v.alPulsarTecla = [this](const Evento& e) {
-        LineaDeCausa linea(m_.traza, "keydown", CamposTecla("key", e.tecla, e.shift));
-        // A fire key held down repeats its key-down: in play and in the duel only a new press
-        // is a new shot (a repeat after a lost life or the duel's countdown would fire by
-        // itself, and in the duel count as a foul).
+    if (manejadoresInstalados_) return;
+    manejadoresInstalados_ = true;
+    DespachoEntrada& d = m_.entrada;
+    d.TrazarEntradas();
+    const auto esFuego = [this](int tecla) {
         const auto& disparo = m_.configuracion.teclasDisparo;
-        const bool fuego =
-            std::find(std::begin(disparo), std::end(disparo), e.tecla) != std::end(disparo);
-        const bool jugando = ModoActual() == "juego" || ModoActual() == "duelo";
-        if (!(e.repeticion && fuego && jugando)) TeclaPulsada(e.tecla, e.shift);
+        return std::find(std::begin(disparo), std::end(disparo), tecla) != std::end(disparo);
     };
-    v.alSoltarTecla = [this](const Evento& e) {
-        LineaDeCausa linea(m_.traza, "keyup", CamposTecla("key", e.tecla, e.shift));
-        TeclaSoltada(e.tecla);
+    // A fire key held down repeats its key-down: in play and in the duel only a new press is
+    // a new shot (a repeat after a lost life or the duel's countdown would fire by itself, and
+    // in the duel count as a foul).
+    d.Anteponer([this, esFuego](const Evento& e) {
+        const bool jugando = ModoActual() == Modo::Juego || ModoActual() == Modo::Duelo;
+        return e.repeticion && jugando && esFuego(e.tecla);
+    });
+    // Pause (or F4, or the pad's Start) during any long sequence of a game (a caption, a lost
+    // life, the bomb, the duel) is left pending and taken as soon as play can pause, as during
+    // a scroll; the sheriff's star takes it as the key that ends it.
+    d.Anteponer([this](const Evento& e) {
+        const Modo modo = ModoActual();
+        if (!EsPausa(e.tecla) || e.shift != 0 || modo == Modo::Juego || modo == Modo::Sheriff ||
+            p_.secuencias == 0 || p_.Demo)
+            return false;
+        p_.pausaPedida = !p_.pausaPedida;
+        return true;
+    });
+
+    d.Asignar(Modo::Juego, {.pulsar = [this](const Evento& e) { TeclaJuego(e.tecla, e.shift); },
+                            .soltar = [this](const Evento& e) { SoltarTecla(e.tecla); },
+                            .raton = [this](const Evento& e) { Raton(e); },
+                            .mando = {}});
+    d.Asignar(Modo::Duelo, {.pulsar = [this](const Evento& e) { TeclaDuelo(e.tecla); },
+                            .soltar =
+                                [this](const Evento& e) {
+                                    for (int k = 0; k < 3; ++k)
+                                        if (e.tecla == m_.configuracion.teclasDisparo[k])
+                                            SoltarDisparo(k);
+                                },
+                            .raton = {},
+                            .mando = {}});
+    // Any key ends the sheriff's star.
+    d.Asignar(Modo::Sheriff, {.pulsar = [this](const Evento&) { CambiarModo(Modo::Ninguno); },
+                              .soltar = {},
+                              .raton = {},
+                              .mando = {}});
+    d.mandoComoTeclas = [this](const Evento& e, const std::function<void(const Evento&)>& tecla) {
+        MandoComoTeclas(e, tecla);
     };
-    v.alPulsarRaton = [this](const Evento& e) {
-        LineaDeCausa linea(m_.traza, "mousedown", CamposTecla("button", e.boton, e.shift));
-        RatonPulsado(e.boton);
-    };
-    v.alSoltarRaton = [this](const Evento& e) {
-        LineaDeCausa linea(m_.traza, "mouseup", CamposTecla("button", e.boton, e.shift));
-        RatonSoltado(e.boton);
-    };
-    v.alMando = [this](const Evento& e) { Mando(e); };
-    // The window losing the focus pauses the game as a pulled-out pad does; getting it back
-    // leaves the pause to the player.
-    v.alFoco = [this](const Evento& e) {
-        if (e.tipo == TipoEvento::FocoPerdido) PausaDesdeFuera();
-    };
+    // A pad pulled out, or the window left, pauses a game and lets go of what it held.
+    d.Escuchar([this](const Evento& e) {
+        if (e.tipo == TipoEvento::MandoDesconectado) {
+            ejeMando_ = 0;
+            PausaDesdeFuera();
+        } else if (e.tipo == TipoEvento::FocoPerdido) {
+            PausaDesdeFuera();
+        }
+    });
 }
 
 }  // namespace polvareda

@@ -59,7 +59,7 @@ void Juego::PrepararFase() {
     Lienzo& lienzo = m_.ventana.lienzo;
     lienzo.Persistente(true);
 
-    if (ModoActual().compare(0, 5, "juego") != 0) {
+    if (!EnJuego(ModoActual())) {
         // A new phase.
         lienzo.Borrar();
         Refrescar();
@@ -69,16 +69,16 @@ void Juego::PrepararFase() {
             p_.Nivel = 6;  // the attract game plays level 6, without captions or music
         } else {
             if (p_.Nivel == kNivelSheriff) {
-                Modo("sheriff");
+                CambiarModo(Modo::Sheriff);
                 MuestraEstrella(G(), m_.textos.sheriff);
                 m_.bucle.PresentarSiToca();
-                EsperarModo("sheriff");
+                EsperarModo(Modo::Sheriff);
                 lienzo.Borrar();
                 Refrescar();
             }
             Snd().TocarTema(2);
             // A game started from the level choice shows the day caption at any level.
-            CargarMomento(ModoActual() == "nivel");
+            CargarMomento(ModoActual() == Modo::Nivel);
         }
         const ParametrosNivel nivel = ParametrosDeNivel(p_.Nivel);
         p_.TipoPermitido = TiposPermitidos(p_.Nivel);
@@ -112,7 +112,7 @@ void Juego::PrepararFase() {
     Pendientes();
     // Play starts here, inside whatever sequence set the phase up (a lost life, the duel).
     ReanudarTiempo();
-    if (!p_.Demo) Modo("juego");
+    if (!p_.Demo) CambiarModo(Modo::Juego);
 }
 
 }  // namespace polvareda

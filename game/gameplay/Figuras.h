@@ -10,10 +10,26 @@ namespace polvareda::figura {
 // the type-0 figure losing its rows hit by hit, -7 its hat as a bomb and -8 as money.
 constexpr int kBandido = 1;
 constexpr int kBandidoTardio = 2;
+// Types 3 to 9 are customers: shooting one costs a life. 3 to 6 may draw a gun (6 late in the
+// cycle), 7 may pay, 8 and 9 may be threatened (9 only with the threat option).
+constexpr int kPrimerCliente = 3;
+constexpr int kClienteTardio = 6;
 constexpr int kClientePaga = 7;
-constexpr int kClienteAmenazable = 8;  // and 9 with the threat option
+constexpr int kClienteAmenazable = 8;
+constexpr int kClienteAmenazableConOpcion = 9;
+constexpr int kUltimoCliente = kClienteAmenazableConOpcion;
+// The type-0 figure: 0 whole, down to kCeroMenguado after six hits; then its hat.
+constexpr int kCeroMenguado = -6;
 constexpr int kSombreroBomba = -7;
 constexpr int kSombreroDinero = -8;
+
+constexpr bool EsCliente(int t) {
+    return t >= kPrimerCliente && t <= kUltimoCliente;
+}
+// A customer who may draw a gun (the door then stays open a second time).
+constexpr bool EsClienteArmado(int t) {
+    return t >= kPrimerCliente && t <= kClienteTardio;
+}
 
 // The codes of type k's later states.
 constexpr int kHerido = 10;
@@ -37,6 +53,11 @@ constexpr bool EsAmenazada(int t) {
 }
 constexpr bool EsBandidoTrasAmenaza(int t) {
     return t == kBandidoTrasAmenaza || t == kBandidoTrasAmenaza + 1;
+}
+// A customer who drew a gun (33 to 36), or the paying customer's second opening (37): he
+// shoots when his door cycle ends.
+constexpr bool EsDesenfundado(int t) {
+    return t >= Desenfundado(kPrimerCliente) && t <= Desenfundado(kClientePaga);
 }
 constexpr bool EsHerido(int t) {
     return t >= Herido(1) && t <= Herido(9);

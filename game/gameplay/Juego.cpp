@@ -9,7 +9,6 @@
 #include "Figuras.h"
 #include "Panel.h"
 #include "ServiciosJuego.h"
-#include "Sistema.h"
 #include "Teclas.h"
 
 namespace polvareda {
@@ -35,7 +34,7 @@ std::string ListaBool(const Lista& lista) {
 }  // namespace
 
 Juego::Juego(ServiciosJuego& m) : m_(m) {
-    tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { tiempo_Timer(); });
+    tiempo_ = m_.bucle.AgregarTemporizador("tiempo", 150, [this] { Tictac(); });
     giraDolar_ =
         m_.bucle.AgregarTemporizador("GiraDolar", kIntervaloDolarMs, [this] { GiraDolar(); });
     parpadeoPausa_ = m_.bucle.AgregarTemporizador("ParpadeoPausa", kParpadeoPausaMs,
@@ -51,13 +50,13 @@ Superficies& Juego::S() {
 Sonidos& Juego::Snd() {
     return m_.sonidos;
 }
-const std::string& Juego::ModoActual() const {
-    return m_.ventana.tag;
+Modo Juego::ModoActual() const {
+    return m_.ventana.modo;
 }
 
-void Juego::Modo(std::string_view modo) {
-    if (m_.ventana.tag == modo) return;
-    m_.ventana.tag = std::string(modo);
+void Juego::CambiarModo(Modo modo) {
+    if (m_.ventana.modo == modo) return;
+    m_.ventana.modo = modo;
     Trazar("mode");
 }
 
@@ -66,11 +65,11 @@ void Juego::Refrescar() {
     m_.bucle.PresentarSiToca();
 }
 
-void Juego::Esperar(std::int64_t ms, std::string_view modo) {
+void Juego::Esperar(std::int64_t ms, std::optional<Modo> modo) {
     m_.bucle.Esperar(ms, modo);
 }
 
-void Juego::EsperarModo(std::string_view modo) {
+void Juego::EsperarModo(Modo modo) {
     m_.bucle.EsperarModo(modo);
 }
 
@@ -83,7 +82,7 @@ int Juego::Rnd(int n) {
 }
 
 void Juego::Sembrar() {
-    m_.azar.Sembrar(m_.plataforma.HoraDelDiaMs());
+    m_.azar.Sembrar(m_.maquina.HoraDelDiaMs());
 }
 
 void Juego::Trazar(std::string_view por, const std::string& extra) {
@@ -101,11 +100,7 @@ std::int64_t Juego::IntervaloTiempo() const {
 }
 
 void Juego::Lamparas(bool encendidas) {
-    if (encendidas) {
-        ActivarTeclas(m_.plataforma, {vk::BloqNum, vk::BloqMayus, vk::BloqDespl});
-    } else {
-        DesactivarTeclas(m_.plataforma, {vk::BloqNum, vk::BloqMayus, vk::BloqDespl});
-    }
+    m_.maquina.Lamparas({vk::BloqNum, vk::BloqMayus, vk::BloqDespl}, encendidas);
 }
 
 Juego::Secuencia::Secuencia(Juego& juego) : j_(juego), excepciones_(std::uncaught_exceptions()) {
@@ -121,7 +116,7 @@ Juego::Secuencia::~Secuencia() {
     if (--j_.p_.secuencias > 0) return;
     if (std::uncaught_exceptions() > excepciones_) return;  // the game or the program ends
     const bool enPausa = j_.m_.bucle.Habilitado(j_.parpadeoPausa_);
-    if (j_.ModoActual() == "juego" && !j_.TiempoActivo() && !enPausa) j_.ReanudarTiempo();
+    if (j_.ModoActual() == Modo::Juego && !j_.TiempoActivo() && !enPausa) j_.ReanudarTiempo();
 }
 
 void Juego::ReanudarTiempo() {
@@ -184,7 +179,7 @@ void Juego::GiraDolar() {
 
 // --- the state line ---
 
-void Juego::CamposEstado(std::string& json) const {
+void Juego::CamposEstado(std::string& json, bool atraccion) const {
     const Partida& p = p_;
     json += ", \"points\": " + std::to_string(p.Puntos);
     json += ", \"lives\": " + std::to_string(p.Vidas);
@@ -195,7 +190,7 @@ void Juego::CamposEstado(std::string& json) const {
     json += ", \"cycle\": " + std::to_string(p.Ciclo);
     json += ", \"ticking\": " + Bool(TiempoActivo());
     json += ", \"tick_ms\": " + std::to_string(IntervaloTiempo());
-    json += ", \"demo\": " + Bool(p.Demo);
+    json += ", \"demo\": " + Bool(p.Demo || atraccion);
     json += ", \"scroll_pos\": " + std::to_string(p.Recorrido);
     json += ", \"scroll_ms\": " + std::to_string(m_.configuracion.scroll);
     json += ", \"shot_judged\": " + Bool(p.DisparoJuzgado);
@@ -212,7 +207,6 @@ void Juego::CamposEstado(std::string& json) const {
     }
     json += "], \"duel\": {\"foul\": " + std::to_string(p.DueloFallido) +
             ", \"extra\": " + Bool(p.ExtraGanada) + "}";
-    json += ", \"start_level\": " + std::to_string(p.NivelInicial);
 }
 
 }  // namespace polvareda

@@ -10,13 +10,17 @@
 //   every long sequence.
 // - Long sequences (the scroll, Bang, ClienteHerido, FinDeFase and the duel, the bomb, the
 //   phase set-up) run inside the handler that started them and wait with Esperar, which keeps
-//   handling events: the close button works at any moment. Key handlers reached during those
-//   waits only set flags, change the mode or ask for the pause (a sequence started from one
-//   fails the guard's check); a pause asked for then takes effect when the sequence ends
-//   (Partida::pausaPedida), so no tick runs underneath one.
-// - Input reaches the rules only through the key-down dispatch by mode (TeclaPulsada), the
-//   key-up and mouse handlers and the controller handler, which turns the pad into the
-//   configured keys.
+//   handling events: the close button works at any moment. What a handler reached during those
+//   waits may do is fixed: set or clear the held-key and fire flags (the scroll reads them
+//   when it ends), change the mode (which ends the waits that wait on it) or ask for the pause,
+//   which is taken when the sequence ends (Partida::pausaPedida), so no tick runs underneath
+//   one. The one handler that does more is the duel's: a shot is judged the moment it is
+//   taken, so TeclaDuelo plays the shot, scores and marks the gunman hit while Duelo waits; it
+//   never waits nor starts a sequence itself. A sequence started from a handler fails the
+//   guard's check.
+// - Input reaches the rules only through the input dispatch (DespachoEntrada): the handlers
+//   of the rules' modes, the rules that hold in every mode and the pad as keys, all given to
+//   it by InstalarManejadores.
 // - A game ends by throwing FinDePartida from wherever the rules decide it (no life left when
 //   a phase is set up, Escape): the stack of handlers and waits unwinds to the stage that runs
 //   the game, which hands over to the next stage. Nothing starts a game inside a handler.
@@ -27,17 +31,22 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "ComponenteJuego.h"
 #include "Evento.h"
 #include "Imagen.h"
+#include "Modo.h"
 #include "Partida.h"
 
 namespace polvareda {
 
 struct ServiciosJuego;
+namespace prueba {
+struct Mesa;
+struct AccesoJuego;
+}  // namespace prueba
 class Sonidos;
 struct Graficos;
 struct Superficies;
@@ -45,38 +54,64 @@ struct Superficies;
 // Thrown when the game is over; caught by the stage that runs the game.
 struct FinDePartida {};
 
-class Juego : public ComponenteJuego {
+class Juego {
   public:
     explicit Juego(ServiciosJuego& servicios);
 
-    Partida& Estado() { return p_; }
+    // The play state, to read: only the rules change it.
     const Partida& Estado() const { return p_; }
 
     // A new game at `nivel` with three lives and no points; returns when it is over (the
-    // FinDePartida of its end is caught here). `modo` is the mode it starts from ("trans", or
-    // "nivel" from the level choice, which shows the day caption at any level).
-    void Jugar(std::int16_t nivel, std::string_view modo = "trans");
+    // FinDePartida of its end is caught here). `modo` is the mode it starts from (Trans, or
+    // Nivel from the level choice, which shows the day caption at any level).
+    void Jugar(std::int16_t nivel, Modo modo = Modo::Trans);
     // The attract mode's game: level 6, one life, 19770 points, `Demo` set, the generator
     // seeded from the time of day and the phase set up; it then runs on the tick while the
-    // demonstration's player presses keys. Returns once the phase is set up.
+    // demonstration's player presses keys (TeclaJuego, SoltarTecla). Returns once the phase is
+    // set up.
     void Demostracion();
     // Stops whatever game runs: the tick, the spinning dollar, the scroll and door sounds, the
-    // keyboard lamps and the held keys, so nothing of it carries into the next screen.
+    // keyboard lamps and the held keys, so nothing of it carries into the next screen; the
+    // attract game is over.
     void Detener();
 
-    // --- the window's event handlers ---
-    void TeclaPulsada(int tecla, int shift);  // the key-down dispatch by mode
-    void TeclaSoltada(int tecla);
-    void RatonPulsado(int boton);
-    void RatonSoltado(int boton);
-    void Mando(const Evento& evento);
+    // The rules' input handlers (play, the duel, the sheriff's star), the rules that hold in
+    // every mode and the pad as keys, given to the input dispatch once.
     void InstalarManejadores();
-    // The key-down dispatch hands the modes of the front end (the menu, the level choice, the
-    // name entry, the waiting screen) to this handler: (mode, key, shift).
-    std::function<void(const std::string&, int, int)> alTeclaFrente;
+    // A key pressed and released in play, as the attract game's player presses them.
+    void TeclaJuego(int tecla, int shift);
+    void SoltarTecla(int tecla);
+    // A chance of the attract game's player, 0 to n - 1, drawn as the rules draw theirs: it
+    // becomes the game's last draw (`Azar`), which the player's next step reads as the rules
+    // left it.
+    int SorteoDemostracion(int n);
+
+    // The door ambience's volume from `desde` to `hasta` in steps of 50 every 15 ms (the duel
+    // and the level choice fade it in and out this way).
+    void FundirAmbiente(int desde, int hasta);
+    bool TiempoActivo() const;  // the tick runs: play goes on
+
+    // The play state's fields of the state line; `atraccion` is the front end's part of its
+    // "demo" field (the attract screens hold the window), which the rules' attract game
+    // shares.
+    void CamposEstado(std::string& json, bool atraccion) const;
+
+    // The window's mode (changes are traced), the refresh and the waits, for the rules and the
+    // front end alike.
+    Modo ModoActual() const;
+    void CambiarModo(Modo modo);
+    void Refrescar();
+    void Esperar(std::int64_t ms, std::optional<Modo> modo = std::nullopt);
+    void EsperarModo(Modo modo);
+
+  private:
+    // The rules' tests reach the sequences, the tick and the play state through their game
+    // table.
+    friend struct prueba::Mesa;
+    friend struct prueba::AccesoJuego;
 
     // --- the tick and the door slots ---
-    void tiempo_Timer();
+    void Tictac();
     // A customer's deposit at door slot `slot`; true when it ended the phase, so that a new
     // phase (or the duel and then a new phase) was set up inside and the caller's slot and
     // tick are gone.
@@ -98,17 +133,16 @@ class Juego : public ComponenteJuego {
     void Bomba();
     // A life is being lost: the mode, the dollar's spin and the ambience stop and the lost-life
     // music plays (the sequence that follows stops the tick).
-    void Detener(std::string_view modo);
+    void Detener(Modo modo);
 
     // --- the duel ---
     void Duelo();
     void TeclaDuelo(int tecla);
-    // The door ambience's volume from `desde` to `hasta` in steps of 50 every 15 ms (the duel
-    // and the level choice fade it in and out this way).
-    void FundirAmbiente(int desde, int hasta);
 
     // --- input ---
-    void TeclaJuego(int tecla, int shift);
+    void Raton(const Evento& evento);  // the mouse buttons in play: the three fire buttons
+    // The pad's buttons and left stick as the configured keys, each handed to `teclear`.
+    void MandoComoTeclas(const Evento& evento, const std::function<void(const Evento&)>& teclear);
     // A pause the player did not ask for (a pad pulled out, the window left), at any moment
     // of a game: held keys and buttons let go; during a long sequence (a caption, a lost
     // life, the duel, the bomb...) it waits for the sequence's end and is taken then.
@@ -117,22 +151,9 @@ class Juego : public ComponenteJuego {
     void Pausar(bool pausado);
 
     // --- the timer `tiempo` ---
-    bool TiempoActivo() const;
     void Tiempo(bool activo);
     std::int64_t IntervaloTiempo() const;
 
-    // ComponenteJuego: the play state's fields of the state line.
-    void CamposEstado(std::string& json) const override;
-
-    // The window's mode text (changes are traced), the refresh and the waits, for the rules
-    // and the front end alike.
-    const std::string& ModoActual() const;
-    void Modo(std::string_view modo);
-    void Refrescar();
-    void Esperar(std::int64_t ms, std::string_view modo = "");
-    void EsperarModo(std::string_view modo);
-
-  private:
     // A long sequence (the scroll, Bang, a shot customer, the end of a phase and the duel, the
     // bomb, the phase set-up) for as long as it runs. The tick stops when it starts. When the
     // outermost one ends with play going on (the mode is "juego" and the game is neither paused
@@ -216,6 +237,7 @@ class Juego : public ComponenteJuego {
     int ejeMando_ = 0;  // -1 left, 0 centre, 1 right, from the stick
     // How deep in the pump's handlers the outermost running sequence started.
     int nivelSecuencia_ = 0;
+    bool manejadoresInstalados_ = false;
 };
 
 }  // namespace polvareda

@@ -39,7 +39,7 @@ struct Partida {
     std::int16_t Nivel = 1;
     std::int16_t Vidas = kVidasIniciales;
     std::int32_t Puntos = 0;
-    bool Demo = false;
+    bool Demo = false;  // the attract game plays this game
     bool DisparoJuzgado = false;
     bool IzquierdaPulsada = false;
     bool DerechaPulsada = false;
@@ -52,8 +52,7 @@ struct Partida {
     std::int16_t DueloFallido = 0;  // k + 1 after a shot at gunman k before he drew
     bool ExtraGanada = false;
 
-    bool CintaPreparada = false;    // the counter strip has its copy for the next scroll
-    std::int16_t NivelInicial = 1;  // the level a new game starts at
+    bool CintaPreparada = false;  // the counter strip has its copy for the next scroll
 
     // Ours: a pause asked for while a long sequence runs takes effect when it ends, so the
     // tick never runs underneath a scroll, a lost life, the end of a phase or the duel.

@@ -4,7 +4,6 @@
 #include "Figuras.h"
 #include "Juego.h"
 #include "ServiciosJuego.h"
-#include "Sistema.h"
 #include "Teclas.h"
 
 namespace polvareda {
@@ -24,18 +23,18 @@ void Juego::Reiniciar(std::int16_t nivel, std::int16_t vidas, std::int32_t punto
     ejeMando_ = 0;
 }
 
-void Juego::Jugar(std::int16_t nivel, std::string_view modo) {
+void Juego::Jugar(std::int16_t nivel, Modo modo) {
     // A game starts from the top-level loop, never inside a handler or a wait.
     assert(!m_.bucle.Atendiendo());
     Reiniciar(nivel, kVidasIniciales, 0, false);
-    Modo(modo);
+    CambiarModo(modo);
     try {
         PrepararFase();
         for (;;) Esperar(BucleEventos::kEsperaLarga);
     } catch (const FinDePartida&) {
         // Whatever the game was doing when it ended is left behind with the unwound stack.
         Detener();
-        Modo("trans");
+        CambiarModo(Modo::Trans);
     }
 }
 
@@ -45,6 +44,11 @@ void Juego::Demostracion() {
     Reiniciar(6, 1, kPuntosDemostracion, true);
     Sembrar();
     PrepararFase();
+}
+
+int Juego::SorteoDemostracion(int n) {
+    p_.Azar = static_cast<float>(m_.azar.Entero(n));
+    return static_cast<int>(p_.Azar);
 }
 
 void Juego::Detener() {
@@ -58,6 +62,7 @@ void Juego::Detener() {
     p_.IzquierdaPulsada = p_.DerechaPulsada = false;
     p_.DisparoPulsado.fill(false);
     p_.pausaPedida = false;
+    p_.Demo = false;
     m_.ventana.lienzo.Persistente(false);
 }
 

@@ -28,7 +28,7 @@ void Juego::Pausar(bool pausado) {
 
 void Juego::ParpadeoPausa() {
     // Only a game paused in play blinks; anything else that stopped the tick keeps its picture.
-    if (ModoActual() != "juego" || TiempoActivo()) {
+    if (ModoActual() != Modo::Juego || TiempoActivo()) {
         m_.bucle.Habilitar(parpadeoPausa_, false);
         return;
     }

@@ -9,7 +9,7 @@ namespace polvareda {
 
 using namespace figura;
 
-void Juego::tiempo_Timer() {
+void Juego::Tictac() {
     // The tick's line carries its own time and the state after it; when the tick starts a
     // sequence (a bang, the end of the phase), it comes before the sequence's lines.
     LineaDeCausa linea(m_.traza, "tick");
@@ -35,9 +35,16 @@ void Juego::tiempo_Timer() {
             return;
         }
         Snd().Volumen(efecto::kAmbiente, -10000);
-        // A movement key still held scrolls on as soon as every door is closed.
-        if (p_.IzquierdaPulsada) TeclaPulsada(m_.configuracion.teclasMovimiento[0], 0);
-        if (p_.DerechaPulsada) TeclaPulsada(m_.configuracion.teclasMovimiento[1], 0);
+        // A movement key still held scrolls on as soon as every door is closed: it is pressed
+        // again through the input dispatch, as the player's own key would be.
+        const auto pulsar = [this](int lado) {
+            Evento tecla;
+            tecla.tipo = TipoEvento::TeclaPulsada;
+            tecla.tecla = m_.configuracion.teclasMovimiento[lado];
+            m_.entrada.Tecla(tecla);
+        };
+        if (p_.IzquierdaPulsada) pulsar(0);
+        if (p_.DerechaPulsada) pulsar(1);
     }();
 }
 
@@ -87,7 +94,7 @@ void Juego::AbrirPuerta(int i) {
     if (tipo == kBandidoTardio) {
         v.Paso = 6;
         v.Marca = 7;
-    } else if (tipo == 6) {
+    } else if (tipo == kClienteTardio) {
         v.Paso = 8;
         v.Marca = 9;
     }
@@ -107,7 +114,7 @@ void Juego::ComponerFigura(int i) {
     const Superficie* cero = s.Sprite(0);
     if (v.Tipo >= 1) {
         PonerFigura(G(), v.Tipo, x, kYPuerta);
-    } else if (v.Tipo >= -6) {
+    } else if (v.Tipo >= kCeroMenguado) {
         // Each hit takes six more rows off the top of the type-0 figure.
         const int d = -6 * v.Tipo;
         if (cero) {
@@ -120,8 +127,9 @@ void Juego::ComponerFigura(int i) {
             Transferir(s.temp, x, 78, *cero, 0, 134, 48, alto, Rop::SrcAnd);
             Transferir(s.temp, x, 78, *cero, 0, 46, 48, alto, Rop::SrcPaint);
         }
-        const int hat = v.Tipo + 8;  // -7 the bomb's hat, -8 the money's
-        if (hat == 0 || hat == 1)
+        // The hats' pictures: the money's first, then the bomb's.
+        const int hat = v.Tipo - kSombreroDinero;
+        if (v.Tipo == kSombreroDinero || v.Tipo == kSombreroBomba)
             Enmascarar(s.temp, x + 18, 67, s.sombrero[static_cast<std::size_t>(hat)], 0, 0, 12, 11,
                        11);
     }
@@ -167,10 +175,10 @@ bool Juego::ComponerPuerta(int i) {
 void Juego::Reaccionar(int i) {
     PuertaVisible& v = p_.Visibles[static_cast<std::size_t>(i)];
     const int t = v.Tipo;
-    if (t >= 3 && t <= 6) {
+    if (EsClienteArmado(t)) {
         // A customer draws a gun; the door stays open a second time.
         v.Tipo = static_cast<std::int16_t>(Desenfundado(t));
-        v.Paso = t == 6 ? 6 : 3;
+        v.Paso = t == kClienteTardio ? 6 : 3;
         v.Marca = v.Paso;
         Snd().TocarEnPuerta(i, efecto::kReaccion);
     } else if (t == kClientePaga) {
@@ -182,10 +190,10 @@ void Juego::Reaccionar(int i) {
             Snd().TocarEnPuerta(i, efecto::kReaccion);
         }
     } else if (t == kClienteAmenazable ||
-               (t == kClienteAmenazable + 1 && m_.configuracion.chicaAmenazada)) {
+               (t == kClienteAmenazableConOpcion && m_.configuracion.chicaAmenazada)) {
         // Threatened with chance 1/2 (type 8) or 1/4 (type 9); the door holds this step.
         p_.Azar = static_cast<float>(Rnd(2));
-        if (p_.Azar == 0 && t == 9) p_.Azar = static_cast<float>(Rnd(2));
+        if (p_.Azar == 0 && t == kClienteAmenazableConOpcion) p_.Azar = static_cast<float>(Rnd(2));
         if (p_.Azar == 0) {
             v.Tipo = static_cast<std::int16_t>(Desenfundado(t));
             --v.Paso;
@@ -205,14 +213,14 @@ void Juego::Reaccionar(int i) {
 
 bool Juego::Suceso(int i) {
     const int t = p_.Visibles[static_cast<std::size_t>(i)].Tipo;
-    if (t == 1 || t == 2 || (t >= 33 && t <= 37)) {
+    if (t == kBandido || t == kBandidoTardio || EsDesenfundado(t)) {
         Bang();
         if (p_.Demo) return false;
-        Modo("juego");
+        CambiarModo(Modo::Juego);
         PrepararFase();
         return false;
     }
-    if (t == 8 || t == 9) {
+    if (t == kClienteAmenazable || t == kClienteAmenazableConOpcion) {
         if (Depositar(i)) return false;
     }
     return true;

@@ -1,3 +1,5 @@
+// The sound device on SDL_mixer: effects on numbered channels, the music through the SoundFont
+// synthesiser.
 #include "AudioSDL.h"
 
 #include <SDL.h>

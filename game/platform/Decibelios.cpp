@@ -1,3 +1,4 @@
+// Volume and pan in hundredths of a decibel turned into the mixer's linear levels.
 #include "Decibelios.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The canvas fitted into a window, and rectangles and points between canvas and window pixels.
 #include "Encaje.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SDL's events turned into the game's: virtual keys, canvas positions, controllers, focus, close.
 #include "EventosSDL.h"
 
 #include "MapaTeclas.h"

@@ -1,3 +1,4 @@
+// The keyboard lamps through the X keyboard extension, loaded at run time when it is there.
 #include "LamparasTeclado.h"
 
 #if defined(POLVAREDA_X11) && !defined(_WIN32)

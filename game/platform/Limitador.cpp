@@ -1,3 +1,4 @@
+// The limiter at the end of the mix: the sum brought back up without ever passing full scale.
 #include "Limitador.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The game controllers held open from their plugging to their pulling out.
 #include "MandosSDL.h"
 
 namespace polvareda {

@@ -1,3 +1,4 @@
+// SDL's scancodes and keycodes turned into the virtual-key codes the game speaks.
 #include "MapaTeclas.h"
 
 #include <SDL.h>

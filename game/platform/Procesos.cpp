@@ -1,3 +1,4 @@
+// Starting another program or the desktop's opener, detached, without waiting for it.
 #include "Procesos.h"
 
 #ifdef _WIN32
@@ -69,6 +70,7 @@ bool AbrirConEscritorio(const std::string& rutaOEnlace) {
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 #include <thread>
 
 extern char** environ;
@@ -98,11 +100,16 @@ bool Lanzar(const std::string& programa, const std::vector<std::string>& argumen
     posix_spawnattr_destroy(&atributos);
     if (error != 0) return false;
     // Somebody must collect the child's exit status, or it lingers as a zombie while we run.
-    std::thread([hijo] {
-        int estado = 0;
-        while (waitpid(hijo, &estado, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
+    // The program has started whatever happens now: a thread that cannot be made leaves the
+    // status uncollected until we end, and the start is still reported as done.
+    try {
+        std::thread([hijo] {
+            int estado = 0;
+            while (waitpid(hijo, &estado, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error&) {
+    }
     return true;
 }
 

@@ -1,3 +1,5 @@
+// The command line, the environment, the program's folder and the console, as the system gives
+// them.
 #include "ProgramaPropio.h"
 
 #include <cstdlib>

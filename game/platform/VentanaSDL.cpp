@@ -1,3 +1,4 @@
+// One SDL window showing the canvas fitted and centred, sending only the changed rectangles.
 #include "VentanaSDL.h"
 
 #include <algorithm>

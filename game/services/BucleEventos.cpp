@@ -1,3 +1,4 @@
+// The event pump: input, timers and the screen's catching up, sleeping between them.
 #include "BucleEventos.h"
 
 #include <algorithm>
@@ -138,18 +139,18 @@ void BucleEventos::Despachar(const Evento& evento) {
     manejador_(evento);
 }
 
-void BucleEventos::Esperar(std::int64_t ms, std::string_view modo) {
+void BucleEventos::Esperar(std::int64_t ms, std::optional<Modo> modo) {
     // The game's clock runs on across midnight, so a wait that spans it ends on time.
     const std::int64_t fin = plataforma_.AhoraMs() + std::max<std::int64_t>(ms, 0);
     for (;;) {
-        if (!modo.empty() && ventana_.tag != modo) return;
+        if (modo && ventana_.modo != *modo) return;
         if (plataforma_.AhoraMs() >= fin) return;
         Atender(fin);
     }
 }
 
-void BucleEventos::EsperarModo(std::string_view modo) {
-    while (ventana_.tag == modo) Esperar(kEsperaLarga, modo);
+void BucleEventos::EsperarModo(Modo modo) {
+    while (ventana_.modo == modo) Esperar(kEsperaLarga, modo);
 }
 
 void BucleEventos::PresentarSiToca() {

@@ -5,11 +5,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Evento.h"
+#include "Modo.h"
 #include "Plataforma.h"
 #include "Ventana.h"
 
@@ -45,15 +47,15 @@ class BucleEventos {
     // Lets every pending event and due timer run, without waiting.
     void AtenderPendientes();
 
-    // Waits `ms` milliseconds of the game's clock while handling events; with a mode text,
-    // ends as soon as the window's mode text differs from it. The end is fixed when the wait
-    // starts: the events inside never move it.
-    void Esperar(std::int64_t ms, std::string_view modo);
+    // Waits `ms` milliseconds of the game's clock while handling events; with a mode, ends as
+    // soon as the window's mode differs from it. The end is fixed when the wait starts: the
+    // events inside never move it.
+    void Esperar(std::int64_t ms, std::optional<Modo> modo = std::nullopt);
     // A wait that stands for "until something ends it": an hour, waited again by whoever needs
     // longer.
     static constexpr std::int64_t kEsperaLarga = 3'600'000;
-    // Waits, handling events, for as long as the window's mode text is `modo`.
-    void EsperarModo(std::string_view modo);
+    // Waits, handling events, for as long as the window's mode is `modo`.
+    void EsperarModo(Modo modo);
 
     // Shows the canvas's changed rectangles when the window's drawing mode asks for it.
     void PresentarSiToca();

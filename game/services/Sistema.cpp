@@ -1,3 +1,4 @@
+// The cursor's display count and the keyboard's toggle keys, changed and put back.
 #include "Sistema.h"
 
 namespace polvareda {

@@ -1,3 +1,4 @@
+// The confirmation sound, two short notes synthesised in code.
 #include "SonidoConfirmacion.h"
 
 #include <algorithm>

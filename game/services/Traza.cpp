@@ -1,3 +1,4 @@
+// The play trace: one state line per cause, written when the cause's immediate effect is done.
 #include "Traza.h"
 
 namespace polvareda {

@@ -1,3 +1,4 @@
+// Start-up: the splash, the configuration and the devices, the data, the window; and Main.
 #include "Arranque.h"
 
 #include <exception>
@@ -67,6 +68,7 @@ int ErrorDeArranque(Plataforma& p, const std::string& texto) {
 int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     Plataforma& p = m.plataforma;
     m.alHito = opciones.alHito;
+    m.escritorio.capturas = opciones.capturas;
 
     // The splash window with the busy pointer.
     p.MostrarPresentacion(ImagenPresentacion());
@@ -109,7 +111,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     LeerConfiguracion(m.textoConfiguracion, m.configuracion);
 
     // The game window is loaded: data files, pictures, texts, scores.
-    m.factorXGA = 1;
+    m.ventana.graficos.vista.factorXGA = 1;
     CargarVentana(m);
 
     // The splash goes and the cursor hides. The backdrop is the black around the picture in

@@ -27,6 +27,7 @@ struct OpcionesArranque {
     // "salida" (the orderly shutdown begins), for measurements and the crash-safety check.
     std::function<void(std::string_view)> alHito;
     std::filesystem::path traza;  // the play trace's file; empty: none
+    bool capturas = true;         // the screenshot key saves pictures (not in headless runs)
 };
 
 // The program's executable suffix ("" here, ".exe" on Windows).

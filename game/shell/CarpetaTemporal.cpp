@@ -1,3 +1,4 @@
+// This run's private temporary folder: made owner-only with a fresh name, removed whole.
 #include "CarpetaTemporal.h"
 
 #include <random>

@@ -1,3 +1,4 @@
+// The platform's events handed to the desktop keys, the input dispatch and the script's requests.
 #include "Despacho.h"
 
 #include <fstream>
@@ -11,12 +12,6 @@
 namespace polvareda {
 
 namespace {
-
-void Llamar(const std::function<void(const Evento&)>& manejador, const Evento& evento) {
-    // A copy: the handler may replace itself while it runs.
-    const auto copia = manejador;
-    if (copia) copia(evento);
-}
 
 void VolcarImagen(const Modulo& m, const std::string& archivo) {
     const Imagen& imagen = m.ventana.lienzo.Pixeles();
@@ -38,45 +33,28 @@ void VolcarEstado(const Modulo& m, const std::string& archivo) {
 }  // namespace
 
 void AtenderEvento(Modulo& m, const Evento& evento) {
-    Ventana& v = m.ventana;
     switch (evento.tipo) {
         case TipoEvento::TeclaPulsada:
-            if (!TeclaDeEscritorio(m, evento)) Llamar(v.alPulsarTecla, evento);
-            break;
         case TipoEvento::TeclaSoltada:
-            if (!TeclaDeEscritorio(m, evento)) Llamar(v.alSoltarTecla, evento);
+            if (!TeclaDeEscritorio(m, evento)) m.entrada.Atender(evento);
             break;
         case TipoEvento::FocoPerdido:
         case TipoEvento::FocoGanado:
             CambioDeFoco(m, evento.tipo == TipoEvento::FocoGanado);
             break;
         case TipoEvento::RatonPulsado:
-            Llamar(v.alPulsarRaton, evento);
-            break;
         case TipoEvento::RatonSoltado:
-            Llamar(v.alSoltarRaton, evento);
+        case TipoEvento::MandoPulsado:
+        case TipoEvento::MandoSoltado:
+        case TipoEvento::MandoEje:
+            m.entrada.Atender(evento);
             break;
         case TipoEvento::RatonMovido:
-            Llamar(v.alMoverRaton, evento);
-            break;
+            break;  // the game does not use the pointer's position
         case TipoEvento::MandoConectado:
         case TipoEvento::MandoDesconectado:
             m.joystickConectado = m.plataforma.Joysticks() > 0;
-            Llamar(v.alMando, evento);
-            break;
-        case TipoEvento::MandoPulsado:
-        case TipoEvento::MandoSoltado: {
-            // A button's trace line, as a key's: its state right after the button's effect.
-            const bool conocido = evento.boton >= 0 && evento.boton < kBotonesMando;
-            LineaDeCausa linea(
-                m.traza, evento.tipo == TipoEvento::MandoPulsado ? "paddown" : "padup",
-                conocido ? ", \"button\": " + CadenaJson(kNombresBotonMando[evento.boton])
-                         : std::string());
-            Llamar(v.alMando, evento);
-            break;
-        }
-        case TipoEvento::MandoEje:
-            Llamar(v.alMando, evento);
+            m.entrada.Atender(evento);
             break;
         case TipoEvento::Cerrar:
             CierreDeVentana(m);

@@ -1,3 +1,4 @@
+// The display mode, the sound and music devices and the controller, set up once before the window.
 #include "Dispositivos.h"
 
 #include <algorithm>
@@ -56,7 +57,6 @@ void AplicarModo(Modulo& m, const ModoPantalla& modo) {
     m.pantallaCompletaExclusiva = modo.exclusiva;
     Vista& vista = m.ventana.graficos.vista;
     vista.escala = modo.escala;
-    vista.factorXGA = m.factorXGA;
     vista.margenX = modo.margenX;
     vista.margenY = modo.margenY;
     vista.origenX = modo.origenX;
@@ -67,12 +67,14 @@ ModoPantalla FijarModoPantalla(Modulo& m, long long ancho, long long alto) {
     const Configuracion& c = m.configuracion;
     if (ancho == 0 && alto == 0) {
         // No size configured: the screen is the display as it is, and Escala stays 1.
-        return ModoEscritorio(m.plataforma.Escritorio(), m.factorXGA, false, false);
+        return ModoEscritorio(m.plataforma.Escritorio(), m.ventana.graficos.vista.factorXGA, false,
+                              false);
     }
     const Tamano pantalla{static_cast<int>(std::clamp<long long>(ancho, -1, INT32_MAX)),
                           static_cast<int>(std::clamp<long long>(alto, -1, INT32_MAX))};
     if (!TamanoPosible(pantalla)) NoSePuede(m, ancho, alto);
-    return ModoEscritorio(pantalla, m.factorXGA, c.modoPantallaCompleta, c.escalaLibre);
+    return ModoEscritorio(pantalla, m.ventana.graficos.vista.factorXGA, c.modoPantallaCompleta,
+                          c.escalaLibre);
 }
 
 void PrepararDispositivos(Modulo& m) {
@@ -81,13 +83,13 @@ void PrepararDispositivos(Modulo& m) {
     const RutaPantalla ruta = RutaDePantalla(LeerDDraw(m.textoConfiguracion));
 
     // A 320 x 200 canvas that cannot be opened falls back to the desktop path.
-    const bool abierta =
-        ruta == RutaPantalla::Exclusiva && Abrir(m, ModoExclusivo(m.factorXGA), true);
+    const bool abierta = ruta == RutaPantalla::Exclusiva &&
+                         Abrir(m, ModoExclusivo(m.ventana.graficos.vista.factorXGA), true);
     if (!abierta) {
         const bool delEscritorio =
             ruta != RutaPantalla::Ventana && Lado(c.ancho) == 0 && Lado(c.alto) == 0;
         const ModoPantalla modo = ruta == RutaPantalla::Ventana
-                                      ? ModoVentana(m.factorXGA)
+                                      ? ModoVentana(m.ventana.graficos.vista.factorXGA)
                                       : FijarModoPantalla(m, Lado(c.ancho), Lado(c.alto));
         // Without a window the player could neither see nor quit the game.
         if (!Abrir(m, modo, !delEscritorio)) NoSePuede(m, modo.lienzo.ancho, modo.lienzo.alto);
@@ -97,7 +99,6 @@ void PrepararDispositivos(Modulo& m) {
     m.sonidos.Preparar(p, m.rutaTemporal, c.sonido, c.musica);
     m.sonidos.Niveles(c.volumenEfectos, c.volumenMusica);
     m.joystickConectado = p.Joysticks() > 0;
-    if (!m.joystickConectado) m.joystick = false;
 }
 
 Rect RectanguloVentana(const Modulo& m) {

@@ -1,3 +1,4 @@
+// The desktop's keys (full screen, screenshot, volume) and the window's focus.
 #include "Escritorio.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ bool EsDelJuego(const Configuracion& c, int tecla) {
 
 void Captura(Modulo& m) {
     const Imagen& imagen = m.ventana.lienzo.Pixeles();
-    if (!m.ventana.abierta || imagen.Empty()) return;
+    if (!m.ventana.abierta || imagen.Empty() || !m.escritorio.capturas) return;
     const auto carpeta = CarpetaCapturas(VariableDeEntorno);
 #ifdef _WIN32
     std::string error = "no pictures folder: Windows names none and USERPROFILE is not set";
@@ -100,8 +101,7 @@ void CambioDeFoco(Modulo& m, bool conFoco) {
     // The game pauses on the way out and stays paused on the way back.
     Evento e;
     e.tipo = conFoco ? TipoEvento::FocoGanado : TipoEvento::FocoPerdido;
-    const auto manejador = m.ventana.alFoco;
-    if (manejador) manejador(e);
+    m.entrada.Atender(e);
 }
 
 std::optional<fs::path> CarpetaCapturas(const std::function<const char*(const char*)>& entorno) {

@@ -21,6 +21,7 @@ struct Modulo;
 struct EstadoEscritorio {
     std::array<bool, 256> tomadas{};  // keys whose key-down the desktop took, until key-up
     bool sinFoco = false;
+    bool capturas = true;  // the screenshot key saves a picture (a headless run saves none)
 };
 
 // The screenshot key: F12, or F11 when F12 is one of the game's five keys; 0 when both are.

@@ -1,8 +1,10 @@
+// The state line: the play state as one line of JSON for scripts and traces.
 #include "Estado.h"
 
 #include <cstdio>
 #include <string>
 
+#include "Juego.h"
 #include "Modulo.h"
 #include "Perfil.h"
 
@@ -48,7 +50,7 @@ std::string CadenaJson(std::string_view texto) {
 
 std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view extra,
                        bool conConfiguracion) {
-    std::string json = "{\"mode\": " + CadenaJson(m.ventana.tag);
+    std::string json = "{\"mode\": " + CadenaJson(TextoModo(m.ventana.modo));
 
     // The configuration keys as the file gives them (or their defaults), in reading order.
     if (conConfiguracion) {
@@ -65,7 +67,7 @@ std::string EstadoJson(const Modulo& m, std::string_view por, std::string_view e
     }
 
     if (m.juego) {
-        m.juego->CamposEstado(json);
+        m.juego->CamposEstado(json, m.frente && m.frente->AtraccionEnPantalla());
     } else {
         json += ", \"points\": 0, \"lives\": 0";
     }

@@ -1,12 +1,39 @@
+// The recorder's lines: the header with the replay's command and the settings that decide the
+// game, then every input event and the time between them.
 #include "Grabadora.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "Configuracion.h"
+
 namespace polvareda {
 
 namespace {
+
+constexpr std::string_view kLineaFormato = "# Polvareda recording 1";
+constexpr std::string_view kPrefijoAjuste = "# setting ";
+// The script's reader takes at most a day in one advance.
+constexpr std::int64_t kAvanceMaximo = 86'400'000;
+
+// The keys of Polvareda.INI that change what a replayed input does, with the values the game
+// reads from them.
+std::vector<std::pair<std::string, long>> AjustesDeJuego(std::string_view textoIni) {
+    Configuracion c;
+    LeerConfiguracion(textoIni, c);
+    const auto nombre = [](Clave clave) { return std::string(Definicion(clave).nombre); };
+    return {{nombre(Clave::Scroll), c.scroll},
+            {nombre(Clave::Izquierda), c.teclasMovimiento[0]},
+            {nombre(Clave::Derecha), c.teclasMovimiento[1]},
+            {nombre(Clave::Disparo1), c.teclasDisparo[0]},
+            {nombre(Clave::Disparo2), c.teclasDisparo[1]},
+            {nombre(Clave::Disparo3), c.teclasDisparo[2]},
+            {nombre(Clave::NoEsperarPuertas), c.noEsperarPuertas},
+            {nombre(Clave::VidaExtra), c.vidaExtra},
+            {nombre(Clave::ChicaAmenazada), c.chicaAmenazada},
+            {nombre(Clave::PausaSinFoco), c.pausaSinFoco}};
+}
 
 std::string LineaDe(const Evento& e) {
     const auto n = [](int v) { return std::to_string(v); };
@@ -45,17 +72,44 @@ std::string LineaDe(const Evento& e) {
 
 }  // namespace
 
-PlataformaGrabadora::PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo)
-    : real_(real), salida_(archivo, std::ios::binary | std::ios::trunc) {
+std::vector<std::string> AjustesDistintos(std::string_view guion, std::string_view textoIni) {
+    std::vector<std::string> distintos;
+    if (guion.substr(0, kLineaFormato.size()) != kLineaFormato) return distintos;
+    const auto aqui = AjustesDeJuego(textoIni);
+    for (std::size_t i = guion.find(kPrefijoAjuste); i != std::string_view::npos;
+         i = guion.find(kPrefijoAjuste, i + 1)) {
+        const std::size_t fin = std::min(guion.find('\n', i), guion.size());
+        const std::string linea(
+            guion.substr(i + kPrefijoAjuste.size(), fin - i - kPrefijoAjuste.size()));
+        const std::size_t blanco = linea.find(' ');
+        if (blanco == std::string::npos) continue;
+        const std::string nombre = linea.substr(0, blanco);
+        const std::string valor = linea.substr(blanco + 1);
+        for (const auto& [n, v] : aqui)
+            if (n == nombre && std::to_string(v) != valor)
+                distintos.push_back(nombre + " " + valor + " there, " + std::to_string(v) +
+                                    " here");
+    }
+    return distintos;
+}
+
+PlataformaGrabadora::PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo,
+                                         std::string_view textoIni)
+    : real_(real),
+      salida_(archivo, std::ios::binary | std::ios::trunc),
+      abierta_(salida_.is_open()) {
     // The time of day in whole milliseconds, exactly as the replay's command line reads it.
     const std::int64_t hora = real_.HoraInicialMs();
     char texto[32];
     std::snprintf(texto, sizeof texto, "%lld.%03lld", static_cast<long long>(hora / 1000),
                   static_cast<long long>(hora % 1000));
-    salida_ << "# A game recorded by Polvareda. Replay it with\n"
+    salida_ << kLineaFormato << "\n"
+            << "# A game recorded by Polvareda. Replay it with\n"
             << "#   Polvareda --headless --carpeta FOLDER --guion " << archivo.filename().string()
             << " --hora " << texto << "\n"
-            << "# on a copy of the game folder it was played in.\n";
+            << "# on a copy of the game folder it was played in, with these settings:\n";
+    for (const auto& [nombre, valor] : AjustesDeJuego(textoIni))
+        salida_ << kPrefijoAjuste << nombre << " " << valor << "\n";
     salida_.flush();
 }
 
@@ -67,11 +121,19 @@ bool PlataformaGrabadora::Cerrar() {
     if (cerrada_) return bien_;
     cerrada_ = true;
     // The script ends when the run did, so a replay runs as long.
-    const std::int64_t ahora = real_.AhoraMs();
-    if (ahora > ultimaLinea_) salida_ << "advance " << ahora - ultimaLinea_ << "\n";
+    Avanzar(real_.AhoraMs());
     salida_.close();
     bien_ = !salida_.fail();
     return bien_;
+}
+
+void PlataformaGrabadora::Avanzar(std::int64_t ahora) {
+    // A game left standing for days between two inputs is written as several advances.
+    while (ahora > ultimaLinea_) {
+        const std::int64_t paso = std::min(ahora - ultimaLinea_, kAvanceMaximo);
+        salida_ << "advance " << paso << "\n";
+        ultimaLinea_ += paso;
+    }
 }
 
 std::optional<Evento> PlataformaGrabadora::EsperarEvento(std::int64_t limiteMs) {
@@ -83,9 +145,7 @@ std::optional<Evento> PlataformaGrabadora::EsperarEvento(std::int64_t limiteMs) 
     if (evento->tipo == TipoEvento::MandoDesconectado && mandos_ > 0) --mandos_;
     // Events of the same millisecond follow each other with no advance between them, so the
     // replay keeps their order.
-    const std::int64_t ahora = real_.AhoraMs();
-    if (ahora > ultimaLinea_) salida_ << "advance " << ahora - ultimaLinea_ << "\n";
-    ultimaLinea_ = std::max(ultimaLinea_, ahora);
+    Avanzar(real_.AhoraMs());
     salida_ << linea << "\n";
     salida_.flush();
     return evento;

@@ -9,20 +9,30 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "Plataforma.h"
 
 namespace polvareda {
 
+// The settings a recording's header names that differ from those of `textoIni`, as
+// "Disparo1 49 there, 90 here"; none for a script that is not a recording.
+std::vector<std::string> AjustesDistintos(std::string_view guion, std::string_view textoIni);
+
 class PlataformaGrabadora : public Plataforma {
   public:
-    // Writes to `archivo` (created or truncated); `Abierta` says whether that worked.
-    PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo);
+    // Writes to `archivo` (created or truncated); `Abierta` says whether it could be opened
+    // (what cannot be written after that, the header included, makes `Cerrar` false). The
+    // header names the settings of `textoIni` (Polvareda.INI) that decide the game.
+    PlataformaGrabadora(Plataforma& real, const std::filesystem::path& archivo,
+                        std::string_view textoIni = {});
     ~PlataformaGrabadora() override;
     // Ends the script with the time after the last input. False when any of the recording
     // could not be written. Runs once; the destructor runs it when nobody did.
     bool Cerrar();
-    bool Abierta() const { return static_cast<bool>(salida_); }
+    bool Abierta() const { return abierta_; }
 
     std::int64_t AhoraMs() override { return real_.AhoraMs(); }
     std::int64_t HoraInicialMs() override { return real_.HoraInicialMs(); }
@@ -65,8 +75,11 @@ class PlataformaGrabadora : public Plataforma {
     std::unique_ptr<Audio> AbrirAudio() override { return real_.AbrirAudio(); }
 
   private:
+    void Avanzar(std::int64_t ahora);  // advance lines up to the game's time `ahora`
+
     Plataforma& real_;
     std::ofstream salida_;
+    bool abierta_ = false;
     std::int64_t ultimaLinea_ = 0;  // the script's time so far
     int mandos_ = 0;
     bool cerrada_ = false;

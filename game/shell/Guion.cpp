@@ -1,3 +1,4 @@
+// The headless script's reader: each line checked and turned into an event at its time.
 #include "Guion.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The command line read into options, or the reason it cannot be.
 #include "LineaOrdenes.h"
 
 #include <cmath>

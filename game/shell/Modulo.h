@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ComponenteJuego.h"
 #include "Escritorio.h"
@@ -26,28 +27,32 @@ class Juego;
 
 struct Modulo : Rutas, ServiciosJuego {
     Modulo(Plataforma& p, Azar& a);
+    ~Modulo();
+
+    Plataforma& plataforma;  // the whole platform: the shell's and the front end's
 
     // What start-up found and shutdown puts back or keeps.
     std::string textoConfiguracion;  // Polvareda.INI as read at start
     EstadoTeclas estadoTeclado{};    // the keyboard as it was before the game touched it
     bool tecladoGuardado = false;
-    // The display (set by the device set-up; the scale and margins are the window's view's).
-    std::int16_t factorXGA = 1;
+    // The display (set by the device set-up; the extension's multiplier, the scale and the
+    // margins are the window's view's).
     bool pantallaCompletaExclusiva = false;  // the 320 x 200 path
     TablaMejores mejores = MejoresPorDefecto();
     // False when a stored table exists that this run could not read: shutdown then leaves it
     // alone rather than writing the defaults over it.
     bool mejoresDevolvibles = true;
+    // The records this run added to the table, in order: the write-back adds them to the
+    // stored table, which another copy of the game may have changed meanwhile.
+    std::vector<RegistroMejor> mejoresNuevos;
 
     // The game's rules and their play state, once a stage has made them (JuegoDe).
-    std::unique_ptr<ComponenteJuego> juego;
-    // The front end's own state (menu texts, the name being typed...), once a screen of it
-    // has made it; made after the rules and gone before them.
+    std::unique_ptr<Juego> juego;
+    // The front end's own state (menu texts, the name being typed, the controller chosen...),
+    // once a screen of it has made it; made after the rules and gone before them. The shell
+    // holds it for its lifetime and its fields of the state line only.
     std::unique_ptr<ComponenteJuego> frente;
-    // Playing with the joystick (chosen in the menu); cleared at start-up when no game
-    // controller is attached.
-    bool joystick = false;
-    bool joystickConectado = false;
+    bool joystickConectado = false;  // a game controller is attached
     // Alt+Enter, the screenshot and volume keys and the focus: what they hold between events.
     EstadoEscritorio escritorio;
 

@@ -1,3 +1,5 @@
+// The splash and the pictures prepared while the window loads, then its fade-in and the waiting
+// screen.
 #include "Presentacion.h"
 
 #include "ArchivosDatos.h"
@@ -37,7 +39,6 @@ void CargarExtension(Modulo& m) {
     const auto resultado = CargarExtension(
         m.rutaTemporal / kArchivoExtensionTemporal, m.rutaTemporal,
         [&m](const std::filesystem::path& archivo) { m.registro.Anotar(archivo); }, g.superficies);
-    m.factorXGA = static_cast<std::int16_t>(resultado.factorXGA);
     g.vista.factorXGA = resultado.factorXGA;
 }
 
@@ -57,17 +58,17 @@ void Dedicatoria(Modulo& m) {
     Escribe(g, 18 - static_cast<int>(dedicado.size()), kFilaDedicatoria, linea, 1, kFondoDirecto);
     Refrescar(m);
     m.bucle.AtenderPendientes();
-    m.bucle.Esperar(kDedicatoriaMs, "");
+    m.bucle.Esperar(kDedicatoriaMs);
     m.ventana.lienzo.Borrar();
     Refrescar(m);
-    m.bucle.Esperar(kNegroMs, "");
+    m.bucle.Esperar(kNegroMs);
 }
 
 void Fundido(Modulo& m, int desde, int hasta) {
     // Each frame is shown before its wait, not after it.
     Fundido(m.ventana.graficos, m.ventana.cuadrosFundido, desde, hasta, [&m](int ms) {
         m.bucle.PresentarSiToca();
-        m.bucle.Esperar(ms, "");
+        m.bucle.Esperar(ms);
     });
 }
 
@@ -87,7 +88,7 @@ void PrepararImagenesDelDia(Modulo& m) {
     indicador(1);
     ConstruirFondo(g);
     indicador(2);
-    m.bucle.Esperar(kRelojFinalMs, "");
+    m.bucle.Esperar(kRelojFinalMs);
     reloj.Quitar(g);
     Refrescar(m);
 }
@@ -98,7 +99,7 @@ void ActivarVentana(Modulo& m) {
     m.ventana.lienzo.Persistente(true);
     Dedicatoria(m);
     Fundido(m, 5, 0);
-    m.ventana.tag = "pantalla";
+    m.ventana.modo = Modo::Pantalla;
     PrepararImagenesDelDia(m);
     Fundido(m, 0, 5);
 }
@@ -109,11 +110,15 @@ Etapa PantallaDeEspera(Modulo& m) {
     DibujaPuntos(g, 0, false);
     DibujaVidas(g, kVidasIniciales, false);
     Refrescar(m);
-    m.ventana.alPulsarTecla = [&m](const Evento& evento) {
-        if (evento.tecla == vk::Escape) Terminar(m);
-    };
+    m.entrada.Asignar(Modo::Pantalla, {.pulsar =
+                                           [&m](const Evento& evento) {
+                                               if (evento.tecla == vk::Escape) Terminar(m);
+                                           },
+                                       .soltar = {},
+                                       .raton = {},
+                                       .mando = {}});
     // Ends only through Terminar, which leaves by the end-of-run exception.
-    for (;;) m.bucle.Esperar(BucleEventos::kEsperaLarga, "");
+    for (;;) m.bucle.Esperar(BucleEventos::kEsperaLarga);
 }
 
 }  // namespace polvareda

@@ -1,9 +1,11 @@
+// Shutdown, orderly or by the close request: the scores written back, the machine put back.
 #include "Salida.h"
 
 #include <fstream>
 #include <iostream>
 
 #include "ArchivosDatos.h"
+#include "CerrojoCarpeta.h"
 #include "Modulo.h"
 #include "Sistema.h"
 #include "TextoRuta.h"
@@ -44,16 +46,27 @@ void CerrarVentana(Modulo& m) {
     m.ventana.abierta = false;
 }
 
-// The high scores back into Polvareda.DAT, through their decoded copy. A write that fails
-// loses the run's scores: the player is told on standard error and the run ends with status 4.
+// The high scores back into Polvareda.DAT, through their decoded copy. Another copy of the game
+// in the same folder may have stored its own records since this run read the table: under the
+// folder's lock the stored table is read again and this run's new records are added to it
+// where the rules place them, so neither copy's records are lost. A write that fails loses
+// the run's scores: the player is told on standard error and the run ends with status 4.
 void DevolverPuntuaciones(Modulo& m) {
     const auto mejoresTmp = m.rutaTemporal / kArchivoMejoresTemporal;
     const auto dat = m.rutaJugador / kArchivoMejores;
-    bool guardado = GuardarMejores(mejoresTmp, m.mejores);
+    const CerrojoCarpeta cerrojo(m.rutaJugador);
+    TablaMejores tabla = m.mejores;
+    if (m.mejoresDevolvibles) {
+        if (auto guardada = LeerMejoresGuardados(dat)) {
+            tabla = std::move(*guardada);
+            AgregarMejores(tabla, m.mejoresNuevos);
+        }
+    }
+    bool guardado = GuardarMejores(mejoresTmp, tabla);
     if (!guardado) {
         // Create the file by other means and try once more.
         { std::ofstream crear(mejoresTmp, std::ios::binary | std::ios::app); }
-        guardado = GuardarMejores(mejoresTmp, m.mejores);
+        guardado = GuardarMejores(mejoresTmp, tabla);
     }
     // A table that could not be written whole would be encoded over the stored one: then the
     // stored table is kept, and only this run's changes are lost. A stored file marked

@@ -9,6 +9,7 @@
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
 #include "Carpetas.h"
+#include "Configuracion.h"
 #include "ConfiguracionInicial.h"
 #include "EtapasFrente.h"
 #include "Grabadora.h"
@@ -34,6 +35,13 @@ void AnunciarHito(std::string_view hito) {
     std::cerr << "Polvareda: " << hito << " " << ms << std::endl;
 }
 
+// The text of the Polvareda.INI the run will read; empty when there is none.
+std::string TextoIni(const OpcionesArranque& opciones) {
+    const fs::path& carpeta =
+        opciones.carpetaJugador.empty() ? opciones.carpeta : opciones.carpetaJugador;
+    return LeerArchivoAcotado(carpeta / kArchivoConfiguracion).value_or("");
+}
+
 int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
     const auto texto = LeerArchivoAcotado(linea.guion, kLimiteGuion);
     if (!texto) {
@@ -47,6 +55,18 @@ int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
         return 2;
     }
     const Guion& guion = std::get<Guion>(leido);
+    // A recording replays the same game only with the settings it was made with.
+    const auto distintos = AjustesDistintos(*texto, TextoIni(opciones));
+    if (!distintos.empty()) {
+        std::string lista;
+        for (const auto& d : distintos) lista += (lista.empty() ? "" : "; ") + d;
+        std::cerr << "Polvareda: " << TextoRuta(linea.guion)
+                  << " was recorded with other settings (" << lista
+                  << "); the replay may play another game\n";
+    }
+    // The script's own png command takes pictures; the screenshot key writes nothing outside
+    // the folders the run was given.
+    opciones.capturas = false;
     PlataformaSinPantalla plataforma(linea.hora);
     // Only the tests read the record of calls; a run of hours would keep every one of them.
     plataforma.GuardarLlamadas(false);
@@ -107,7 +127,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (!linea.grabar.empty()) {
-            PlataformaGrabadora grabadora(*plataforma, linea.grabar);
+            PlataformaGrabadora grabadora(*plataforma, linea.grabar, TextoIni(opciones));
             if (!grabadora.Abierta()) {
                 std::cerr << "Polvareda: cannot write the recording " << TextoRuta(linea.grabar)
                           << "\n";
@@ -115,7 +135,7 @@ int main(int argc, char** argv) {
             }
             int codigo = Main(grabadora, opciones);
             if (!grabadora.Cerrar()) {
-                std::cerr << "Polvareda: the recording " << linea.grabar.string()
+                std::cerr << "Polvareda: the recording " << TextoRuta(linea.grabar)
                           << " could not be written whole\n";
                 if (codigo == 0) codigo = 4;
             }

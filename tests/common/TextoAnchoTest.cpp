@@ -1,3 +1,4 @@
+// UTF-16 and UTF-8 both ways, surrogates paired and unpaired.
 #include "TextoAncho.h"
 
 #include <gtest/gtest.h>

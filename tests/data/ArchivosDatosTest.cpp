@@ -1,3 +1,4 @@
+// The data files' extraction and the scores' write-back on real folders.
 #include "ArchivosDatos.h"
 
 #include <gtest/gtest.h>

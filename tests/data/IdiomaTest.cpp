@@ -1,3 +1,4 @@
+// The language texts read from a decoded file, and their fallbacks.
 #include "Idioma.h"
 
 #include <gtest/gtest.h>

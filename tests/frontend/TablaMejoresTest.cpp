@@ -51,6 +51,17 @@ TEST(TablaMejores, InsertionMovesTheRestDownAndDropsTheLast) {
     InsertarMejor(t, 0, "X", 1);
     InsertarMejor(t, 100, "X", 1);
     EXPECT_EQ(t, antes);
+
+    // A run's records added to a table another copy stored meanwhile: each where the rules
+    // put it in that table, in the order they were made; one that no longer qualifies is out.
+    TablaMejores otra = Tabla(10000, 100);
+    InsertarMejor(otra, 2, "OTRA", 9950);
+    AgregarMejores(otra, {{"A", 9950}, {"B", 20000}, {"C", 1}});
+    EXPECT_EQ(otra[1], (RegistroMejor{"B", 20000}));
+    EXPECT_EQ(otra[2], (RegistroMejor{"R1", 10000}));
+    EXPECT_EQ(otra[3], (RegistroMejor{"A", 9950}));
+    EXPECT_EQ(otra[4], (RegistroMejor{"OTRA", 9950}));
+    EXPECT_EQ(otra[99], (RegistroMejor{"R96", 500}));
 }
 
 TEST(TablaMejores, PageAroundTheNewRecord) {

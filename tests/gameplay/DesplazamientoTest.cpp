@@ -90,13 +90,13 @@ TEST_F(DesplazamientoDemoTest, AttractGameNeverScrollsOnByItself) {
         t.Fase(6);
         for (const int dir : {0, 1}) {
             t.p.Demo = true;
-            t.m.ventana.tag = "auto";
+            t.m.ventana.modo = Modo::Auto;
             t.p.IzquierdaPulsada = t.p.DerechaPulsada = true;
-            EXPECT_FALSE(t.j.FinDesplazamiento(dir)) << dir;
+            EXPECT_FALSE(t.FinDesplazamiento(dir)) << dir;
             t.p.Demo = false;
-            t.m.ventana.tag = "juego";
+            t.m.ventana.modo = Modo::Juego;
             t.p.IzquierdaPulsada = t.p.DerechaPulsada = true;
-            EXPECT_TRUE(t.j.FinDesplazamiento(dir)) << dir;
+            EXPECT_TRUE(t.FinDesplazamiento(dir)) << dir;
         }
         t.p.IzquierdaPulsada = t.p.DerechaPulsada = false;
     });

@@ -33,7 +33,7 @@ TEST_F(DisparosTest, EveryFigureCodeScoresOrCostsAsItShould) {
     Jugar([&](prueba::Mesa& t) {
         t.Fase(7);
         for (const Caso& c : casos) {
-            t.j.Tiempo(true);
+            t.Tiempo(true);
             t.p.Vidas = 3;
             t.p.DisparoJuzgado = false;
             t.Abrir(1, c.tipo, 5, 3);
@@ -48,7 +48,7 @@ TEST_F(DisparosTest, EveryFigureCodeScoresOrCostsAsItShould) {
                 EXPECT_EQ(t.p.DisparoJuzgado, c.juzgado) << c.tipo;
             } else {
                 EXPECT_EQ(v.Paso, -2);
-                EXPECT_EQ(t.m.ventana.tag, "juego");
+                EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
             }
             EXPECT_EQ(t.p.Vidas, c.vidas) << c.tipo;
         }
@@ -61,7 +61,7 @@ TEST_F(DisparosTest, EveryFigureCodeScoresOrCostsAsItShould) {
 TEST_F(DisparosTest, ShotsAreJudgedOncePerTickAndOnlyInsideTheWindow) {
     Jugar([&](prueba::Mesa& t) {
         t.Fase(7);
-        t.j.Tiempo(true);
+        t.Tiempo(true);
         t.Abrir(0, 1, 5, 3);
         t.Abrir(1, 1, 5, 3);
         t.Pulsar(49);
@@ -96,13 +96,13 @@ TEST_F(DisparosTest, TheTypeZeroFigureEndsInMoneyOrABomb) {
         t.Fase(7);
         bool dinero = false, bomba = false;
         while (!dinero || !bomba) {
-            t.j.Tiempo(true);
+            t.Tiempo(true);
             t.p.Vidas = 3;
             t.Abrir(0, 0, 4, 3);
             const std::int32_t antes = t.p.Puntos;
             for (int golpe = 0; golpe < 7; ++golpe) {
                 t.p.DisparoJuzgado = false;
-                t.j.JuzgarDisparo(0);
+                t.JuzgarDisparo(0);
             }
             EXPECT_EQ(t.p.Puntos - antes, 70);
             EXPECT_EQ(t.p.Visibles[0].Paso, 4 - 7);
@@ -112,7 +112,7 @@ TEST_F(DisparosTest, TheTypeZeroFigureEndsInMoneyOrABomb) {
             t.p.Depositado[0] = false;
             t.p.Depositos = 0;
             const std::int64_t inicio = t.Ahora();
-            t.j.JuzgarDisparo(0);
+            t.JuzgarDisparo(0);
             if (hat == -8) {
                 dinero = true;
                 EXPECT_EQ(t.p.Puntos - antes, 220);
@@ -121,11 +121,11 @@ TEST_F(DisparosTest, TheTypeZeroFigureEndsInMoneyOrABomb) {
             } else {
                 bomba = true;
                 EXPECT_EQ(t.p.Vidas, 2);
-                EXPECT_EQ(t.m.ventana.tag, "juego");
+                EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
                 // 20 flashes of 70 ms, 750 and 150 ms, then the phase is set up again.
                 EXPECT_GE(t.Ahora() - inicio, 1400 + 750 + 150);
                 EXPECT_LT(t.Ahora() - inicio, 1400 + 750 + 150 + 400);
-                t.j.Tiempo(false);
+                t.Tiempo(false);
             }
         }
     });

@@ -17,9 +17,9 @@ class DoradasTest : public prueba::MesaTest {
     }
     // The picture at the first moment of mode `modo` inside a long sequence, seen from a
     // timer of the test's own.
-    static void FotoEnModo(prueba::Mesa& t, const std::string& modo, Imagen& foto) {
+    static void FotoEnModo(prueba::Mesa& t, Modo modo, Imagen& foto) {
         const int reloj = t.m.bucle.AgregarTemporizador("foto", 5, [&t, modo, &foto] {
-            if (foto.Empty() && t.m.ventana.tag == modo) foto = t.m.ventana.lienzo.Pixeles();
+            if (foto.Empty() && t.m.ventana.modo == modo) foto = t.m.ventana.lienzo.Pixeles();
         });
         t.m.bucle.Habilitar(reloj, true);
     }
@@ -40,19 +40,19 @@ TEST_F(DoradasTest, DoorsHitDuelAndBomb) {
         Comparar(t, "impacto.png");
 
         Imagen bomba;
-        FotoEnModo(t, "bomba", bomba);
+        FotoEnModo(t, Modo::Bomba, bomba);
         t.Abrir(2, -7, 5);
         t.p.DisparoJuzgado = false;
-        t.j.JuzgarDisparo(2);
+        t.JuzgarDisparo(2);
         ASSERT_FALSE(bomba.Empty());
         prueba::CompararConDorada(
             bomba, std::filesystem::path(POLVAREDA_SOURCE_DIR) / "tests/gameplay/golden",
             "bomba.png");
 
         Imagen calle;
-        FotoEnModo(t, "duelo", calle);
-        t.j.Tiempo(false);
-        t.j.Duelo();
+        FotoEnModo(t, Modo::Duelo, calle);
+        t.Tiempo(false);
+        t.Duelo();
         ASSERT_FALSE(calle.Empty());
         prueba::CompararConDorada(
             calle, std::filesystem::path(POLVAREDA_SOURCE_DIR) / "tests/gameplay/golden",

@@ -24,7 +24,7 @@ TEST_F(DueloTest, AShotScoresByTheStepOfTheDraw) {
         {1, 4, true, 0, true}, {5, 3, true, 800, false}, {9, 3, true, 400, false},
     };
     Jugar([&](prueba::Mesa& t) {
-        t.m.ventana.tag = "duelo";
+        t.m.ventana.modo = Modo::Duelo;
         for (const Caso& c : casos) {
             t.m.configuracion.vidaExtra = c.vidaExtra;
             t.p.Vidas = static_cast<std::int16_t>(c.vidas);
@@ -84,12 +84,12 @@ TEST_F(DueloTest, AHeldFireKeyRepeatingIsNeitherAShotNorAFoul) {
         tecla(0, false);
         const auto tras = t.Llamadas("tocar").size();
         EXPECT_TRUE(t.p.DisparoPulsado[0]);
-        t.j.PrepararFase();  // the phase resumed after a lost life forgets the held keys
+        t.PrepararFase();  // the phase resumed after a lost life forgets the held keys
         tecla(0, true);
         EXPECT_EQ(t.Llamadas("tocar").size(), tras);
         EXPECT_FALSE(t.p.DisparoPulsado[0]);
 
-        t.m.ventana.tag = "duelo";
+        t.m.ventana.modo = Modo::Duelo;
         t.Abrir(0, 4, 0);
         t.Abrir(1, 35, 3);
         tecla(0, true);
@@ -105,14 +105,14 @@ class DueloEntero : public DueloTest {
   protected:
     void Duelo(prueba::Mesa& t, const std::function<int(const Partida&)>& tirador) {
         const int reloj = t.m.bucle.AgregarTemporizador("tirador", 10, [&t, tirador] {
-            if (t.m.ventana.tag != "duelo") return;
+            if (t.m.ventana.modo != Modo::Duelo) return;
             const int k = tirador(t.p);
             if (k < 0) return;
             t.Pulsar(kFuego[k]);
             t.Soltar(kFuego[k]);
         });
         t.m.bucle.Habilitar(reloj, true);
-        t.j.Duelo();
+        t.Duelo();
         t.m.bucle.Habilitar(reloj, false);
     }
 };
@@ -120,7 +120,7 @@ class DueloEntero : public DueloTest {
 TEST_F(DueloEntero, APerfectPlayerWinsALifeAndPointsAndTheNextLevelBegins) {
     Jugar([&](prueba::Mesa& t) {
         t.Fase(1);
-        t.j.Tiempo(false);
+        t.Tiempo(false);
         Duelo(t, [](const Partida& p) {
             for (int k = 0; k < 3; ++k)
                 if (p.Visibles[static_cast<std::size_t>(k)].Tipo == 34 + k) return k;
@@ -129,14 +129,14 @@ TEST_F(DueloEntero, APerfectPlayerWinsALifeAndPointsAndTheNextLevelBegins) {
         EXPECT_EQ(t.p.Vidas, 4);
         EXPECT_EQ(t.p.Puntos, 1800);
         EXPECT_EQ(t.p.Nivel, 2);
-        EXPECT_EQ(t.m.ventana.tag, "juego");
+        EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
     });
 }
 
 TEST_F(DueloEntero, AFoulOrAGunmanLeftStandingCostsALifeAndTheGameGoesOn) {
     Jugar([&](prueba::Mesa& t) {
         t.Fase(1);
-        t.j.Tiempo(false);
+        t.Tiempo(false);
         Duelo(t, [](const Partida& p) {
             for (int k = 0; k < 3; ++k)
                 if (p.Visibles[static_cast<std::size_t>(k)].Tipo == 4 + k) return k;
@@ -145,13 +145,13 @@ TEST_F(DueloEntero, AFoulOrAGunmanLeftStandingCostsALifeAndTheGameGoesOn) {
         EXPECT_NE(t.p.DueloFallido, 0);
         EXPECT_EQ(t.p.Vidas, 2);
         EXPECT_EQ(t.p.Nivel, 2);
-        t.j.Tiempo(false);
+        t.Tiempo(false);
 
         Duelo(t, [](const Partida&) { return -1; });
         EXPECT_EQ(t.p.Vidas, 1);
         EXPECT_EQ(t.p.Nivel, 3);
         EXPECT_EQ(t.p.Puntos, 0);
-        t.j.Tiempo(false);
+        t.Tiempo(false);
 
         // The last life lost in the duel ends the game.
         Duelo(t, [](const Partida&) { return -1; });

@@ -78,8 +78,8 @@ TEST_F(EntradaTest, EveryLongSequenceHoldsTheTickAndGivesItBack) {
              }},
             {"customer", [&] { disparo(3); }},
             {"bomb", [&] { disparo(figura::kSombreroBomba); }},
-            {"bang", [&] { t.j.Bang(), t.j.PrepararFase(); }},
-            {"duel", [&] { t.j.FinDeFase(); }},
+            {"bang", [&] { t.Bang(), t.PrepararFase(); }},
+            {"duel", [&] { t.FinDeFase(); }},
         };
         for (const auto& [nombre, secuencia] : secuencias) {
             t.Fase(2);
@@ -95,6 +95,66 @@ TEST_F(EntradaTest, EveryLongSequenceHoldsTheTickAndGivesItBack) {
     });
 }
 
+// Pause, F4 or the pad's Start pressed in the middle of any long sequence is not lost: the
+// game stands paused once the sequence has given play back.
+TEST_F(EntradaTest, PausePressedDuringAnySequenceIsTakenWhenItEnds) {
+    Jugar([&](prueba::Mesa& t) {
+        const auto disparo = [&](int tipo) {
+            t.Abrir(1, tipo, 5);
+            t.Teclear(50);
+        };
+        const std::vector<std::tuple<std::string, std::int64_t, std::function<void()>>> casos = {
+            {"captions", 400, [&] { t.Fase(2); }},
+            {"bang", 300, [&] { t.Bang(), t.PrepararFase(); }},
+            {"customer", 300, [&] { disparo(3); }},
+            {"bomb", 500, [&] { disparo(figura::kSombreroBomba); }},
+            {"duel countdown", 2000, [&] { t.FinDeFase(); }},
+            {"duel", 7000, [&] { t.FinDeFase(); }},
+        };
+        for (const auto& [nombre, enMs, secuencia] : casos) {
+            for (const bool mando : {false, true}) {
+                SCOPED_TRACE(nombre + (mando ? " (pad)" : ""));
+                t.Fase(2);
+                t.p.Vidas = 3;
+                t.p.DisparoJuzgado = false;  // no tick has run since the last case's shot
+                Evento pausa;
+                pausa.tecla = vk::Pausa;
+                if (mando) {
+                    pausa.tipo = TipoEvento::MandoPulsado;
+                    pausa.boton = kMandoStart;
+                }
+                t.plataforma.Insertar(t.Ahora() + enMs, pausa);
+                secuencia();
+                EXPECT_EQ(t.p.secuencias, 0);
+                EXPECT_FALSE(t.j.TiempoActivo());
+                t.Pulsar(vk::Pausa);
+                EXPECT_TRUE(t.j.TiempoActivo());
+            }
+        }
+    });
+}
+
+// The blinking word leaves the picture under it exactly as it found it, however often the
+// pause is asked for while it shows.
+TEST_F(EntradaTest, ThePauseWordPutsBackWhatWasUnderIt) {
+    Jugar([&](prueba::Mesa& t) {
+        t.Fase(4);
+        t.Tiempo(false);
+        const Imagen juego = t.m.ventana.lienzo.Pixeles();
+        t.Pausar(true);
+        const Imagen conPalabra = t.m.ventana.lienzo.Pixeles();
+        EXPECT_NE(conPalabra, juego);
+        t.Pausar(true);  // asked again while the word shows: it is not taken for the picture
+        t.Esperar(260);
+        EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), juego);
+        t.Esperar(250);
+        EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), conPalabra);
+        t.Pausar(false);
+        EXPECT_EQ(t.m.ventana.lienzo.Pixeles(), juego);
+        EXPECT_TRUE(t.j.TiempoActivo());
+    });
+}
+
 TEST_F(EntradaTest, MouseButtonsFireAtTheirDoorsAndEscapeEndsTheGame) {
     Jugar([&](prueba::Mesa& t) {
         t.Fase(1);
@@ -102,8 +162,8 @@ TEST_F(EntradaTest, MouseButtonsFireAtTheirDoorsAndEscapeEndsTheGame) {
         for (int k = 0; k < 3; ++k) {
             t.p.DisparoJuzgado = false;
             t.Abrir(k, 1, 5);
-            t.j.RatonPulsado(botones[k]);
-            t.j.RatonSoltado(botones[k]);
+            t.Raton(TipoEvento::RatonPulsado, botones[k]);
+            t.Raton(TipoEvento::RatonSoltado, botones[k]);
             EXPECT_EQ(t.p.Visibles[static_cast<std::size_t>(k)].Tipo, 11) << k;
         }
         EXPECT_EQ(t.p.Puntos, 300);
@@ -178,8 +238,8 @@ TEST_F(EntradaTest, ClosingTheWindowDuringALongSequenceShutsDownInOrder) {
                 cerrar.tipo = TipoEvento::Cerrar;
                 t.plataforma.Insertar(t.Ahora() + (enDuelo ? 3000 : 100), cerrar);
                 if (enDuelo) {
-                    t.j.Tiempo(false);
-                    t.j.Duelo();
+                    t.Tiempo(false);
+                    t.Duelo();
                 } else {
                     for (auto& v : t.p.Visibles) v.Paso = 0;
                     t.Pulsar(vk::Derecha);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "AccesoJuego.h"
 #include "Arranque.h"
 #include "CarpetaDePrueba.h"
 #include "Juego.h"
@@ -34,9 +35,32 @@ struct Mesa {
     Partida& p;
     PlataformaSinPantalla& plataforma;
 
-    // Keys as the window's dispatch receives them.
-    void Pulsar(int tecla, int shift = 0) { j.TeclaPulsada(tecla, shift); }
-    void Soltar(int tecla) { j.TeclaSoltada(tecla); }
+    // Keys as the input dispatch receives them (no trace line of their own).
+    void Pulsar(int tecla, int shift = 0) { Tecla(TipoEvento::TeclaPulsada, tecla, shift); }
+    void Soltar(int tecla) { Tecla(TipoEvento::TeclaSoltada, tecla, 0); }
+    void Tecla(TipoEvento tipo, int tecla, int shift) {
+        Evento e;
+        e.tipo = tipo;
+        e.tecla = tecla;
+        e.shift = shift;
+        m.entrada.Tecla(e);
+    }
+    void Raton(TipoEvento tipo, int boton) {
+        Evento e;
+        e.tipo = tipo;
+        e.boton = boton;
+        m.entrada.Atender(e);
+    }
+    // The rules' own steps, run by hand.
+    void PrepararFase() { j.PrepararFase(); }
+    void Bang() { j.Bang(); }
+    void FinDeFase() { j.FinDeFase(); }
+    void Duelo() { j.Duelo(); }
+    void JuzgarDisparo(int slot) { j.JuzgarDisparo(slot); }
+    bool FinDesplazamiento(int dir) { return j.FinDesplazamiento(dir); }
+    void Pausar(bool pausado) { j.Pausar(pausado); }
+    void Tiempo(bool activo) { j.Tiempo(activo); }
+    std::int64_t IntervaloTiempo() const { return j.IntervaloTiempo(); }
     // Released `ms` after the press (a scroll started by the press sees the release in time).
     void SoltarEn(int tecla, std::int64_t ms) {
         Evento suelta;
@@ -49,14 +73,14 @@ struct Mesa {
         SoltarEn(tecla, 1);
         Pulsar(tecla);
     }
-    void Esperar(std::int64_t ms) { m.bucle.Esperar(ms, ""); }
+    void Esperar(std::int64_t ms) { m.bucle.Esperar(ms); }
     std::int64_t Ahora() { return plataforma.AhoraMs(); }
 
     // A phase of `nivel` set up as the game starts one, then no door opens by chance: the
     // test opens the ones it needs.
     void Fase(int nivel) {
         p.Nivel = static_cast<std::int16_t>(nivel);
-        m.ventana.tag = "trans";
+        m.ventana.modo = Modo::Trans;
         j.PrepararFase();
         SinAzar();
     }
@@ -70,7 +94,7 @@ struct Mesa {
     }
     // Ticks run one by one, by hand, with the timer itself held still.
     void Ticks(int n) {
-        for (int i = 0; i < n; ++i) j.tiempo_Timer();
+        for (int i = 0; i < n; ++i) j.Tictac();
     }
     std::vector<std::string> Llamadas(std::string_view que) const {
         std::vector<std::string> detalles;
@@ -96,7 +120,7 @@ class MesaTest : public ::testing::Test {
         cuerpo_ = [&](Modulo& m) {
             Juego& j = JuegoDe(m);
             j.InstalarManejadores();
-            Mesa mesa{m, j, j.Estado(), plataforma};
+            Mesa mesa{m, j, AccesoJuego::Estado(j), plataforma};
             try {
                 cuerpo(mesa);
             } catch (const FinDePartida&) {

@@ -59,10 +59,10 @@ TEST_F(FaseTest, NewPhasesTakeTheirPicturesCaptionsAndParameters) {
             EXPECT_NEAR(static_cast<double>(t.Ahora() - antes),
                         (nivel == 10 ? 2 * 1250 : 1250) + 250 + 50, 2)
                 << nivel;
-            EXPECT_EQ(t.j.IntervaloTiempo(), nivel == 10 ? 140 : 150);
+            EXPECT_EQ(t.IntervaloTiempo(), nivel == 10 ? 140 : 150);
             EXPECT_EQ(t.p.Visibles[0].Apertura, nivel == 10 ? 14 : 15);
             EXPECT_TRUE(t.j.TiempoActivo());
-            EXPECT_EQ(t.m.ventana.tag, "juego");
+            EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
         }
         // The sheriff waits for a key before level 19 goes on.
         Evento tecla;
@@ -72,7 +72,7 @@ TEST_F(FaseTest, NewPhasesTakeTheirPicturesCaptionsAndParameters) {
         t.Fase(19);
         EXPECT_GE(t.Ahora() - antes, 5000);
         EXPECT_EQ(t.p.Visibles[2].Apertura, 10);
-        EXPECT_EQ(t.m.ventana.tag, "juego");
+        EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
     });
 }
 

@@ -42,11 +42,11 @@ TEST_F(PuertasTest, EachFigureRunsItsCycleToItsEnd) {
             EXPECT_EQ(t.p.Vidas, c.dispara ? 2 : 3) << "type " << c.tipo;
             if (c.dispara) {
                 // The phase goes on: the same doors, closed, and the game running.
-                EXPECT_EQ(t.m.ventana.tag, "juego");
+                EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
                 EXPECT_EQ(t.p.Visibles[1].Paso, -2);
                 EXPECT_EQ(t.p.Visibles[1].Puerta, 1);
                 EXPECT_TRUE(t.j.TiempoActivo());
-                t.j.Tiempo(false);
+                t.Tiempo(false);
             }
         }
         EXPECT_EQ(t.p.Puntos, 0);
@@ -87,7 +87,7 @@ TEST_F(PuertasTest, CustomersPayOrAreThreatenedByChance) {
                     ++tiros[static_cast<std::size_t>(tipo)];
                     EXPECT_TRUE(visto38);
                     EXPECT_EQ(t.p.Depositos, 0);
-                    t.j.Tiempo(false);
+                    t.Tiempo(false);
                 }
             }
         }

@@ -1,3 +1,4 @@
+// Pictures loaded and saved, and damaged picture files refused.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// The game's chance: its seed from the time of day and its sequence.
 #include "Azar.h"
 
 #include <gtest/gtest.h>

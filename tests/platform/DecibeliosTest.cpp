@@ -1,3 +1,4 @@
+// Volume and pan in hundredths of a decibel turned into levels.
 #include "Decibelios.h"
 
 #include <gtest/gtest.h>

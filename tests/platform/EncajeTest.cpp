@@ -1,3 +1,4 @@
+// The canvas fitted into windows of every shape, and the pixels between them.
 #include "Encaje.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SDL's events turned into the game's.
 #include "EventosSDL.h"
 
 #include <gtest/gtest.h>

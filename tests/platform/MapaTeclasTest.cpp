@@ -1,3 +1,4 @@
+// SDL's keys turned into virtual-key codes.
 #include "MapaTeclas.h"
 
 #include <SDL_keyboard.h>

@@ -1,3 +1,4 @@
+// Other programs started detached, and names that must not be started.
 #include "Procesos.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The headless platform: its virtual clock, its queued input and its record of calls.
 #include "PlataformaSinPantalla.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The event pump: timers, waits, nesting and the screen's catching up.
 #include "BucleEventos.h"
 
 #include <gtest/gtest.h>
@@ -19,24 +20,24 @@ struct Banco {
 
 TEST(Esperar, WaitsTheTimeAcrossMidnightInsteadOfADay) {
     Banco b(86399.0);
-    b.bucle.Esperar(3000, "");
+    b.bucle.Esperar(3000);
     EXPECT_GE(b.plataforma.AhoraMs(), 3000);
     EXPECT_LE(b.plataforma.AhoraMs(), 3001);
 }
 
 TEST(Esperar, EndsEarlyWhenTheModeChangesButNotWithoutAMode) {
     Banco b;
-    b.ventana.tag = "menu";
-    const int t = b.bucle.AgregarTemporizador("cambio", 250, [&] { b.ventana.tag = "juego"; });
+    b.ventana.modo = Modo::Menu;
+    const int t = b.bucle.AgregarTemporizador("cambio", 250, [&] { b.ventana.modo = Modo::Juego; });
     b.bucle.Habilitar(t, true);
-    b.bucle.Esperar(5000, "menu");
+    b.bucle.Esperar(5000, Modo::Menu);
     EXPECT_EQ(b.plataforma.AhoraMs(), 250);
 
-    b.bucle.Esperar(1000, "");  // the timer keeps changing the mode; the wait runs its course
+    b.bucle.Esperar(1000);  // the timer keeps changing the mode; the wait runs its course
     EXPECT_GE(b.plataforma.AhoraMs(), 1250);
 
-    b.ventana.tag = "juego";
-    b.bucle.Esperar(1000, "menu");  // already another mode: no wait at all
+    b.ventana.modo = Modo::Juego;
+    b.bucle.Esperar(1000, Modo::Menu);  // already another mode: no wait at all
     EXPECT_LE(b.plataforma.AhoraMs(), 1251);
 }
 
@@ -46,7 +47,7 @@ TEST(Esperar, KeepsHandlingEventsWhileItWaits) {
     tecla.tecla = 65;
     b.plataforma.Encolar(100, tecla);
     b.plataforma.Encolar(200, tecla);
-    b.bucle.Esperar(500, "");
+    b.bucle.Esperar(500);
     ASSERT_GE(b.eventos.size(), 2u);
     EXPECT_EQ(b.eventos[0], TipoEvento::TeclaPulsada);
     EXPECT_EQ(b.eventos[1], TipoEvento::TeclaPulsada);
@@ -59,13 +60,13 @@ TEST(Temporizadores, FireAtTheirIntervalOnlyWhileEnabled) {
                                               [&] { disparos.push_back(b.plataforma.AhoraMs()); });
     EXPECT_EQ(b.bucle.BuscarTemporizador("tiempo"), t);
     EXPECT_EQ(b.bucle.BuscarTemporizador("otro"), -1);
-    b.bucle.Esperar(400, "");
+    b.bucle.Esperar(400);
     EXPECT_TRUE(disparos.empty());
     b.bucle.Habilitar(t, true);  // counts from now
-    b.bucle.Esperar(460, "");
+    b.bucle.Esperar(460);
     EXPECT_EQ(disparos, (std::vector<std::int64_t>{550, 700, 850}));
     b.bucle.Habilitar(t, false);
-    b.bucle.Esperar(500, "");
+    b.bucle.Esperar(500);
     EXPECT_EQ(disparos.size(), 3u);
 }
 
@@ -78,13 +79,13 @@ TEST(Temporizadores, AHandlerNeverRunsInsideItself) {
     const int lento = b.bucle.AgregarTemporizador("lento", 10, [&] {
         ++veces;
         maximo = std::max(maximo, ++dentro);
-        b.bucle.Esperar(100, "");  // a long sequence inside the tick
+        b.bucle.Esperar(100);  // a long sequence inside the tick
         --dentro;
     });
     const int rapido = b.bucle.AgregarTemporizador("GiraDolar", 25, [&] { ++otros; });
     b.bucle.Habilitar(lento, true);
     b.bucle.Habilitar(rapido, true);
-    b.bucle.Esperar(1000, "");
+    b.bucle.Esperar(1000);
     EXPECT_EQ(maximo, 1);
     EXPECT_GT(veces, 5);
     EXPECT_GT(otros, 30);  // other timers go on during the long sequence
@@ -128,7 +129,7 @@ TEST(Presentar, DrawingBeforeAWaitIsOnScreenDuringTheWait) {
         if (b.plataforma.Ventana().At(0, 0) == 0x00FF00u) ++vistasDuranteLaEspera;
     });
     b.bucle.Habilitar(b.bucle.BuscarTemporizador("mirar"), true);
-    b.bucle.Esperar(200, "");
+    b.bucle.Esperar(200);
     EXPECT_GE(vistasDuranteLaEspera, 3);
 }
 

@@ -137,6 +137,25 @@ TEST_F(EjecutableTest, LostScoresAndTraceAreReportedWithStatusFour) {
     }
 }
 
+// A recording on a disk that takes nothing: the game runs, and when the player closes it the
+// lost recording is named and the run ends with status 4.
+TEST_F(EjecutableTest, ARecordingThatCannotBeWrittenEndsWithStatusFour) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    // SDL's own drivers without a display or a sound device; Ctrl+C is the close request.
+    const std::string orden = "cd '" + carpeta_.Ruta().string() +
+                              "' && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy TMPDIR='" +
+                              sistema_.string() + "' timeout --preserve-status -s INT 4 '" +
+                              kPrograma.string() +
+                              "' --carpeta juego --grabar /dev/full >salida.txt 2>errores.txt";
+    const int estado = std::system(orden.c_str());
+    ASSERT_TRUE(WIFEXITED(estado));
+    EXPECT_EQ(WEXITSTATUS(estado), 4) << Errores();
+    EXPECT_NE(Errores().find("the recording /dev/full could not be written whole"),
+              std::string::npos)
+        << Errores();
+    EXPECT_TRUE(fs::is_empty(sistema_));
+}
+
 TEST_F(EjecutableTest, AttractModeLeftForHoursKeepsItsMemoryFlat) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer holds freed memory back on purpose";

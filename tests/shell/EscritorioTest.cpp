@@ -59,12 +59,12 @@ class EscritorioTest : public prueba::MesaTest {
 
 TEST_F(EscritorioTest, AltEnterSwitchesAtAnyMomentAndNeverReachesTheGame) {
     Jugar([&](prueba::Mesa& t) {
-        // The score table ends at any key: the mode shows whether a key got through.
-        t.m.ventana.tag = "mejores";
+        // The sheriff's star ends at any key: the mode shows whether a key got through.
+        t.m.ventana.modo = Modo::Sheriff;
         Tecla(t, TipoEvento::TeclaPulsada, vk::Intro, kAlt);
         Tecla(t, TipoEvento::TeclaPulsada, vk::Intro, kAlt);  // held: a repeat
         Tecla(t, TipoEvento::TeclaSoltada, vk::Intro, kAlt);
-        EXPECT_EQ(t.m.ventana.tag, "mejores");
+        EXPECT_EQ(t.m.ventana.modo, Modo::Sheriff);
         EXPECT_EQ(t.Llamadas("pantalla_completa"), std::vector<std::string>{"1"});
         EXPECT_TRUE(t.plataforma.PantallaCompleta());
 
@@ -74,19 +74,19 @@ TEST_F(EscritorioTest, AltEnterSwitchesAtAnyMomentAndNeverReachesTheGame) {
         EXPECT_EQ(t.Llamadas("pantalla_completa"), (std::vector<std::string>{"1", "0"}));
         EXPECT_TRUE(t.j.TiempoActivo());
         // Enter alone, or with Ctrl as well, is not the switch.
-        t.m.ventana.tag = "mejores";
+        t.m.ventana.modo = Modo::Sheriff;
         Golpe(t, vk::Intro, kAlt | kControl);
-        EXPECT_EQ(t.m.ventana.tag, "");
+        EXPECT_EQ(t.m.ventana.modo, Modo::Ninguno);
         EXPECT_EQ(t.Llamadas("pantalla_completa").size(), 2u);
     });
 }
 
 TEST_F(EscritorioTest, TheScreenshotKeyWritesTheCanvasNeverOverwritesAndConfirms) {
     Jugar([&](prueba::Mesa& t) {
-        t.m.ventana.tag = "mejores";
+        t.m.ventana.modo = Modo::Sheriff;
         Golpe(t, kF12);
         Golpe(t, kF12);  // the same second: a second name
-        EXPECT_EQ(t.m.ventana.tag, "mejores");
+        EXPECT_EQ(t.m.ventana.modo, Modo::Sheriff);
         const std::string hora = t.plataforma.FechaYHora();
         ASSERT_EQ(Capturas(), (std::vector<std::string>{"Polvareda-" + hora + "-2.png",
                                                         "Polvareda-" + hora + ".png"}));
@@ -108,7 +108,7 @@ TEST_F(EscritorioTest, TheScreenshotKeyWritesTheCanvasNeverOverwritesAndConfirms
         EXPECT_TRUE(error.starts_with("Polvareda: screenshot not saved: the folder")) << error;
         EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1);
         EXPECT_FALSE(fs::exists(imagenes_));
-        EXPECT_EQ(t.m.ventana.tag, "mejores");
+        EXPECT_EQ(t.m.ventana.modo, Modo::Sheriff);
     });
 }
 
@@ -135,13 +135,13 @@ TEST_F(EscritorioTest, CtrlWithPlusOrMinusSetsTheEffectsShiftTheMusicOnTopOfTheC
         [&](prueba::Mesa& t) {
             // The configured 50 per cent is a quarter of the gain; the bad music level is 100.
             ASSERT_EQ(t.Llamadas("volumen_general"), std::vector<std::string>{"25 100"});
-            t.m.ventana.tag = "mejores";
+            t.m.ventana.modo = Modo::Sheriff;
             Golpe(t, vk::Guion, kControl);
             Golpe(t, vk::Igual, kControl | kShift);  // the music is at the top already
             Golpe(t, vk::Guion, kControl | kShift);
             for (int i = 0; i < 8; ++i) Tecla(t, TipoEvento::TeclaPulsada, vk::Igual, kControl);
             Tecla(t, TipoEvento::TeclaSoltada, vk::Igual, kControl);
-            EXPECT_EQ(t.m.ventana.tag, "mejores");
+            EXPECT_EQ(t.m.ventana.modo, Modo::Sheriff);
             EXPECT_EQ(t.Llamadas("volumen_general"),
                       (std::vector<std::string>{"25 100", "16 100", "16 81", "25 81", "36 81",
                                                 "49 81", "64 81", "81 81", "100 81"}));
@@ -189,20 +189,20 @@ TEST_F(EscritorioTest, LeftDuringALongSequenceTheGamePausesWhenItEnds) {
              t.Abrir(0, 1, 10);
              t.Ticks(1);
          }},
-        {"duel", [](prueba::Mesa& t) { t.j.Duelo(); }},
+        {"duel", [](prueba::Mesa& t) { t.Duelo(); }},
     };
     for (const auto& [nombre, secuencia] : casos) {
         SCOPED_TRACE(nombre);
         Jugar([&](prueba::Mesa& t) {
             if (std::string(nombre) != "caption") {
                 t.Fase(1);
-                t.j.Tiempo(false);
+                t.Tiempo(false);
             }
             Evento fuera;
             fuera.tipo = TipoEvento::FocoPerdido;
             t.plataforma.Insertar(t.Ahora() + 300, fuera);
             secuencia(t);
-            EXPECT_EQ(t.m.ventana.tag, "juego");
+            EXPECT_EQ(t.m.ventana.modo, Modo::Juego);
             EXPECT_FALSE(t.j.TiempoActivo());
             const auto vidas = t.p.Vidas;
             const Imagen enPausa = t.m.ventana.lienzo.Pixeles();

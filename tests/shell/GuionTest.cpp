@@ -1,3 +1,4 @@
+// The headless script's reader: every command, and the lines it refuses.
 #include "Guion.h"
 
 #include <gtest/gtest.h>

@@ -322,7 +322,7 @@ TEST_F(PresentacionTest, ExtensionMultiplierEnlargesTheCanvasAndItsUnpackedFiles
             vista = m.ventana.graficos.vista;
             lienzo = {m.ventana.lienzo.Ancho(), m.ventana.lienzo.Alto()};
             pantalla = m.ventana.graficos.superficies.Pantalla.imagen;
-            EXPECT_EQ(m.factorXGA, 2);
+            EXPECT_EQ(m.ventana.graficos.vista.factorXGA, 2);
             EXPECT_TRUE(fs::exists(m.rutaTemporal / "pantalla.gif"));
         };
         ASSERT_EQ(Correr(p, std::string("[Pantalla]\r\nXGA=Doble\r\n") + caso.ini + "\r\n"), 0);
@@ -402,7 +402,7 @@ TEST_F(PresentacionTest, DevicesFollowTheSoundSwitchesAndTheControllersPresent) 
     {
         PlataformaSinPantalla p(43200.0);
         bool joystick = true;
-        g_alLlegar = [&](Modulo& m) { joystick = m.joystick || m.joystickConectado; };
+        g_alLlegar = [&](Modulo& m) { joystick = m.joystickConectado; };
         ASSERT_EQ(Correr(p, "[Pantalla]\r\nDDraw=2\r\n[Sonido]\r\nSND=0\r\nMUS=0\r\n"), 0);
         EXPECT_TRUE(Llamadas(p, "audio").empty());
         EXPECT_TRUE(Llamadas(p, "pitido").empty());
