@@ -19,7 +19,7 @@
 #include "Limitador.h"
 #include "PunterosSDL.h"
 #ifndef _WIN32
-#include "Sintetizador.h"
+#include "MusicaSintetizada.h"
 #endif
 
 namespace polvareda {
@@ -75,7 +75,7 @@ double GananciaSintetizador(int nivel) {
 // before the effects are mixed on top.
 void AlTema(void* datos, Uint8* flujo, int bytes) {
     if (bytes <= 0) return;
-    static_cast<Sintetizador*>(datos)->Rellenar(
+    static_cast<MusicaSintetizada*>(datos)->Rellenar(
         std::span(reinterpret_cast<std::int16_t*>(flujo),
                   static_cast<std::size_t>(bytes) / sizeof(std::int16_t)));
 }
@@ -109,7 +109,7 @@ class AudioSDL : public Audio {
         Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
 #ifndef _WIN32
-        sinte_.reset();
+        musica_.reset();
 #endif
         limitador.reset();
         Mix_Quit();
@@ -139,7 +139,7 @@ class AudioSDL : public Audio {
 #ifdef _WIN32
         Mix_VolumeMusic(NivelMusica(musica));
 #else
-        if (sinte_) sinte_->Ganancia(GananciaSintetizador(NivelMusica(musica)));
+        if (musica_) musica_->Ganancia(GananciaSintetizador(NivelMusica(musica)));
 #endif
     }
 
@@ -173,10 +173,7 @@ class AudioSDL : public Audio {
 
     bool CargarTema(int numero, const std::filesystem::path& midi) override {
         temas_.erase(numero);
-        if (numero == numeroCargado_) Cargar(0);
         // A SoundFont that does not load leaves the music silent, as having none does.
-        // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent, and
-        // the player is told once why the game has no music.
         if (kConSoundFont && (!soundFont_ || !ConSintetizador())) {
             if (!sinSoundFontDicho_) {
                 if (soundFont_)
@@ -193,23 +190,29 @@ class AudioSDL : public Audio {
             }
             return false;
         }
-        // Only a standard MIDI file is a piece. One piece is held at a time: the first piece
-        // now, so that the music is ready, and any other when it is played.
+        // Only a standard MIDI file is a piece.
         const auto cabecera = LeerArchivoAcotado(midi, 4);
         if (!cabecera || *cabecera != "MThd") return false;
+#ifdef _WIN32
+        if (numero == numeroCargado_) Cargar(0);
         temas_[numero] = midi;
+        // One piece is held at a time: the first now, so that the music is ready, and any
+        // other when it is played.
         if (numeroCargado_ == 0) Cargar(numero);
+#else
+        if (!musica_->Cargar(numero, midi)) return false;
+        temas_[numero] = midi;
+#endif
         return true;
     }
 
     void TocarTema(int numero, int repeticiones) override {
         if (temas_.find(numero) == temas_.end()) return;
-        if (numeroCargado_ != numero) Cargar(numero);
-        if (numeroCargado_ != numero) return;
 #ifdef _WIN32
-        Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
+        if (numeroCargado_ != numero) Cargar(numero);
+        if (numeroCargado_ == numero) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
 #else
-        sinte_->Tocar(VueltasMezclador(repeticiones) < 0 ? -1 : repeticiones);
+        musica_->Tocar(numero, VueltasMezclador(repeticiones) < 0 ? -1 : repeticiones);
 #endif
     }
 
@@ -217,31 +220,7 @@ class AudioSDL : public Audio {
 #ifdef _WIN32
         Mix_HaltMusic();
 #else
-        if (sinte_) sinte_->Parar();
-#endif
-    }
-
-    // The synthesiser is made, and the SoundFont read, with the first piece (Windows has its
-    // own and needs none).
-    bool ConSintetizador() {
-#ifndef _WIN32
-        if (!sinte_ && soundFont_ && !sinteFallido_) {
-            int frecuencia = 0;
-            Uint16 formato = 0;
-            int canales = 0;
-            Mix_QuerySpec(&frecuencia, &formato, &canales);
-            // The hook writes 16-bit stereo; a device opened otherwise has no music.
-            if (formato == AUDIO_S16SYS && canales == 2)
-                sinte_ = Sintetizador::Crear(*soundFont_, frecuencia);
-            sinteFallido_ = !sinte_;
-            if (sinte_) {
-                sinte_->Ganancia(GananciaSintetizador(Mix_VolumeMusic(-1)));
-                Mix_HookMusic(AlTema, sinte_.get());
-            }
-        }
-        return sinte_ != nullptr;
-#else
-        return true;
+        if (musica_) musica_->Parar();
 #endif
     }
 
@@ -249,6 +228,32 @@ class AudioSDL : public Audio {
     static bool Canal(int canal) {
         return canal >= 0 && canal < kCanales;
     }
+
+    // The pieces' synthesiser is made, and the SoundFont read, with the first piece (Windows
+    // has its own synthesiser and needs none).
+    bool ConSintetizador() {
+#ifndef _WIN32
+        if (!musica_ && soundFont_ && !sinteFallido_) {
+            int frecuencia = 0;
+            Uint16 formato = 0;
+            int canales = 0;
+            Mix_QuerySpec(&frecuencia, &formato, &canales);
+            // The hook writes 16-bit stereo; a device opened otherwise has no music.
+            if (formato == AUDIO_S16SYS && canales == 2)
+                musica_ = MusicaSintetizada::Crear(*soundFont_, frecuencia,
+                                                   GananciaSintetizador(NivelMusica(1.0)));
+            sinteFallido_ = !musica_;
+            if (musica_) {
+                musica_->Ganancia(GananciaSintetizador(Mix_VolumeMusic(-1)));
+                Mix_HookMusic(AlTema, musica_.get());
+            }
+        }
+        return musica_ != nullptr;
+#else
+        return true;
+#endif
+    }
+
 #ifdef _WIN32
     // The next piece is loaded before the one held goes.
     void Cargar(int numero) {
@@ -258,15 +263,6 @@ class AudioSDL : public Audio {
         Mix_HaltMusic();
         cargado_ = std::move(nuevo);
         numeroCargado_ = cargado_ ? numero : 0;
-    }
-#else
-    // The one synthesiser keeps the SoundFont's samples for every piece; a change of piece only
-    // reads the new piece's few kilobytes.
-    void Cargar(int numero) {
-        const auto tema = temas_.find(numero);
-        const bool cargado = tema != temas_.end() && sinte_ && sinte_->Cargar(tema->second);
-        if (!cargado && sinte_) sinte_->Parar();
-        numeroCargado_ = cargado ? numero : 0;
     }
 #endif
 
@@ -281,12 +277,12 @@ class AudioSDL : public Audio {
     std::vector<Muestra> muestras_;
     std::map<int, std::filesystem::path> temas_;  // the pieces that can be played
 #ifdef _WIN32
-    Tema cargado_;  // the one held in the mixer
+    Tema cargado_;           // the one held in the mixer
+    int numeroCargado_ = 0;  // its number, 0 for none
 #else
-    std::unique_ptr<Sintetizador> sinte_;
+    std::unique_ptr<MusicaSintetizada> musica_;
     bool sinteFallido_ = false;
 #endif
-    int numeroCargado_ = 0;                       // the piece held, 0 for none
     std::array<Panorama, kCanales> panoramas_{};  // each channel's pan, centred at first
 };
 

@@ -1,12 +1,13 @@
 // The music's synthesiser: one FluidSynth instance holding the SoundFont, playing one standard
-// MIDI piece at a time into the sound device's stream.
+// MIDI piece at a time into 16-bit stereo frames. Not thread-safe: its owner locks.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <span>
+#include <vector>
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
@@ -16,28 +17,24 @@ namespace polvareda {
 
 class Sintetizador {
   public:
-    // The SoundFont is read once, here; nullptr when FluidSynth cannot be made or the SoundFont
-    // does not load.
+    // The SoundFont is read here; nullptr when FluidSynth cannot be made or the SoundFont does
+    // not load. `ganancia` is the synthesiser's output gain (FluidSynth's default is 0.2).
     static std::unique_ptr<Sintetizador> Crear(const std::filesystem::path& soundFont,
-                                               int frecuencia);
+                                               int frecuencia, double ganancia);
     ~Sintetizador();
     Sintetizador(const Sintetizador&) = delete;
     Sintetizador& operator=(const Sintetizador&) = delete;
 
-    // The piece that Tocar plays from now on, read whole from a standard MIDI file; false (and
-    // the piece held before stays) when it cannot be read.
-    bool Cargar(const std::filesystem::path& midi);
-    // From the start of the piece held, `repeticiones` more times after the first (-1: for
-    // ever); each play starts from a silent synthesiser in its power-on state.
-    void Tocar(int repeticiones);
-    void Parar();
-    bool Sonando();
-    // The synthesiser's own output gain (FluidSynth's default is 0.2).
+    // The piece that Empezar starts from now on, a whole standard MIDI file (a piece that
+    // FluidSynth cannot read ends at once); false when it is empty.
+    bool Cargar(std::span<const char> midi);
+    // From the start of the piece, on a silent synthesiser in its power-on state.
+    void Empezar();
+    // Writes the next frames of the piece into `estereo` (interleaved 16-bit stereo), in the
+    // synthesiser's own blocks of 64, and stops after the block in which the piece ends. Returns
+    // the frames written: fewer than asked when the piece ended (0 when it had ended already).
+    std::size_t Sintetizar(std::span<std::int16_t> estereo);
     void Ganancia(double ganancia);
-
-    // Adds the next frames of the piece (interleaved 16-bit stereo) to `estereo`, which holds
-    // silence; leaves it alone when nothing plays. Runs on the sound device's thread.
-    void Rellenar(std::span<std::int16_t> estereo);
 
   private:
     Sintetizador() = default;
@@ -45,8 +42,8 @@ class Sintetizador {
 
     _fluid_hashtable_t* ajustes_ = nullptr;
     _fluid_synth_t* sinte_ = nullptr;
-    _fluid_player_t* reproductor_ = nullptr;  // the piece held; guarded by cerrojo_
-    std::mutex cerrojo_;                      // the device's thread against the game's
+    std::vector<char> pieza_;                 // the standard MIDI file held
+    _fluid_player_t* reproductor_ = nullptr;  // the play going on
     bool tocando_ = false;
 };
 
