@@ -11,6 +11,9 @@
 # bench/instalar.sh installs Chocolate Doom and Freedoom from Debian when they are missing.
 #   bench/medir_juego.sh [GAME_FOLDER] [SECONDS]   (default play/, made by scripts/run; 20 s)
 # GAME_FOLDER is copied, never changed; it needs its Polvareda.INI.
+# With CONTAR_INSTRUCCIONES=1 the game runs under valgrind's callgrind (everything is some fifty
+# times slower, so its CPU is no measure then) and the instructions of each of its threads over
+# the measured seconds are printed, with the sound buffers its sound thread mixed in them.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 origen=$(cd "${1:-$raiz/play}" && pwd)
@@ -41,14 +44,20 @@ otro_pid=$!
 terminar_otro() { kill "$otro_pid" 2>/dev/null && wait "$otro_pid" 2>/dev/null || true; }
 trap 'terminar_otro; terminar' EXIT
 
+contar=${CONTAR_INSTRUCCIONES:-0}
+lento=1
+if [ "$contar" = 1 ]; then
+  envoltorio="valgrind --tool=callgrind --separate-threads=yes --callgrind-out-file=$trabajo/cg.%p"
+  lento=4
+fi
 # The play trace counts the game's ticks in the measure (the proof that a game was played).
 SDL_AUDIODRIVER=dummy lanzar_juego "$carpeta" --traza "$trabajo/traza.jsonl"
 # The presentation and the menu, then "0" starts a game; its captions take a few seconds.
-sleep 6
+sleep $((6 * lento))
 ventana=$(xdotool search --pid "$juego_pid" | tail -1)
 xdotool windowraise "$ventana" 2>/dev/null || true
 xdotool key --window "$ventana" 0
-sleep 4
+sleep $((4 * lento))
 import -window "$ventana" /tmp/medir_juego_fase.png 2>/dev/null || true
 
 izquierda=$(awk -F= 'tolower($1) ~ /^izquierda/ {print $2 + 0}' "$carpeta/Polvareda.INI" | tr -d '\r')
@@ -66,12 +75,14 @@ pasos=("$(tecla "${derecha:-80}")" "$(tecla "${derecha:-80}")" "$(tecla "${izqui
   done ) &
 jugador=$!
 
+[ "$contar" = 1 ] && callgrind_control -z "$juego_pid" >/dev/null 2>&1
 lineas_antes=$(wc -l <"$trabajo/traza.jsonl")
 juego_antes=$(ticks "$juego_pid")
 otro_antes=$(ticks "$otro_pid")
 sleep "$segundos"
 juego_gasto=$(( $(ticks "$juego_pid") - juego_antes ))
 otro_gasto=$(( $(ticks "$otro_pid") - otro_antes ))
+[ "$contar" = 1 ] && callgrind_control -d "$juego_pid" >/dev/null 2>&1
 juego_ticks=$(tail -n +"$((lineas_antes + 1))" "$trabajo/traza.jsonl" | grep -c '"why": "tick"' || true)
 kill "$jugador" 2>/dev/null || true
 wait "$jugador" 2>/dev/null || true
@@ -87,3 +98,15 @@ echo "game ticks:      $juego_ticks in the measure, mode at its end:" \
   "$(tail -1 "$trabajo/traza.jsonl" | grep -o '"mode": "[^"]*"')"
 echo "peak memory:     $(awk '/VmHWM/ {print $2, $3}' "/proc/$juego_pid/status")"
 echo "screenshots:     /tmp/medir_juego_fase.png /tmp/medir_juego_fin.png"
+if [ "$contar" = 1 ]; then
+  # Each sound buffer passes once through the limiter's hook, AlSalir: its calls count them.
+  for f in "$trabajo"/cg.*.1-*; do
+    awk -v hilo="${f##*-}" '
+      /^summary:|^totals:/ && !total { total = $2 }
+      /^c?fn=\([0-9]+\) / { id = $1; sub(/^c?fn=/, "", id); nombre[id] = substr($0, length($1) + 2) }
+      /^cfn=/ { id = $1; sub(/^cfn=/, "", id); llamada = id }
+      /^calls=/ { if (nombre[llamada] ~ /AlSalir/) buffers += substr($1, 7) }
+      END { printf "thread %s: %15d instructions, %d sound buffers mixed\n", hilo, total, buffers }
+    ' "$f"
+  done
+fi

@@ -8,29 +8,15 @@
 namespace polvareda {
 namespace {
 
-// What the synthesiser computes, chosen for what the pieces need (bench/medir_sintetizador.sh
-// measures the cost and compares the sound with FluidSynth's defaults):
-// - no chorus: no piece asks for it (no chorus depth controller) and the SoundFont's
-//   instruments send nothing to it, so the unit only ever processed silence;
-// - linear interpolation of the samples instead of fourth-order: the instruments' samples are
-//   recorded at 44.1 kHz or more and mostly played near their own pitch, where the two differ
-//   by less than the dither, and it is the voices' largest single cost;
+// What the synthesiser computes, FluidSynth's defaults but for:
+// - no chorus: no piece asks for it (none sets the chorus depth) and the SoundFont's instruments
+//   send nothing to it, so the unit only ever processed silence (bench/medir_sintetizador.sh
+//   compares the pieces with and without it);
 // - no lock of its own: its owner keeps the game's thread and the sound device's apart.
 void Ajustar(fluid_settings_t* ajustes, int frecuencia) {
     fluid_settings_setnum(ajustes, "synth.sample-rate", frecuencia);
     fluid_settings_setint(ajustes, "synth.chorus.active", 0);
     fluid_settings_setint(ajustes, "synth.threadsafe-api", 0);
-}
-constexpr int kInterpolacion = FLUID_INTERP_LINEAR;
-
-// Every event of the piece passes here on its way to the synthesiser. The player puts the
-// synthesiser in its power-on state as each play starts, which brings back the default
-// interpolation, so each note is told again which one its voice takes.
-int AlEvento(void* datos, fluid_midi_event_t* evento) {
-    auto* sinte = static_cast<fluid_synth_t*>(datos);
-    if (fluid_midi_event_get_type(evento) == 0x90)  // note on
-        fluid_synth_set_interp_method(sinte, fluid_midi_event_get_channel(evento), kInterpolacion);
-    return fluid_synth_handle_midi_event(sinte, evento);
 }
 
 }  // namespace
@@ -80,7 +66,6 @@ void Sintetizador::Empezar() {
     if (!reproductor_ ||
         fluid_player_add_mem(reproductor_, pieza_.data(), pieza_.size()) != FLUID_OK)
         return;
-    fluid_player_set_playback_callback(reproductor_, AlEvento, sinte_);
     fluid_player_set_loop(reproductor_, 0);
     tocando_ = fluid_player_play(reproductor_) == FLUID_OK;
 }
