@@ -38,7 +38,10 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 mkdir -p "$trabajo/casa"
 printf 'fullscreen 0\nwindow_width 1920\nwindow_height 1080\nforce_software_renderer 1\n' \
   >"$trabajo/otro.cfg"
-HOME="$trabajo/casa" SDL_AUDIODRIVER=dummy "$otro" -iwad "$wad" -nosound -window \
+envoltorio_otro=""
+[ "${CONTAR_INSTRUCCIONES:-0}" = 1 ] &&
+  envoltorio_otro="valgrind --tool=callgrind --callgrind-out-file=$trabajo/otro.%p"
+HOME="$trabajo/casa" SDL_AUDIODRIVER=dummy $envoltorio_otro "$otro" -iwad "$wad" -nosound -window \
   -geometry 1920x1080 -extraconfig "$trabajo/otro.cfg" >"$trabajo/otro.log" 2>&1 &
 otro_pid=$!
 terminar_otro() { kill "$otro_pid" 2>/dev/null && wait "$otro_pid" 2>/dev/null || true; }
@@ -75,14 +78,16 @@ pasos=("$(tecla "${derecha:-80}")" "$(tecla "${derecha:-80}")" "$(tecla "${izqui
   done ) &
 jugador=$!
 
-[ "$contar" = 1 ] && callgrind_control -z "$juego_pid" >/dev/null 2>&1
+[ "$contar" = 1 ] && callgrind_control -z "$juego_pid" >/dev/null 2>&1 &&
+  callgrind_control -z "$otro_pid" >/dev/null 2>&1
 lineas_antes=$(wc -l <"$trabajo/traza.jsonl")
 juego_antes=$(ticks "$juego_pid")
 otro_antes=$(ticks "$otro_pid")
 sleep "$segundos"
 juego_gasto=$(( $(ticks "$juego_pid") - juego_antes ))
 otro_gasto=$(( $(ticks "$otro_pid") - otro_antes ))
-[ "$contar" = 1 ] && callgrind_control -d "$juego_pid" >/dev/null 2>&1
+[ "$contar" = 1 ] && callgrind_control -d "$juego_pid" >/dev/null 2>&1 &&
+  callgrind_control -d "$otro_pid" >/dev/null 2>&1
 juego_ticks=$(tail -n +"$((lineas_antes + 1))" "$trabajo/traza.jsonl" | grep -c '"why": "tick"' || true)
 kill "$jugador" 2>/dev/null || true
 wait "$jugador" 2>/dev/null || true
@@ -99,14 +104,18 @@ echo "game ticks:      $juego_ticks in the measure, mode at its end:" \
 echo "peak memory:     $(awk '/VmHWM/ {print $2, $3}' "/proc/$juego_pid/status")"
 echo "screenshots:     /tmp/medir_juego_fase.png /tmp/medir_juego_fin.png"
 if [ "$contar" = 1 ]; then
-  # Each sound buffer passes once through the limiter's hook, AlSalir: its calls count them.
-  for f in "$trabajo"/cg.*.1-*; do
-    awk -v hilo="${f##*-}" '
+  # Per thread: its instructions, the sound buffers it mixed (each passes once through the
+  # limiter's hook, AlSalir) and the frames it showed (calls of SDL_RenderPresent).
+  contar_hilo() {
+    awk -v quien="$1" '
       /^summary:|^totals:/ && !total { total = $2 }
-      /^c?fn=\([0-9]+\) / { id = $1; sub(/^c?fn=/, "", id); nombre[id] = substr($0, length($1) + 2) }
+      /^c?fn=\([0-9]+\)/ { id = $1; sub(/^c?fn=/, "", id); if (NF > 1) nombre[id] = substr($0, length($1) + 2) }
       /^cfn=/ { id = $1; sub(/^cfn=/, "", id); llamada = id }
-      /^calls=/ { if (nombre[llamada] ~ /AlSalir/) buffers += substr($1, 7) }
-      END { printf "thread %s: %15d instructions, %d sound buffers mixed\n", hilo, total, buffers }
-    ' "$f"
-  done
+      /^calls=/ { n = substr($1, 7); if (nombre[llamada] ~ /AlSalir/) buffers += n
+                  if (nombre[llamada] ~ /^SDL_RenderPresent/) cuadros += n }
+      END { printf "%-22s %14d instructions, %5d sound buffers, %5d frames shown\n", quien, total, buffers, cuadros }
+    ' "$2"
+  }
+  for f in "$trabajo"/cg.*.1-*; do contar_hilo "Polvareda thread ${f##*-}:" "$f"; done
+  for f in "$trabajo"/otro.*.1; do contar_hilo "Chocolate Doom:" "$f"; done
 fi

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef __linux__
 #include <sys/resource.h>
 #include <unistd.h>
@@ -205,7 +208,16 @@ void MusicaSintetizada::Grabar(std::stop_token parar) {
                 grabando_ = false;
             }
         }
-        if (numero == 0) return;  // `sobrante` goes here, outside the lock
+        if (numero == 0) {
+            // The synthesisers go here, outside the lock, and the heap pages their many blocks
+            // leave free go back to the system.
+            sobrante.reset();
+            sinte.reset();
+#ifdef __GLIBC__
+            malloc_trim(0);
+#endif
+            return;
+        }
         if (!sinte) sinte = Sintetizador::Crear(soundFont_, frecuencia_, gananciaPlena_);
         auto grabacion = std::make_shared<Grabacion>();
         bool completo = false;

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -81,4 +83,29 @@ TEST(MusicaSintetizada, APieceSoundsTheSameLiveAndFromItsRenderingAndRepeatsWhol
     std::vector<std::int16_t> callado(2 * 4096, 0);
     musica->Rellenar(callado);
     EXPECT_TRUE(std::all_of(callado.begin(), callado.end(), [](auto m) { return m == 0; }));
+}
+
+// A file that says it is MIDI but holds no track plays as silence, live or rendered, played
+// once or for ever, and never holds the sound thread.
+TEST(MusicaSintetizada, APieceWithoutTracksIsSilentAndNeverHoldsTheSoundThread) {
+    const auto soundFont = polvareda::BuscarSoundFont(fs::path(POLVAREDA_BINARY_DIR) / "dist");
+    if (!soundFont) GTEST_SKIP() << "no SoundFont on this machine";
+    const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "musica";
+    fs::create_directories(carpeta);
+    std::ofstream(carpeta / "rota.mid", std::ios::binary)
+        << std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTr\x0f\x00\xc0", 20);
+    auto musica = MusicaSintetizada::Crear(*soundFont, 44100, 0.15);
+    ASSERT_NE(musica, nullptr);
+    ASSERT_TRUE(musica->Cargar(1, carpeta / "rota.mid"));
+    for (int vez = 0; vez < 2; ++vez) {
+        musica->Tocar(1, -1);
+        for (int i = 0; i < 50; ++i) {
+            std::vector<std::int16_t> buffer(2 * 1024, 0);
+            musica->Rellenar(buffer);
+            EXPECT_TRUE(
+                std::all_of(buffer.begin(), buffer.end(), [](auto m) { return std::abs(m) <= 2; }));
+        }
+        for (int i = 0; i < 100 && !musica->Grabado(1); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
