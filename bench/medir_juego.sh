@@ -11,9 +11,10 @@
 # bench/instalar.sh installs Chocolate Doom and Freedoom from Debian when they are missing.
 #   bench/medir_juego.sh [GAME_FOLDER] [SECONDS]   (default play/, made by scripts/run; 20 s)
 # GAME_FOLDER is copied, never changed; it needs its Polvareda.INI.
-# With CONTAR_INSTRUCCIONES=1 the game runs under valgrind's callgrind (everything is some fifty
-# times slower, so its CPU is no measure then) and the instructions of each of its threads over
-# the measured seconds are printed, with the sound buffers its sound thread mixed in them.
+# With CONTAR_INSTRUCCIONES=1 both programs run under valgrind's callgrind and the instructions
+# of each thread over the measured seconds are printed with the sound buffers it mixed and the
+# frames it showed. Everything is some fifty times slower then (the CPUs are no measure, and the
+# game may not have left its menu): read the counts per buffer and per frame, not per second.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 origen=$(cd "${1:-$raiz/play}" && pwd)
@@ -51,7 +52,7 @@ contar=${CONTAR_INSTRUCCIONES:-0}
 lento=1
 if [ "$contar" = 1 ]; then
   envoltorio="valgrind --tool=callgrind --separate-threads=yes --callgrind-out-file=$trabajo/cg.%p"
-  lento=4
+  lento=12
 fi
 # The play trace counts the game's ticks in the measure (the proof that a game was played).
 SDL_AUDIODRIVER=dummy lanzar_juego "$carpeta" --traza "$trabajo/traza.jsonl"
@@ -105,14 +106,15 @@ echo "peak memory:     $(awk '/VmHWM/ {print $2, $3}' "/proc/$juego_pid/status")
 echo "screenshots:     /tmp/medir_juego_fase.png /tmp/medir_juego_fin.png"
 if [ "$contar" = 1 ]; then
   # Per thread: its instructions, the sound buffers it mixed (each passes once through the
-  # limiter's hook, AlSalir) and the frames it showed (calls of SDL_RenderPresent).
+  # limiter's hook, AlSalir) and the frames it showed (calls of SDL_RenderPresent or
+  # SDL_UpdateWindowSurface*).
   contar_hilo() {
     awk -v quien="$1" '
       /^summary:|^totals:/ && !total { total = $2 }
       /^c?fn=\([0-9]+\)/ { id = $1; sub(/^c?fn=/, "", id); if (NF > 1) nombre[id] = substr($0, length($1) + 2) }
       /^cfn=/ { id = $1; sub(/^cfn=/, "", id); llamada = id }
       /^calls=/ { n = substr($1, 7); if (nombre[llamada] ~ /AlSalir/) buffers += n
-                  if (nombre[llamada] ~ /^SDL_RenderPresent/) cuadros += n }
+                  if (nombre[llamada] ~ /^SDL_(RenderPresent|UpdateWindowSurface)/) cuadros += n }
       END { printf "%-22s %14d instructions, %5d sound buffers, %5d frames shown\n", quien, total, buffers, cuadros }
     ' "$2"
   }
