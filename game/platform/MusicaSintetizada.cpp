@@ -8,10 +8,6 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#ifdef __linux__
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
 
 #include "ArchivoAcotado.h"
 
@@ -20,13 +16,6 @@ namespace {
 
 // The pieces are a few kilobytes; a larger file is refused whole.
 constexpr std::size_t kLimitePieza = 4 * 1024 * 1024;
-
-// The renderer yields to everything else: the game's own thread and the sound device's.
-void CederPrioridad() {
-#ifdef __linux__
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-#endif
-}
 
 }  // namespace
 
@@ -180,7 +169,6 @@ void MusicaSintetizada::Rellenar(std::span<std::int16_t> estereo) {
 }
 
 void MusicaSintetizada::Grabar(std::stop_token parar) {
-    CederPrioridad();
     std::unique_ptr<Sintetizador> sinte;
     for (;;) {
         int numero = 0;

@@ -1,6 +1,7 @@
-// The music pieces as the sound device plays them: each piece is synthesised once, whole, in the
-// background after it is loaded, and from then on played from memory; until its rendering is
-// ready a piece plays live from the synthesiser, and switches to the rendering where it stands.
+// The music pieces as the sound device plays them: each piece is synthesised once, whole, by a
+// thread of its own as soon as it is loaded (at the normal priority: it is done in the run's first
+// seconds), and from then on played from memory; until its rendering is ready a piece plays live
+// from the synthesiser, and switches to the rendering where it stands.
 #pragma once
 
 #include <cstddef>
