@@ -33,6 +33,12 @@ arrancar_xvfb
 export DISPLAY=":$pantalla"
 hz=$(getconf CLK_TCK)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Each thread of the game: its id, name and CPU ticks so far.
+hilos() {
+  for t in /proc/"$juego_pid"/task/*; do
+    echo "$(basename "$t") $(tr ' ' _ <"$t/comm" 2>/dev/null) $(awk '{print $14 + $15}' "$t/stat" 2>/dev/null)"
+  done
+}
 
 # The engine first, so that both run during the whole measure: its own configuration (in a
 # home of its own) asks for the software renderer in a 1920x1080 window.
@@ -83,9 +89,11 @@ jugador=$!
   callgrind_control -z "$otro_pid" >/dev/null 2>&1
 lineas_antes=$(wc -l <"$trabajo/traza.jsonl")
 juego_antes=$(ticks "$juego_pid")
+hilos >"$trabajo/hilos_antes"
 otro_antes=$(ticks "$otro_pid")
 sleep "$segundos"
 juego_gasto=$(( $(ticks "$juego_pid") - juego_antes ))
+hilos >"$trabajo/hilos_despues"
 otro_gasto=$(( $(ticks "$otro_pid") - otro_antes ))
 [ "$contar" = 1 ] && callgrind_control -d "$juego_pid" >/dev/null 2>&1 &&
   callgrind_control -d "$otro_pid" >/dev/null 2>&1
@@ -103,6 +111,11 @@ awk -v j="$juego_gasto" -v o="$otro_gasto" -v s="$segundos" -v hz="$hz" 'BEGIN {
 echo "game ticks:      $juego_ticks in the measure, mode at its end:" \
   "$(tail -1 "$trabajo/traza.jsonl" | grep -o '"mode": "[^"]*"')"
 echo "peak memory:     $(awk '/VmHWM/ {print $2, $3}' "/proc/$juego_pid/status")"
+# Each thread's share over the same seconds (a thread that ended in them is left out).
+awk -v s="$segundos" -v hz="$hz" 'NR == FNR { antes[$1] = $3; next }
+  ($1 in antes) && $3 > antes[$1] {
+    printf "  thread %-14s %6.2f%% of one core\n", $2 ":", 100 * ($3 - antes[$1]) / hz / s }
+' "$trabajo/hilos_antes" "$trabajo/hilos_despues"
 echo "screenshots:     /tmp/medir_juego_fase.png /tmp/medir_juego_fin.png"
 if [ "$contar" = 1 ]; then
   # Per thread: its instructions, the sound buffers it mixed (each passes once through the
