@@ -11,6 +11,10 @@
 # bench/instalar.sh installs Chocolate Doom and Freedoom from Debian when they are missing.
 #   bench/medir_juego.sh [GAME_FOLDER] [SECONDS]   (default play/, made by scripts/run; 20 s)
 # GAME_FOLDER is copied, never changed; it needs its Polvareda.INI.
+# With CONTAR_INSTRUCCIONES=1 both programs run under valgrind's callgrind and the instructions
+# of each thread over the measured seconds are printed with the sound buffers it mixed and the
+# frames it showed. Everything is some fifty times slower then (the CPUs are no measure, and the
+# game may not have left its menu): read the counts per buffer and per frame, not per second.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 origen=$(cd "${1:-$raiz/play}" && pwd)
@@ -29,26 +33,41 @@ arrancar_xvfb
 export DISPLAY=":$pantalla"
 hz=$(getconf CLK_TCK)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Each thread of the game: its id, name and CPU ticks so far.
+hilos() {
+  for t in /proc/"$juego_pid"/task/*; do
+    echo "$(basename "$t") $(tr ' ' _ <"$t/comm" 2>/dev/null) $(awk '{print $14 + $15}' "$t/stat" 2>/dev/null)"
+  done
+}
 
 # The engine first, so that both run during the whole measure: its own configuration (in a
 # home of its own) asks for the software renderer in a 1920x1080 window.
 mkdir -p "$trabajo/casa"
 printf 'fullscreen 0\nwindow_width 1920\nwindow_height 1080\nforce_software_renderer 1\n' \
   >"$trabajo/otro.cfg"
-HOME="$trabajo/casa" SDL_AUDIODRIVER=dummy "$otro" -iwad "$wad" -nosound -window \
+envoltorio_otro=""
+[ "${CONTAR_INSTRUCCIONES:-0}" = 1 ] &&
+  envoltorio_otro="valgrind --tool=callgrind --callgrind-out-file=$trabajo/otro.%p"
+HOME="$trabajo/casa" SDL_AUDIODRIVER=dummy $envoltorio_otro "$otro" -iwad "$wad" -nosound -window \
   -geometry 1920x1080 -extraconfig "$trabajo/otro.cfg" >"$trabajo/otro.log" 2>&1 &
 otro_pid=$!
 terminar_otro() { kill "$otro_pid" 2>/dev/null && wait "$otro_pid" 2>/dev/null || true; }
 trap 'terminar_otro; terminar' EXIT
 
+contar=${CONTAR_INSTRUCCIONES:-0}
+lento=1
+if [ "$contar" = 1 ]; then
+  envoltorio="valgrind --tool=callgrind --separate-threads=yes --callgrind-out-file=$trabajo/cg.%p"
+  lento=12
+fi
 # The play trace counts the game's ticks in the measure (the proof that a game was played).
 SDL_AUDIODRIVER=dummy lanzar_juego "$carpeta" --traza "$trabajo/traza.jsonl"
 # The presentation and the menu, then "0" starts a game; its captions take a few seconds.
-sleep 6
+sleep $((6 * lento))
 ventana=$(xdotool search --pid "$juego_pid" | tail -1)
 xdotool windowraise "$ventana" 2>/dev/null || true
 xdotool key --window "$ventana" 0
-sleep 4
+sleep $((4 * lento))
 import -window "$ventana" /tmp/medir_juego_fase.png 2>/dev/null || true
 
 izquierda=$(awk -F= 'tolower($1) ~ /^izquierda/ {print $2 + 0}' "$carpeta/Polvareda.INI" | tr -d '\r')
@@ -66,12 +85,18 @@ pasos=("$(tecla "${derecha:-80}")" "$(tecla "${derecha:-80}")" "$(tecla "${izqui
   done ) &
 jugador=$!
 
+[ "$contar" = 1 ] && callgrind_control -z "$juego_pid" >/dev/null 2>&1 &&
+  callgrind_control -z "$otro_pid" >/dev/null 2>&1
 lineas_antes=$(wc -l <"$trabajo/traza.jsonl")
 juego_antes=$(ticks "$juego_pid")
+hilos >"$trabajo/hilos_antes"
 otro_antes=$(ticks "$otro_pid")
 sleep "$segundos"
 juego_gasto=$(( $(ticks "$juego_pid") - juego_antes ))
+hilos >"$trabajo/hilos_despues"
 otro_gasto=$(( $(ticks "$otro_pid") - otro_antes ))
+[ "$contar" = 1 ] && callgrind_control -d "$juego_pid" >/dev/null 2>&1 &&
+  callgrind_control -d "$otro_pid" >/dev/null 2>&1
 juego_ticks=$(tail -n +"$((lineas_antes + 1))" "$trabajo/traza.jsonl" | grep -c '"why": "tick"' || true)
 kill "$jugador" 2>/dev/null || true
 wait "$jugador" 2>/dev/null || true
@@ -86,4 +111,26 @@ awk -v j="$juego_gasto" -v o="$otro_gasto" -v s="$segundos" -v hz="$hz" 'BEGIN {
 echo "game ticks:      $juego_ticks in the measure, mode at its end:" \
   "$(tail -1 "$trabajo/traza.jsonl" | grep -o '"mode": "[^"]*"')"
 echo "peak memory:     $(awk '/VmHWM/ {print $2, $3}' "/proc/$juego_pid/status")"
+# Each thread's share over the same seconds (a thread that ended in them is left out).
+awk -v s="$segundos" -v hz="$hz" 'NR == FNR { antes[$1] = $3; next }
+  ($1 in antes) && $3 > antes[$1] {
+    printf "  thread %-14s %6.2f%% of one core\n", $2 ":", 100 * ($3 - antes[$1]) / hz / s }
+' "$trabajo/hilos_antes" "$trabajo/hilos_despues"
 echo "screenshots:     /tmp/medir_juego_fase.png /tmp/medir_juego_fin.png"
+if [ "$contar" = 1 ]; then
+  # Per thread: its instructions, the sound buffers it mixed (each passes once through the
+  # limiter's hook, AlSalir) and the frames it showed (calls of SDL_RenderPresent or
+  # SDL_UpdateWindowSurface*).
+  contar_hilo() {
+    awk -v quien="$1" '
+      /^summary:|^totals:/ && !total { total = $2 }
+      /^c?fn=\([0-9]+\)/ { id = $1; sub(/^c?fn=/, "", id); if (NF > 1) nombre[id] = substr($0, length($1) + 2) }
+      /^cfn=/ { id = $1; sub(/^cfn=/, "", id); llamada = id }
+      /^calls=/ { n = substr($1, 7); if (nombre[llamada] ~ /AlSalir/) buffers += n
+                  if (nombre[llamada] ~ /^SDL_(RenderPresent|UpdateWindowSurface)/) cuadros += n }
+      END { printf "%-22s %14d instructions, %5d sound buffers, %5d frames shown\n", quien, total, buffers, cuadros }
+    ' "$2"
+  }
+  for f in "$trabajo"/cg.*.1-*; do contar_hilo "Polvareda thread ${f##*-}:" "$f"; done
+  for f in "$trabajo"/otro.*.1; do contar_hilo "Chocolate Doom:" "$f"; done
+fi

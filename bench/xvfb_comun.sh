@@ -27,11 +27,13 @@ arrancar_xvfb() {
 # waits for its window; the moments it
 # announces (POLVAREDA_TIEMPOS) are in $trabajo/err. A line may follow the beep of a machine
 # without a sound device on the same line, so the search is not anchored.
+# With $envoltorio set (a command and its options, such as valgrind's) the game runs under it and
+# is given longer to open its window.
 lanzar_juego() {
-  DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 "$1/Polvareda" --carpeta "$1" "${@:2}" \
+  DISPLAY=":$pantalla" POLVAREDA_TIEMPOS=1 ${envoltorio:-} "$1/Polvareda" --carpeta "$1" "${@:2}" \
     2>"$trabajo/err" &
   juego_pid=$!
-  for _ in $(seq 400); do
+  for _ in $(seq $([ -n "${envoltorio:-}" ] && echo 4000 || echo 400)); do
     grep -aq 'Polvareda: ventana ' "$trabajo/err" && return 0
     kill -0 "$juego_pid" 2>/dev/null || { cat "$trabajo/err" >&2; exit 1; }
     sleep 0.025

@@ -13,9 +13,6 @@
 #include <cstdio>
 #include <map>
 #include <optional>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <span>
 #include <string>
 
@@ -23,12 +20,17 @@
 #include "Decibelios.h"
 #include "Limitador.h"
 #include "PunterosSDL.h"
+#ifndef _WIN32
+#include "MusicaSintetizada.h"
+#endif
 
 namespace polvareda {
 namespace {
 
 using Muestra = MuestraPtr;
+#ifdef _WIN32
 using Tema = TemaPtr;
+#endif
 
 bool abierto = false;  // SDL_mixer has one device per process
 
@@ -64,6 +66,23 @@ int NivelMusica(double ganancia) {
         std::lround(std::clamp(ganancia, 0.0, 1.0) * kNivelMusica * Margen() * MIX_MAX_VOLUME));
 }
 
+#ifndef _WIN32
+// The synthesiser's gain for a music level of the mixer, as the mixer's own MIDI player sets it
+// (full volume is a gain of 1.2), so the pieces keep the level they were balanced at.
+double GananciaSintetizador(int nivel) {
+    return nivel * 1.2 / MIX_MAX_VOLUME;
+}
+
+// The mixer's music hook: the synthesiser writes straight into the stream, which holds silence,
+// before the effects are mixed on top.
+void AlTema(void* datos, Uint8* flujo, int bytes) {
+    if (bytes <= 0) return;
+    static_cast<MusicaSintetizada*>(datos)->Rellenar(
+        std::span(reinterpret_cast<std::int16_t*>(flujo),
+                  static_cast<std::size_t>(bytes) / sizeof(std::int16_t)));
+}
+#endif
+
 int NivelEfectos(double ganancia) {
     return static_cast<int>(
         std::lround(std::clamp(ganancia, 0.0, 1.0) * Margen() * MIX_MAX_VOLUME));
@@ -83,10 +102,17 @@ class AudioSDL : public Audio {
         // Nothing may be playing while the chunks and pieces are freed.
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
+#ifdef _WIN32
         cargado_.reset();
+#else
+        Mix_HookMusic(nullptr, nullptr);
+#endif
         muestras_.clear();
         Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
+#ifndef _WIN32
+        musica_.reset();
+#endif
         limitador.reset();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -112,7 +138,11 @@ class AudioSDL : public Audio {
 
     void VolumenGeneral(double efectos, double musica) override {
         Mix_MasterVolume(NivelEfectos(efectos));
+#ifdef _WIN32
         Mix_VolumeMusic(NivelMusica(musica));
+#else
+        if (musica_) musica_->Ganancia(GananciaSintetizador(NivelMusica(musica)));
+#endif
     }
 
     void Tocar(int canal, int muestra, bool enBucle) override {
@@ -129,7 +159,9 @@ class AudioSDL : public Audio {
         if (Canal(canal)) Mix_HaltChannel(canal);
     }
 
-    bool Sonando(int canal) override { return Canal(canal) && Mix_Playing(canal) != 0; }
+    bool Sonando(int canal) override {
+        return Canal(canal) && Mix_Playing(canal) != 0;
+    }
 
     void Volumen(int canal, int centesimasDb) override {
         if (Canal(canal)) Mix_Volume(canal, NivelMezclador(centesimasDb, MIX_MAX_VOLUME));
@@ -143,41 +175,89 @@ class AudioSDL : public Audio {
 
     bool CargarTema(int numero, const std::filesystem::path& midi) override {
         temas_.erase(numero);
-        if (numero == numeroCargado_) Cargar(0);
-        // Without a SoundFont the MIDI synthesiser cannot sound: that piece stays silent, and
-        // the player is told once why the game has no music.
-        if (kConSoundFont && !soundFont_) {
+        // A SoundFont that does not load leaves the music silent, as having none does.
+        if (kConSoundFont && (!soundFont_ || !ConSintetizador())) {
             if (!sinSoundFontDicho_) {
-                std::fputs(
-                    "Polvareda: no SoundFont (.sf2) was found beside the game or in "
-                    "/usr/share/sounds/sf2: the music stays silent\n",
-                    stderr);
+                if (soundFont_)
+                    std::fprintf(stderr,
+                                 "Polvareda: the SoundFont %s could not be loaded: the music "
+                                 "stays silent\n",
+                                 Utf8(*soundFont_).c_str());
+                else
+                    std::fputs(
+                        "Polvareda: no SoundFont (.sf2) was found beside the game or in "
+                        "/usr/share/sounds/sf2: the music stays silent\n",
+                        stderr);
                 sinSoundFontDicho_ = true;
             }
             return false;
         }
-        // Only a standard MIDI file is a piece. Each piece loaded in the mixer carries a
-        // synthesiser of its own (some 4 MB), so only one is held at a time: the first piece
-        // now, so that the music is ready, and any other when it is played.
+        // Only a standard MIDI file is a piece.
         const auto cabecera = LeerArchivoAcotado(midi, 4);
         if (!cabecera || *cabecera != "MThd") return false;
+#ifdef _WIN32
+        if (numero == numeroCargado_) Cargar(0);
         temas_[numero] = midi;
-        if (!cargado_) Cargar(numero);
+        // One piece is held at a time: the first now, so that the music is ready, and any
+        // other when it is played.
+        if (numeroCargado_ == 0) Cargar(numero);
+#else
+        if (!musica_->Cargar(numero, midi)) return false;
+        temas_[numero] = midi;
+#endif
         return true;
     }
 
     void TocarTema(int numero, int repeticiones) override {
         if (temas_.find(numero) == temas_.end()) return;
-        if (numeroCargado_ != numero || !cargado_) Cargar(numero);
-        if (cargado_) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
+#ifdef _WIN32
+        if (numeroCargado_ != numero) Cargar(numero);
+        if (numeroCargado_ == numero) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
+#else
+        musica_->Tocar(numero, VueltasMezclador(repeticiones) < 0 ? -1 : repeticiones);
+#endif
     }
 
-    void PararTema() override { Mix_HaltMusic(); }
+    void PararTema() override {
+#ifdef _WIN32
+        Mix_HaltMusic();
+#else
+        if (musica_) musica_->Parar();
+#endif
+    }
 
   private:
-    static bool Canal(int canal) { return canal >= 0 && canal < kCanales; }
-    // The next piece is loaded before the one held goes, so the instruments' samples, shared
-    // by every piece loaded from the same SoundFont, stay in memory and are not read again.
+    static bool Canal(int canal) {
+        return canal >= 0 && canal < kCanales;
+    }
+
+    // The pieces' synthesiser is made, and the SoundFont read, with the first piece (Windows
+    // has its own synthesiser and needs none).
+    bool ConSintetizador() {
+#ifndef _WIN32
+        if (!musica_ && soundFont_ && !sinteFallido_) {
+            int frecuencia = 0;
+            Uint16 formato = 0;
+            int canales = 0;
+            Mix_QuerySpec(&frecuencia, &formato, &canales);
+            // The hook writes 16-bit stereo; a device opened otherwise has no music.
+            if (formato == AUDIO_S16SYS && canales == 2)
+                musica_ = MusicaSintetizada::Crear(*soundFont_, frecuencia,
+                                                   GananciaSintetizador(NivelMusica(1.0)));
+            sinteFallido_ = !musica_;
+            if (musica_) {
+                musica_->Ganancia(GananciaSintetizador(Mix_VolumeMusic(-1)));
+                Mix_HookMusic(AlTema, musica_.get());
+            }
+        }
+        return musica_ != nullptr;
+#else
+        return true;
+#endif
+    }
+
+#ifdef _WIN32
+    // The next piece is loaded before the one held goes.
     void Cargar(int numero) {
         Tema nuevo;
         const auto tema = temas_.find(numero);
@@ -185,13 +265,8 @@ class AudioSDL : public Audio {
         Mix_HaltMusic();
         cargado_ = std::move(nuevo);
         numeroCargado_ = cargado_ ? numero : 0;
-#ifdef __GLIBC__
-        // A piece's synthesiser is a few megabytes in many blocks; made and freed as the pieces
-        // take turns, they leave the heap ever more scattered, and the game's resident size
-        // would climb for the first minutes of the attract cycle. The free pages go back now.
-        malloc_trim(0);
-#endif
     }
+#endif
 
     void Situar(int canal) {
         const Panorama& niveles = panoramas_[static_cast<std::size_t>(canal)];
@@ -203,8 +278,13 @@ class AudioSDL : public Audio {
     bool sinSoundFontDicho_ = false;
     std::vector<Muestra> muestras_;
     std::map<int, std::filesystem::path> temas_;  // the pieces that can be played
-    Tema cargado_;                                // the one held in the mixer
-    int numeroCargado_ = 0;
+#ifdef _WIN32
+    Tema cargado_;           // the one held in the mixer
+    int numeroCargado_ = 0;  // its number, 0 for none
+#else
+    std::unique_ptr<MusicaSintetizada> musica_;
+    bool sinteFallido_ = false;
+#endif
     std::array<Panorama, kCanales> panoramas_{};  // each channel's pan, centred at first
 };
 
@@ -277,7 +357,6 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
     Mix_VolumeMusic(NivelMusica(1.0));
     std::optional<std::filesystem::path> soundFont;
     if (kConSoundFont) soundFont = BuscarSoundFont(carpetaJuego);
-    if (soundFont) Mix_SetSoundFonts(Utf8(*soundFont).c_str());
     abierto = true;
     return std::make_unique<AudioSDL>(std::move(soundFont), std::move(vida));
 }

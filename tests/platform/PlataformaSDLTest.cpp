@@ -70,9 +70,9 @@ void EscribirWav(const fs::path& ruta, int ms, std::int16_t valor) {
 }
 
 // SDL's "disk" driver writes the mixed output to a file, so what reaches each ear can be read.
-// The mixer holds one piece at a time and loads another when it is played: every piece that
-// was accepted sounds, and a file that is no MIDI piece is refused at once.
-TEST(PlataformaSDL, EveryAcceptedPieceSoundsThoughOnlyOneIsHeldAtATime) {
+// Every piece that was accepted sounds, whether it plays live or already rendered, and a file
+// that is no MIDI piece is refused at once.
+TEST(PlataformaSDL, EveryAcceptedPieceSounds) {
     const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "temas";
     fs::remove_all(carpeta);
     fs::create_directories(carpeta);
@@ -81,7 +81,7 @@ TEST(PlataformaSDL, EveryAcceptedPieceSoundsThoughOnlyOneIsHeldAtATime) {
         const std::string pista = {0,      '\xC0', programa, 0, '\x90', 60,   100, '\x60',
                                    '\x80', 60,     0,        0, '\xFF', 0x2F, 0};
         std::ofstream f(carpeta / nombre, std::ios::binary);
-        f << std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 17)
+        f << std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 21)
           << static_cast<char>(pista.size()) << pista;
         return carpeta / nombre;
     };
@@ -119,11 +119,11 @@ TEST(PlataformaSDL, EveryAcceptedPieceSoundsThoughOnlyOneIsHeldAtATime) {
         std::size_t n = 0;
         for (auto i = tamanos[tramo] / 2;
              i < std::min<std::size_t>(pcm.size(), tamanos[tramo + 1] / 2); ++i)
-            n += pcm[i] != 0;
+            n += std::abs(pcm[i]) > 16;  // over the synthesiser's dither
         return n;
     };
     EXPECT_GT(sonoras(0), 100u);  // piece 2
-    EXPECT_GT(sonoras(1), 100u);  // piece 1, loaded again when played
+    EXPECT_GT(sonoras(1), 100u);  // piece 1
 }
 
 TEST(PlataformaSDL, ASoundDeviceThatCannotBeOpenedNamesTheDriverTried) {
