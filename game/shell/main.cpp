@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
         opciones.carpetaProgramas = CarpetaDelPrograma(argv[0]);
         opciones.carpeta = CarpetaDeDatos(opciones.carpetaProgramas);
         opciones.carpetaJugador = CarpetaDelJugador(opciones.carpeta, VariableDeEntorno);
+        TomarArchivosIniciales(opciones.carpeta, opciones.carpetaJugador);
     }
     if (errorCarpeta) {
         std::cerr << "Polvareda: cannot use the folder " << TextoRuta(*linea.carpeta) << "\n";
