@@ -9,6 +9,7 @@
 #include "ArchivoAcotado.h"
 #include "Arranque.h"
 #include "Carpetas.h"
+#include "Consola.h"
 #include "EtapasFrente.h"
 #include "Grabadora.h"
 #include "Guion.h"
