@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
-"""Reads a Windows shortcut (.lnk) back: prints its target and its arguments, one per line.
-   leer-acceso.py SHORTCUT.lnk
+"""Reads a Windows shortcut (.lnk) back: prints its target, its arguments and its working
+folder, one per line.   leer-acceso.py SHORTCUT.lnk
+The target is the local path as stored: in the ANSI code page (Windows-1252 here) unless the
+file holds it in UTF-16 too, so a character outside the code page reads as "?"; the working
+folder is always UTF-16.
 The file's layout is Windows' published shell-link format: a 76-byte header whose flags say
 which parts follow, an optional item list, an optional location block with the target's local
 path, then counted strings (name, relative path, working folder, arguments, icon)."""
@@ -41,8 +44,8 @@ for bandera, nombre in CADENAS:
         n = struct.unpack_from("<H", datos, pos)[0]
         ancho = 2 if banderas & UNICODE else 1
         crudo = datos[pos + 2:pos + 2 + n * ancho]
-        cadenas[nombre] = crudo.decode("utf-16-le" if ancho == 2 else "cp1252")
+        cadenas[nombre] = crudo.decode("utf-16-le" if ancho == 2 else "cp1252").rstrip("\0")
         pos += 2 + n * ancho
 print(destino if destino is not None else "")
 print(cadenas.get("argumentos", ""))
-print(cadenas.get("carpeta", ""), file=sys.stderr)
+print(cadenas.get("carpeta", ""))
