@@ -8,8 +8,9 @@ set(CMAKE_C_COMPILER ${POLVAREDA_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${POLVAREDA_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${POLVAREDA_MINGW}-windres)
 
-# The cross prefix holding the SDL libraries (POLVAREDA_WINDOWS_PREFIX, from the command line or
-# the environment) and the compiler's own root; nothing is ever taken from the build machine.
+# The cross prefixes holding the SDL libraries and Qt (POLVAREDA_WINDOWS_PREFIX, a list, from the
+# command line or the environment) and the compiler's own root; nothing is ever taken from the
+# build machine.
 if(NOT POLVAREDA_WINDOWS_PREFIX AND DEFINED ENV{POLVAREDA_WINDOWS_PREFIX})
   set(POLVAREDA_WINDOWS_PREFIX $ENV{POLVAREDA_WINDOWS_PREFIX})
 endif()
@@ -19,9 +20,17 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The C and C++ runtimes go into each program, so the distribution needs no compiler DLLs and
-# the build-time tools run under Wine straight from the build folder.
+# The C and C++ runtimes go into each program and library, so the distribution needs no compiler
+# DLLs and the build-time tools run under Wine straight from the build folder. The standard
+# libraries are forced cache entries that name the Windows system libraries as well: a plain
+# variable would hide them on a first configure and lose them on the next one.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
-set(CMAKE_CXX_STANDARD_LIBRARIES "-Wl,-Bstatic -lstdc++ -lwinpthread -Wl,-Bdynamic")
-set(CMAKE_C_STANDARD_LIBRARIES "-Wl,-Bstatic -lwinpthread -Wl,-Bdynamic")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+set(POLVAREDA_WINDOWS_LIBRARIES
+    "-lkernel32 -luser32 -lgdi32 -lwinspool -lshell32 -lole32 -loleaut32 -luuid -lcomdlg32 -ladvapi32")
+set(CMAKE_CXX_STANDARD_LIBRARIES
+    "-Wl,-Bstatic -lstdc++ -lwinpthread -Wl,-Bdynamic ${POLVAREDA_WINDOWS_LIBRARIES}"
+    CACHE STRING "C++ libraries linked into every Windows program" FORCE)
+set(CMAKE_C_STANDARD_LIBRARIES "-Wl,-Bstatic -lwinpthread -Wl,-Bdynamic ${POLVAREDA_WINDOWS_LIBRARIES}"
+    CACHE STRING "C libraries linked into every Windows program" FORCE)

@@ -13,6 +13,8 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include <io.h>
 #include <sys/stat.h>
 #else
@@ -136,8 +138,14 @@ Resultado Reemplazar(const std::filesystem::path& archivo, const std::filesystem
     bien = bien && VolcarCarpeta(carpeta);
     std::error_code error;
     if (bien) {
+#ifdef _WIN32
+        // Windows cannot flush a folder: the rename itself is written through to the disk.
+        bien = MoveFileExW(hermano.c_str(), archivo.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
         std::filesystem::rename(hermano, archivo, error);
         bien = !error;
+#endif
     }
     if (!bien) {
         std::filesystem::remove(hermano, error);

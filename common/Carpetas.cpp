@@ -2,9 +2,13 @@
 #include "Carpetas.h"
 
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
+
+#include "ArchivoAcotado.h"
+#include "ArchivoAtomico.h"
 
 namespace polvareda {
 
@@ -79,6 +83,21 @@ fs::path CarpetaDelJugador(const fs::path& juego, const Entorno& entorno) {
     std::error_code error;
     fs::create_directories(propia, error);
     return SePuedeEscribir(propia) ? propia : juego;
+}
+
+void TomarArchivosIniciales(const fs::path& datos, const fs::path& jugador) {
+    std::error_code error;
+    if (fs::equivalent(datos, jugador, error)) return;
+    for (const char* nombre : {"Polvareda.INI", "Polvareda.DAT"}) {
+        const fs::path propio = jugador / nombre;
+        // Only a name that is certainly free: a folder that cannot be looked into is left alone.
+        if (fs::symlink_status(propio, error).type() != fs::file_type::not_found) continue;
+        if (!fs::is_regular_file(datos / nombre, error)) continue;
+        // Both files are a few kilobytes; a larger one is not the game's and is not taken.
+        const std::optional<std::string> bytes =
+            LeerArchivoAcotado(datos / nombre, kLimiteTexto, Exceso::Rechazar);
+        if (bytes) ReemplazarArchivo(propio, *bytes);
+    }
 }
 
 }  // namespace polvareda

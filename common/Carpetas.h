@@ -24,6 +24,14 @@ std::filesystem::path CarpetaDeDatos(const std::filesystem::path& programas);
 // %APPDATA%\Polvareda), made when missing. The game folder when none of them can be had.
 std::filesystem::path CarpetaDelJugador(const std::filesystem::path& juego, const Entorno& entorno);
 
+// A player's folder apart from the game's starts with the game folder's own settings and scores:
+// each of Polvareda.INI and Polvareda.DAT that `jugador` lacks (a dangling link counts as
+// present) is copied there from `datos`, whole or not at all. Nothing happens when the two are
+// the same folder, and a file that cannot be read or written is left alone: the game then
+// starts as it would without it.
+void TomarArchivosIniciales(const std::filesystem::path& datos,
+                            const std::filesystem::path& jugador);
+
 // True when a file can be made (and is removed again) in `carpeta`.
 bool SePuedeEscribir(const std::filesystem::path& carpeta);
 

@@ -1,12 +1,14 @@
 // The file work of an installation.
 #include "Instalacion.h"
 
+#include <QStandardPaths>
 #include <QStringList>
 #include <system_error>
 
 #include "ArchivoAtomico.h"
 #include "Numeros.h"
 #include "Perfil.h"
+#include "RutaTexto.h"
 
 namespace polvareda::setup {
 
@@ -140,6 +142,12 @@ std::string EntradaEscritorio(const QString& nombre, const fs::path& programa,
     return texto;
 }
 
+#ifndef _WIN32
+
+fs::path CarpetaDeAccesos() {
+    return RutaDeTexto(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
+}
+
 bool CrearAccesos(const fs::path& carpetaAccesos, const fs::path& carpetaJuego,
                   const QByteArray& icono) {
     std::error_code error;
@@ -164,6 +172,8 @@ bool CrearAccesos(const fs::path& carpetaAccesos, const fs::path& carpetaJuego,
            bien;
     return bien;
 }
+
+#endif
 
 bool MarcarInstalado(const fs::path& carpetaJuego, int idioma) {
     const std::string valorIdioma = Str(idioma);

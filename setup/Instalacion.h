@@ -1,5 +1,6 @@
 // Installing the game from the distribution folder into a game folder: the copy, the two
-// desktop shortcuts and the sign that the folder holds an installed game.
+// shortcuts (desktop entries on Linux, shell links on Windows) and the sign that the folder
+// holds an installed game.
 #pragma once
 
 #include <QByteArray>
@@ -32,9 +33,15 @@ std::vector<std::filesystem::path> CopiarJuego(const std::filesystem::path& orig
 std::string EntradaEscritorio(const QString& nombre, const std::filesystem::path& programa,
                               const QStringList& argumentos, const std::filesystem::path& icono);
 
+// The folder the shortcut field is relative to: the desktop's applications folder, on Windows
+// the user's Start-menu Programs folder. Empty when the system names none.
+std::filesystem::path CarpetaDeAccesos();
+
 // The two shortcuts in `carpetaAccesos` (created when missing): "Polvareda" starts the game,
-// "SetUp + Polvareda" its setup with "/juego"; `icono` (PNG bytes) is written into the game
-// folder for them. False when any of them could not be written.
+// "SetUp + Polvareda" its setup with "/juego", each in the game folder. On Linux they are
+// desktop entries and `icono` (PNG bytes) is written into the game folder for them; on Windows
+// they are shell links (.lnk) that show the programs' own icons. False when any of them could
+// not be written.
 bool CrearAccesos(const std::filesystem::path& carpetaAccesos,
                   const std::filesystem::path& carpetaJuego, const QByteArray& icono);
 

@@ -60,6 +60,9 @@ class Instalar : public QWidget {
     void PonerTextos(int idioma);
     int Idioma() const { return idioma_; }
     bool ModoInstalacion() const { return instalacion_; }
+    // The Install button pressed with these two folders in the fields and both tick boxes
+    // cleared (no read-me, nothing started after); false, doing nothing, in configuration mode.
+    bool InstalarEn(const QString& juego, const QString& accesos);
 
     // The controls, for the tests and the screenshots.
     QLabel* Etiqueta(int i) const { return etiqueta_[static_cast<std::size_t>(i)]; }

@@ -11,22 +11,11 @@
 #include "Listas.h"
 #include "Numeros.h"
 #include "Perfil.h"
+#include "RutaTexto.h"
 
 namespace polvareda::setup {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path RutaDe(const QString& texto) {
-    return fs::path(QDir::toNativeSeparators(texto).toStdString());
-}
-
-QString TextoDe(const fs::path& ruta) {
-    return QDir::toNativeSeparators(QString::fromStdString(ruta.string()));
-}
-
-}  // namespace
 
 // ---- Configuration mode ----
 
@@ -96,12 +85,14 @@ void Instalar::Aceptar() {
         // The choices stay on screen: the player can make the file writable and press OK
         // again, or cancel.
         const Textos& t = TextosDe(idioma_);
-        servicios_.Avisar(this, etiqueta_[8]->text(), t.configuracionNoEscrita.arg(TextoDe(ini)));
+        servicios_.Avisar(this, etiqueta_[8]->text(),
+                          t.configuracionNoEscrita.arg(TextoDeRuta(ini)));
         return;
     }
     EscribirIdiomaSetUp();
     if (entorno_.juego) {
-        servicios_.Ejecutar(TextoDe(entorno_.carpetaPrograma / NombreJuego().toStdString()), {});
+        servicios_.Ejecutar(TextoDeRuta(entorno_.carpetaPrograma / NombreJuego().toStdString()),
+                            {});
     }
     servicios_.Terminar();
 }
@@ -114,10 +105,17 @@ void Instalar::Cancelar() {
 // ---- Installation mode ----
 
 void Instalar::CarpetasPorDefecto() {
-    ruta_[1]->setText(TextoDe(entorno_.carpetaPersonal / "Candil" / "Polvareda"));
+#ifdef _WIN32
+    // The root of the drive SetUp runs from, as a Windows player expects.
+    std::error_code error;
+    const fs::path base = fs::current_path(error).root_path();
+#else
+    const fs::path base = entorno_.carpetaPersonal;
+#endif
+    ruta_[1]->setText(TextoDeRuta(base / "Candil" / "Polvareda"));
     if (!entorno_.carpetaAplicaciones.empty()) {
         baseAccesos_ = entorno_.carpetaAplicaciones;
-        ruta_[2]->setText(TextoDe(fs::path("Candil") / "Polvareda"));
+        ruta_[2]->setText(TextoDeRuta(fs::path("Candil") / "Polvareda"));
     }
 }
 
@@ -131,7 +129,7 @@ void Instalar::Elegir(int n) {
 
 void Instalar::AbrirLeeme() {
     const char* nombre = idioma_ == kIngles ? "ReadMe.TXT" : "LeeMe.TXT";
-    servicios_.Abrir(QUrl::fromLocalFile(TextoDe(entorno_.Datos() / "DOC" / nombre)));
+    servicios_.Abrir(QUrl::fromLocalFile(TextoDeRuta(entorno_.Datos() / "DOC" / nombre)));
 }
 
 void Instalar::InstalarJuego() {
@@ -141,29 +139,29 @@ void Instalar::InstalarJuego() {
     if (texto.size() > 1 && (texto.endsWith('/') || texto.endsWith('\\'))) texto.chop(1);
     // "~" is the home folder, as the user's shell would read it.
     if (texto == QLatin1String("~") || texto.startsWith(QLatin1String("~/"))) {
-        texto = TextoDe(entorno_.carpetaPersonal) + texto.mid(1);
+        texto = TextoDeRuta(entorno_.carpetaPersonal) + texto.mid(1);
     }
 
     const Textos& t = TextosDe(idioma_);
     const QString titulo = etiqueta_[8]->text();
     std::error_code error;
-    const fs::path juego = fs::absolute(RutaDe(texto), error);
+    const fs::path juego = fs::absolute(RutaDeTexto(texto), error);
     if (DentroDe(juego, entorno_.carpetaPrograma)) {
-        servicios_.Avisar(this, titulo, t.carpetaDentroDeOrigen.arg(TextoDe(juego)));
+        servicios_.Avisar(this, titulo, t.carpetaDentroDeOrigen.arg(TextoDeRuta(juego)));
         return;
     }
     if (!fs::is_directory(juego, error)) {
         if (fs::exists(juego, error)) {
-            servicios_.Avisar(this, titulo, t.carpetaNoCreada.arg(TextoDe(juego)));
+            servicios_.Avisar(this, titulo, t.carpetaNoCreada.arg(TextoDeRuta(juego)));
             return;
         }
         if (!servicios_.PreguntarAceptar(this, titulo, t.crearCarpeta)) {
-            servicios_.Avisar(this, titulo, t.noHayCarpeta.arg(TextoDe(juego)));
+            servicios_.Avisar(this, titulo, t.noHayCarpeta.arg(TextoDeRuta(juego)));
             return;
         }
         fs::create_directories(juego, error);
         if (!fs::is_directory(juego, error)) {
-            servicios_.Avisar(this, titulo, t.carpetaNoCreada.arg(TextoDe(juego)));
+            servicios_.Avisar(this, titulo, t.carpetaNoCreada.arg(TextoDeRuta(juego)));
             return;
         }
     }
@@ -173,32 +171,42 @@ void Instalar::InstalarJuego() {
     if (fallos.empty() && !MarcarInstalado(juego, idioma_)) fallos.push_back(kArchivoSetUp);
     if (!fallos.empty()) {
         QStringList lista;
-        for (const fs::path& f : fallos) lista << TextoDe(juego / f);
+        for (const fs::path& f : fallos) lista << TextoDeRuta(juego / f);
         servicios_.Avisar(this, titulo, t.noCopiado.arg(lista.join(QStringLiteral("\r\n"))));
         return;
     }
 
     const QString accesos = ruta_[2]->text().trimmed();
-    const fs::path carpetaAccesos = baseAccesos_ / RutaDe(accesos);
+    const fs::path carpetaAccesos = baseAccesos_ / RutaDeTexto(accesos);
     QByteArray icono;
     if (QFile archivo(QStringLiteral(":/imagenes/icono.png")); archivo.open(QIODevice::ReadOnly)) {
         icono = archivo.readAll();
     }
     if (!accesos.isEmpty() && !CrearAccesos(carpetaAccesos, juego, icono)) {
-        servicios_.Avisar(this, titulo, t.accesosNoCreados.arg(TextoDe(carpetaAccesos)));
+        servicios_.Avisar(this, titulo, t.accesosNoCreados.arg(TextoDeRuta(carpetaAccesos)));
     } else {
         servicios_.Informar(this, titulo, t.instalacionTerminada);
     }
 
     if (CargarMarcado()) {
         if (fs::exists(juego / kArchivoConfiguracion, error)) {
-            servicios_.Ejecutar(TextoDe(juego / NombreJuego().toStdString()), {});
+            servicios_.Ejecutar(TextoDeRuta(juego / NombreJuego().toStdString()), {});
         } else {
-            servicios_.Ejecutar(TextoDe(juego / NombreSetUp().toStdString()),
+            servicios_.Ejecutar(TextoDeRuta(juego / NombreSetUp().toStdString()),
                                 {QStringLiteral("/juego")});
         }
     }
     servicios_.Terminar();
+}
+
+bool Instalar::InstalarEn(const QString& juego, const QString& accesos) {
+    if (!instalacion_) return false;
+    ruta_[1]->setText(juego);
+    ruta_[2]->setText(accesos);
+    marcaLeeme_->hide();
+    marcaCargar_->hide();
+    PulsarBoton(1);
+    return true;
 }
 
 void Instalar::Salir() {

@@ -1,4 +1,4 @@
-// The desktop as Qt offers it.
+// The desktop as Qt offers it, and the standard streams of a run without a window.
 #include "Servicios.h"
 
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <iostream>
 
 namespace polvareda::setup {
 
@@ -47,6 +48,15 @@ std::optional<QString> ServiciosEscritorio::ElegirCarpeta(QWidget* ventana,
 
 void ServiciosEscritorio::Terminar() {
     QApplication::exit(0);
+}
+
+void ServiciosSinVentana::Informar(QWidget*, const QString&, const QString& texto) {
+    std::cout << texto.toStdString() << std::endl;
+}
+
+void ServiciosSinVentana::Avisar(QWidget*, const QString&, const QString& texto) {
+    avisado_ = true;
+    std::cerr << "SetUp: " << texto.toStdString() << std::endl;
 }
 
 }  // namespace polvareda::setup

@@ -50,4 +50,26 @@ class ServiciosEscritorio : public Servicios {
     void Terminar() override;
 };
 
+// No window, for an installation run from a script: the questions are answered yes (the game
+// folder is made when missing), the messages go to the standard streams, nothing is opened or
+// started.
+class ServiciosSinVentana : public Servicios {
+  public:
+    void Abrir(const QUrl&) override {}
+    bool Ejecutar(const QString&, const QStringList&) override { return true; }
+    void Informar(QWidget* ventana, const QString& titulo, const QString& texto) override;
+    void Avisar(QWidget* ventana, const QString& titulo, const QString& texto) override;
+    bool PreguntarSiNo(QWidget*, const QString&, const QString&) override { return true; }
+    bool PreguntarAceptar(QWidget*, const QString&, const QString&) override { return true; }
+    std::optional<QString> ElegirCarpeta(QWidget*, const QString&) override { return std::nullopt; }
+    void Terminar() override { terminado_ = true; }
+
+    // True when the program ended with no warning on the way.
+    bool Logrado() const { return terminado_ && !avisado_; }
+
+  private:
+    bool terminado_ = false;
+    bool avisado_ = false;
+};
+
 }  // namespace polvareda::setup

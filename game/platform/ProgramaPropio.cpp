@@ -12,7 +12,6 @@
 
 #include <shellapi.h>
 #include <shlobj.h>
-#include <cstdio>
 #include <map>
 #include <mutex>
 
@@ -28,21 +27,6 @@ std::u16string_view Vista(const wchar_t* texto) {
 std::wstring Ancho(const std::string& utf8) {
     const std::u16string texto = Utf16DeUtf8(utf8);
     return {texto.begin(), texto.end()};
-}
-
-// A standard stream with nowhere to go is sent to the console; one already redirected by the
-// parent (to a file or a pipe) is left where it is.
-void Reabrir(DWORD cual, FILE* flujo, const char* modo) {
-    const HANDLE actual = GetStdHandle(cual);
-    if (actual != nullptr && actual != INVALID_HANDLE_VALUE &&
-        GetFileType(actual) != FILE_TYPE_UNKNOWN) {
-        return;
-    }
-    FILE* nuevo = nullptr;
-    if (_wfreopen_s(&nuevo, cual == STD_INPUT_HANDLE ? L"CONIN$" : L"CONOUT$",
-                    modo[0] == 'r' ? L"r" : L"w", flujo) == 0) {
-        std::setvbuf(flujo, nullptr, cual == STD_OUTPUT_HANDLE ? _IOLBF : _IONBF, 0);
-    }
 }
 
 }  // namespace
@@ -96,14 +80,6 @@ std::optional<std::filesystem::path> CarpetaDeImagenesDelSistema() {
     return carpeta;
 }
 
-void UnirseALaConsola() {
-    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    // The game's texts are UTF-8, and so are the paths it names.
-    SetConsoleOutputCP(CP_UTF8);
-    Reabrir(STD_OUTPUT_HANDLE, stdout, "w");
-    Reabrir(STD_ERROR_HANDLE, stderr, "w");
-}
-
 }  // namespace polvareda
 
 #else
@@ -129,8 +105,6 @@ std::filesystem::path CarpetaDelPrograma(const char* argv0) {
 std::optional<std::filesystem::path> CarpetaDeImagenesDelSistema() {
     return std::nullopt;
 }
-
-void UnirseALaConsola() {}
 
 }  // namespace polvareda
 

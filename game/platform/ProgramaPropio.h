@@ -1,7 +1,7 @@
-// The running program as its system gives it: the command line, the environment, the folder the
-// executable is in, and the console. On Linux these are the bytes the system hands over; on
-// Windows they arrive as UTF-16 and are turned into the UTF-8 the game keeps every text in, so
-// that a folder named in any script works.
+// The running program as its system gives it: the command line, the environment and the folder
+// the executable is in. On Linux these are the bytes the system hands over; on Windows they
+// arrive as UTF-16 and are turned into the UTF-8 the game keeps every text in, so that a folder
+// named in any script works.
 #pragma once
 
 #include <filesystem>
@@ -24,10 +24,5 @@ std::filesystem::path CarpetaDelPrograma(const char* argv0);
 // The user's own pictures folder as the system names it (Windows knows it even when moved or
 // translated); nothing where the system has no such notion.
 std::optional<std::filesystem::path> CarpetaDeImagenesDelSistema();
-
-// A Windows program with a window starts without a console. When it was started from one,
-// --help, --version and the error lines go there (unless already redirected to a file or a
-// pipe). Elsewhere nothing to do.
-void UnirseALaConsola();
 
 }  // namespace polvareda

@@ -10,7 +10,7 @@
 #include "Arranque.h"
 #include "Carpetas.h"
 #include "Configuracion.h"
-#include "ConfiguracionInicial.h"
+#include "Consola.h"
 #include "EtapasFrente.h"
 #include "Grabadora.h"
 #include "Guion.h"
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         opciones.carpetaProgramas = CarpetaDelPrograma(argv[0]);
         opciones.carpeta = CarpetaDeDatos(opciones.carpetaProgramas);
         opciones.carpetaJugador = CarpetaDelJugador(opciones.carpeta, VariableDeEntorno);
-        CopiarConfiguracionInicial(opciones.carpeta, opciones.carpetaJugador);
+        TomarArchivosIniciales(opciones.carpeta, opciones.carpetaJugador);
     }
     if (errorCarpeta) {
         std::cerr << "Polvareda: cannot use the folder " << TextoRuta(*linea.carpeta) << "\n";

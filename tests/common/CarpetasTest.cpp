@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <string>
 #include <string_view>
 
+#include "ArchivoAcotado.h"
 #include "CarpetaDePrueba.h"
 
 namespace polvareda {
@@ -76,6 +78,27 @@ TEST(Carpetas, ThePlayersFilesGoToTheUsersDataFolderWhenTheGameFolderIsNotWritab
     // Nowhere to go: the game folder, where SetUp and the game say what they cannot write.
     variables.clear();
     EXPECT_EQ(CarpetaDelJugador(soloLectura, entorno), soloLectura);
+}
+
+TEST(Carpetas, APlayersFolderStartsWithTheGameFoldersFilesItLacks) {
+    prueba::CarpetaDePrueba raiz;
+    const fs::path juego = raiz / "juego";
+    const fs::path jugador = raiz / "jugador";
+    fs::create_directories(juego);
+    fs::create_directories(jugador);
+    const auto escribir = [](const fs::path& archivo, const std::string& texto) {
+        std::ofstream(archivo, std::ios::binary) << texto;
+    };
+    escribir(juego / "Polvareda.INI", "[Pantalla]\r\nDDraw=0\r\n");
+    escribir(juego / "Polvareda.DAT", "de la carpeta del juego");
+    escribir(jugador / "Polvareda.DAT", "del jugador");
+    TomarArchivosIniciales(juego, jugador);
+    EXPECT_EQ(LeerArchivoAcotado(jugador / "Polvareda.INI"), "[Pantalla]\r\nDDraw=0\r\n");
+    EXPECT_EQ(LeerArchivoAcotado(jugador / "Polvareda.DAT"), "del jugador");  // never replaced
+    // The same folder reached another way is left as it is.
+    fs::remove(juego / "Polvareda.INI");
+    TomarArchivosIniciales(juego, juego / ".." / "juego");
+    EXPECT_FALSE(fs::exists(juego / "Polvareda.INI"));
 }
 
 }  // namespace
