@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "IdiomaInicial.h"
 #include "Numeros.h"
 #include "Perfil.h"
 
@@ -225,9 +226,12 @@ void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas
     }
     teclas.PonerComprometidas(codigos);
 
-    const double idioma = LeerNumero(ini, Clave::Idioma, std::to_string(idiomaInterfaz));
+    // A file without a language (a fresh one) takes the desktop's.
+    const int inicial = IdiomaDelEscritorio(idiomaInterfaz);
+    const double idioma = LeerNumero(ini, Clave::Idioma, std::to_string(inicial));
     QAction* elegido = nullptr;
-    for (double buscado : {idioma, static_cast<double>(idiomaInterfaz)}) {
+    for (double buscado :
+         {idioma, static_cast<double>(inicial), static_cast<double>(idiomaInterfaz)}) {
         for (QAction* item : idiomas) {
             if (!elegido && item->data().toInt() == buscado) elegido = item;
         }

@@ -1,12 +1,14 @@
 // The configuration table and the game's reading of "Polvareda.INI".
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Configuracion.h"
+#include "IdiomaInicial.h"
 #include "Perfil.h"
 
 using namespace polvareda;
@@ -255,4 +257,18 @@ TEST(LeerConfiguracion, TheDesktopKeysTakeTheirDefaultForAnyValueOutsideTheirRan
         EXPECT_EQ(c.nitido, malo || uno) << valor;
         EXPECT_EQ(c.pausaSinFoco, malo || uno) << valor;
     }
+}
+
+TEST(IdiomaInicial, TheDesktopsLocaleNamesOneOfTheFiveLanguagesOrNone) {
+    EXPECT_EQ(IdiomaDeLocale("es_ES.UTF-8"), 0);
+    EXPECT_EQ(IdiomaDeLocale("en_GB.UTF-8"), 1);
+    EXPECT_EQ(IdiomaDeLocale("fr_CA"), 2);
+    EXPECT_EQ(IdiomaDeLocale("it"), 3);
+    EXPECT_EQ(IdiomaDeLocale("PT_br@euro"), 4);
+    for (const char* otro : {"", "C", "C.UTF-8", "POSIX", "de_DE.UTF-8", "eng", "e"}) {
+        EXPECT_EQ(IdiomaDeLocale(otro), std::nullopt) << otro;
+    }
+    EXPECT_TRUE(SinIdioma("[Pantalla]\r\nDDraw=0\r\n"));
+    EXPECT_FALSE(SinIdioma("[Opciones]\r\nIdioma=\r\n"));
+    EXPECT_FALSE(SinIdioma(ConfiguracionPorDefecto()));
 }

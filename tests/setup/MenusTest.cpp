@@ -222,6 +222,12 @@ TEST_F(MenusTest, LanguagesAreSortedByNameAndTheFileOrInterfaceLanguageIsTicked)
     EXPECT_FALSE(m_->idiomas[2]->isChecked());
     Aceptar();
     EXPECT_EQ(Valor("Opciones", "Idioma"), "1");
+
+    // A file without a language shows the desktop's, when the game has it.
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    Abrir("[Pantalla]\r\nDDraw=1\r\n");
+    setenv("LANG", "C.UTF-8", 1);
+    EXPECT_TRUE(m_->idiomas[2]->isChecked());
 }
 
 TEST(SetUpIdiomas, TwoFilesWithTheSameNumberGiveTwoItemsAndTheFirstWins) {
