@@ -113,6 +113,7 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     if (SinIdioma(m.textoConfiguracion)) {
         m.configuracion.idioma = static_cast<std::int16_t>(IdiomaDelEscritorio(0));
     }
+    m.entrada.ColocarBotones(m.configuracion.botonesMando);
 
     // The game window is loaded: data files, pictures, texts, scores.
     m.ventana.graficos.vista.factorXGA = 1;

@@ -1,6 +1,7 @@
 // The configuration table and the game's reading of "Polvareda.INI".
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <set>
 #include <string>
@@ -46,13 +47,18 @@ TEST(TablaConfiguracion, ListsEveryKeyOnceInTheGamesReadingOrder) {
                            "Nitido",
                            "VolumenEfectos",
                            "VolumenMusica",
-                           "PausaSinFoco"};
+                           "PausaSinFoco",
+                           "Disparo1",
+                           "Disparo2",
+                           "Disparo3",
+                           "Pausa",
+                           "Atras"};
     ASSERT_EQ(tabla.size(), std::size(orden));
-    std::set<std::string_view> nombres;
+    std::set<std::string> nombres;
     for (std::size_t i = 0; i < tabla.size(); ++i) {
         EXPECT_EQ(tabla[i].nombre, orden[i]);
         EXPECT_EQ(&Definicion(tabla[i].clave), &tabla[i]);
-        nombres.insert(tabla[i].nombre);
+        nombres.insert(std::string(tabla[i].seccion) + "/" + std::string(tabla[i].nombre));
     }
     EXPECT_EQ(nombres.size(), tabla.size());
 }
@@ -271,4 +277,12 @@ TEST(IdiomaInicial, TheDesktopsLocaleNamesOneOfTheFiveLanguagesOrNone) {
     EXPECT_TRUE(SinIdioma("[Pantalla]\r\nDDraw=0\r\n"));
     EXPECT_FALSE(SinIdioma("[Opciones]\r\nIdioma=\r\n"));
     EXPECT_FALSE(SinIdioma(ConfiguracionPorDefecto()));
+}
+
+TEST(LeerConfiguracion, ControllerButtonsByNameAnyCaseAndTheDefaultForAnythingElse) {
+    Configuracion c;
+    LeerConfiguracion("[Mando]\r\nDisparo1=B\r\nDisparo2=a\r\nDisparo3=trigger\r\nPausa=\r\n", c);
+    EXPECT_EQ(c.botonesMando, (std::array<int, kRolesMando>{1, 0, 2, 6, 4}));
+    LeerConfiguracion(ConfiguracionPorDefecto(), c);
+    EXPECT_EQ(c.botonesMando, Configuracion{}.botonesMando);
 }
