@@ -25,7 +25,9 @@ enum class Modo : std::uint8_t {
     Sheriff,     // the sheriff's star, until a key
 };
 
+// How many modes there are: one more than the last value above.
 inline constexpr std::size_t kModos = 14;
+static_assert(static_cast<std::size_t>(Modo::Sheriff) + 1 == kModos);
 
 // The mode's text: "" for Ninguno, otherwise its name in the state line and the trace.
 constexpr std::string_view TextoModo(Modo modo) {

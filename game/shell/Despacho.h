@@ -1,5 +1,6 @@
-// The window's event dispatch: keys and mouse to the window's handlers, the close request,
-// and the requests of a headless script (end, picture, state).
+// The window's event dispatch: the desktop keys first, then every key, mouse, controller and
+// focus event to the input dispatch (DespachoEntrada); the close request, and the requests of a
+// headless script (end, picture, state).
 #pragma once
 
 #include "Evento.h"
