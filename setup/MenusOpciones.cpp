@@ -92,6 +92,8 @@ MenusOpciones::MenusOpciones(QWidget* ventana) : QObject(ventana) {
     vidaExtra = Casilla(opciones, true);
     chicaAmenazada = Casilla(opciones, true);
     opciones->addSeparator();
+    mando = new MenuMando(opciones);
+    opciones->addSeparator();
     predeterminadas = Casilla(opciones, true);
     opciones->addSeparator();
     restaurar = opciones->addAction(QString());
@@ -148,6 +150,8 @@ void MenusOpciones::PonerTextos(const Textos& t) {
     noEsperarPuertas->setText(t.noEsperarPuertas);
     vidaExtra->setText(t.vidaExtra);
     chicaAmenazada->setText(t.chicaAmenazada);
+    mando->PonerTextos(t.mando, {t.nombresTeclas[2], t.nombresTeclas[3], t.nombresTeclas[4],
+                                 t.pausaMando, t.atrasMando});
     predeterminadas->setText(t.predeterminadas);
     restaurar->setText(t.restaurar);
     polvareda->setText(t.polvareda);
@@ -177,6 +181,7 @@ void MenusOpciones::Llenar(const std::vector<std::string>& extensiones,
 }
 
 void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas& teclas) {
+    mando->Leer(ini);
     const double ancho = LeerNumero(ini, Clave::Ancho, "640");
     const double alto = LeerNumero(ini, Clave::Alto, "400");
     std::size_t elegida = 4;
@@ -309,6 +314,7 @@ std::vector<ValorConfiguracion> MenusOpciones::Valores(const CapturaTeclas& tecl
     valores.push_back({Clave::NoEsperarPuertas, Bandera(noEsperarPuertas)});
     valores.push_back({Clave::VidaExtra, Bandera(vidaExtra)});
     valores.push_back({Clave::ChicaAmenazada, Bandera(chicaAmenazada)});
+    for (auto& [clave, valor] : mando->Valores()) valores.push_back({clave, std::move(valor)});
     return valores;
 }
 

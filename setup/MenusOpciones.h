@@ -15,6 +15,7 @@
 #include "CapturaTeclas.h"
 #include "Configuracion.h"
 #include "Listas.h"
+#include "MenuMando.h"
 #include "Textos.h"
 
 namespace polvareda::setup {
@@ -67,6 +68,7 @@ class MenusOpciones : public QObject {
     QAction* noEsperarPuertas = nullptr;
     QAction* vidaExtra = nullptr;
     QAction* chicaAmenazada = nullptr;
+    MenuMando* mando = nullptr;  // [Mando]
     QAction* predeterminadas = nullptr;
     QAction* restaurar = nullptr;
     QMenu* descargar = nullptr;
