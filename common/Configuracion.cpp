@@ -42,6 +42,7 @@ constexpr DefinicionClave kTabla[] = {
     {Clave::VolumenEfectos, kSonido, "VolumenEfectos", "100", "100", ReglaClave::Acotado, 0, 100},
     {Clave::VolumenMusica, kSonido, "VolumenMusica", "100", "100", ReglaClave::Acotado, 0, 100},
     {Clave::PausaSinFoco, kOpciones, "PausaSinFoco", "1", "1", ReglaClave::Acotado, 0, 1},
+    {Clave::VSync, kPantalla, "VSync", "0", "0", ReglaClave::Acotado, 0, 1},
     {Clave::BotonDisparo1, kMando, "Disparo1", "a", "a", ReglaClave::Boton},
     {Clave::BotonDisparo2, kMando, "Disparo2", "b", "b", ReglaClave::Boton},
     {Clave::BotonDisparo3, kMando, "Disparo3", "x", "x", ReglaClave::Boton},
@@ -249,6 +250,9 @@ void LeerConfiguracion(std::string_view textoIni, Configuracion& config) {
                 break;
             case Clave::PausaSinFoco:
                 config.pausaSinFoco = LeerAcotado(textoIni, d.clave) == 1;
+                break;
+            case Clave::VSync:
+                config.vsync = LeerAcotado(textoIni, d.clave) == 1;
                 break;
             case Clave::BotonDisparo1:
             case Clave::BotonDisparo2:

@@ -51,6 +51,7 @@ enum class Clave {
     VolumenEfectos,  // [Sonido] 0 to 100 per cent, on top of the game's own levels
     VolumenMusica,   // [Sonido] likewise for the music
     PausaSinFoco,    // [Opciones] 1 pause and mute when the window loses focus
+    VSync,           // [Pantalla] 1 every picture waits for the display's refresh
     // [Mando] the controller's button for each of its roles.
     BotonDisparo1,
     BotonDisparo2,
@@ -103,6 +104,7 @@ struct Configuracion {
     int volumenEfectos = 100;
     int volumenMusica = 100;
     bool pausaSinFoco = true;
+    bool vsync = false;
     // The controller's button (its number in the common layout) for fire 1 to 3, pause and
     // back, in the order of the [Mando] keys; the defaults are a, b, x, start and back.
     std::array<int, kRolesMando> botonesMando = {0, 1, 2, 6, 4};

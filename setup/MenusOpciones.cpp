@@ -78,6 +78,7 @@ MenusOpciones::MenusOpciones(QWidget* ventana) : QObject(ventana) {
     pantalla->addSeparator();
     aspecto43 = Casilla(pantalla, false);
     nitido = Casilla(pantalla, true);
+    vsync = Casilla(pantalla, false);
 
     // Sound.
     efectosDeSonido = Casilla(menus_[1], true);
@@ -144,6 +145,7 @@ void MenusOpciones::PonerTextos(const Textos& t) {
     scroll->setText(t.scroll);
     aspecto43->setText(t.aspecto43);
     nitido->setText(t.nitido);
+    vsync->setText(t.vsync);
     efectosDeSonido->setText(t.efectosDeSonido);
     musica->setText(t.musica);
     redefinir->setText(t.redefinir);
@@ -218,6 +220,8 @@ void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas
     // A classic file without these keys stays without them unless the player changes them.
     aspecto43->setData(LeerClave(ini, Clave::Aspecto, "-") != "-");
     nitido->setData(LeerClave(ini, Clave::Nitido, "-") != "-");
+    vsync->setChecked(LeerAcotado(ini, Clave::VSync) == 1);
+    vsync->setData(LeerClave(ini, Clave::VSync, "-") != "-");
 
     efectosDeSonido->setChecked(LeerNumero(ini, Clave::SND, "1") != 0);
     musica->setChecked(LeerNumero(ini, Clave::MUS, "1") != 0);
@@ -276,8 +280,9 @@ std::vector<ValorConfiguracion> MenusOpciones::Valores(const CapturaTeclas& tecl
         pasos = guardado != 0 ? std::to_string(guardado) : "5";
     }
     valores.push_back({Clave::Scroll, pasos});
-    for (const auto& [item, clave, porDefecto] :
-         {std::tuple{aspecto43, Clave::Aspecto, false}, {nitido, Clave::Nitido, true}}) {
+    for (const auto& [item, clave, porDefecto] : {std::tuple{aspecto43, Clave::Aspecto, false},
+                                                  {nitido, Clave::Nitido, true},
+                                                  {vsync, Clave::VSync, false}}) {
         if (item->data().toBool() || item->isChecked() != porDefecto)
             valores.push_back({clave, Bandera(item)});
     }

@@ -61,6 +61,7 @@ class MenusOpciones : public QObject {
     QAction* scroll = nullptr;
     QAction* aspecto43 = nullptr;  // [Pantalla] Aspecto
     QAction* nitido = nullptr;     // [Pantalla] Nitido
+    QAction* vsync = nullptr;      // [Pantalla] VSync
     QAction* efectosDeSonido = nullptr;
     QAction* musica = nullptr;
     QAction* redefinir = nullptr;

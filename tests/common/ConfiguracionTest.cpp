@@ -48,6 +48,7 @@ TEST(TablaConfiguracion, ListsEveryKeyOnceInTheGamesReadingOrder) {
                            "VolumenEfectos",
                            "VolumenMusica",
                            "PausaSinFoco",
+                           "VSync",
                            "Disparo1",
                            "Disparo2",
                            "Disparo3",

@@ -230,11 +230,16 @@ TEST_F(MenusTest, LanguagesAreSortedByNameAndTheFileOrInterfaceLanguageIsTicked)
     EXPECT_TRUE(m_->idiomas[2]->isChecked());
 }
 
-TEST_F(MenusTest, TheControllerButtonsShowTheFileAndAreWrittenOnlyWhenPlaced) {
+TEST_F(MenusTest, ControllerButtonsAndVsyncShowTheFileAndAreWrittenOnlyWhenChanged) {
     Abrir("[Pantalla]\r\nDDraw=1\r\n");
     EXPECT_TRUE(m_->mando->botones[0][0]->isChecked());  // fire 1 on a
     Aceptar();
     EXPECT_EQ(Valor("Mando", "Disparo1"), "<none>");
+    EXPECT_EQ(Valor("Pantalla", "VSync"), "<none>");
+    EXPECT_FALSE(m_->vsync->isChecked());
+    m_->vsync->trigger();
+    Aceptar();
+    EXPECT_EQ(Valor("Pantalla", "VSync"), "1");
 
     Abrir("[Mando]\r\nDisparo1=b\r\nDisparo2=a\r\nPausa=nada\r\n");
     EXPECT_TRUE(m_->mando->botones[0][1]->isChecked());
