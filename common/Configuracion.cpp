@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "BotonesMando.h"
 #include "Numeros.h"
 #include "Perfil.h"
 
@@ -15,6 +16,7 @@ constexpr std::string_view kPantalla = "Pantalla";
 constexpr std::string_view kSonido = "Sonido";
 constexpr std::string_view kTeclado = "Teclado";
 constexpr std::string_view kOpciones = "Opciones";
+constexpr std::string_view kMando = "Mando";
 
 // The key defaults "1" of the keyboard section are the code of the left mouse button.
 constexpr DefinicionClave kTabla[] = {
@@ -40,6 +42,12 @@ constexpr DefinicionClave kTabla[] = {
     {Clave::VolumenEfectos, kSonido, "VolumenEfectos", "100", "100", ReglaClave::Acotado, 0, 100},
     {Clave::VolumenMusica, kSonido, "VolumenMusica", "100", "100", ReglaClave::Acotado, 0, 100},
     {Clave::PausaSinFoco, kOpciones, "PausaSinFoco", "1", "1", ReglaClave::Acotado, 0, 1},
+    {Clave::VSync, kPantalla, "VSync", "0", "0", ReglaClave::Acotado, 0, 1},
+    {Clave::BotonDisparo1, kMando, "Disparo1", "a", "a", ReglaClave::Boton},
+    {Clave::BotonDisparo2, kMando, "Disparo2", "b", "b", ReglaClave::Boton},
+    {Clave::BotonDisparo3, kMando, "Disparo3", "x", "x", ReglaClave::Boton},
+    {Clave::BotonPausa, kMando, "Pausa", "start", "start", ReglaClave::Boton},
+    {Clave::BotonAtras, kMando, "Atras", "back", "back", ReglaClave::Boton},
 };
 
 // The order in which the setup program writes a configuration.
@@ -131,6 +139,7 @@ Lectura Leer(std::string_view textoIni, const DefinicionClave& d) {
         case ReglaClave::Texto:
         case ReglaClave::ValSolo:
         case ReglaClave::Acotado:
+        case ReglaClave::Boton:
             break;
     }
     return l;
@@ -159,6 +168,13 @@ int LeerAcotado(std::string_view textoIni, Clave clave) {
     const std::string texto = LeerValorPerfil(textoIni, d.seccion, d.nombre, d.porDefecto);
     if (const auto valor = Acotado(texto, d.minimo, d.maximo)) return *valor;
     return *Acotado(d.porDefecto, d.minimo, d.maximo);
+}
+
+int LeerBoton(std::string_view textoIni, Clave clave) {
+    const DefinicionClave& d = Definicion(clave);
+    const std::string texto = LeerValorPerfil(textoIni, d.seccion, d.nombre, d.porDefecto);
+    if (const auto boton = BotonPorNombre(texto)) return *boton;
+    return *BotonPorNombre(d.porDefecto);
 }
 
 void LeerConfiguracion(std::string_view textoIni, Configuracion& config) {
@@ -234,6 +250,18 @@ void LeerConfiguracion(std::string_view textoIni, Configuracion& config) {
                 break;
             case Clave::PausaSinFoco:
                 config.pausaSinFoco = LeerAcotado(textoIni, d.clave) == 1;
+                break;
+            case Clave::VSync:
+                config.vsync = LeerAcotado(textoIni, d.clave) == 1;
+                break;
+            case Clave::BotonDisparo1:
+            case Clave::BotonDisparo2:
+            case Clave::BotonDisparo3:
+            case Clave::BotonPausa:
+            case Clave::BotonAtras:
+                config.botonesMando[static_cast<std::size_t>(d.clave) -
+                                    static_cast<std::size_t>(Clave::BotonDisparo1)] =
+                    LeerBoton(textoIni, d.clave);
                 break;
         }
     }

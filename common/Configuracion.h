@@ -2,6 +2,7 @@
 // parse rule. The game reads through it; the setup program reads and writes through it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -21,6 +22,8 @@ enum class ReglaClave {
     // A whole number from `minimo` to `maximo`, written as plain digits (blanks around them
     // allowed); anything else (empty, a sign, a fraction, text, out of range) the default.
     Acotado,
+    // A controller button by its name in the common layout (any case); anything else the default.
+    Boton,
 };
 
 enum class Clave {
@@ -48,6 +51,13 @@ enum class Clave {
     VolumenEfectos,  // [Sonido] 0 to 100 per cent, on top of the game's own levels
     VolumenMusica,   // [Sonido] likewise for the music
     PausaSinFoco,    // [Opciones] 1 pause and mute when the window loses focus
+    VSync,           // [Pantalla] 1 every picture waits for the display's refresh
+    // [Mando] the controller's button for each of its roles.
+    BotonDisparo1,
+    BotonDisparo2,
+    BotonDisparo3,
+    BotonPausa,
+    BotonAtras,
 };
 
 struct DefinicionClave {
@@ -67,6 +77,11 @@ std::span<const DefinicionClave> TablaConfiguracion();
 const DefinicionClave& Definicion(Clave clave);
 
 constexpr std::string_view kArchivoConfiguracion = "Polvareda.INI";
+
+inline constexpr std::size_t kRolesMando = 5;
+constexpr Clave kClavesMando[kRolesMando] = {Clave::BotonDisparo1, Clave::BotonDisparo2,
+                                             Clave::BotonDisparo3, Clave::BotonPausa,
+                                             Clave::BotonAtras};
 
 // The settings as the game holds them after reading.
 struct Configuracion {
@@ -89,11 +104,18 @@ struct Configuracion {
     int volumenEfectos = 100;
     int volumenMusica = 100;
     bool pausaSinFoco = true;
+    bool vsync = false;
+    // The controller's button (its number in the common layout) for fire 1 to 3, pause and
+    // back, in the order of the [Mando] keys; the defaults are a, b, x, start and back.
+    std::array<int, kRolesMando> botonesMando = {0, 1, 2, 6, 4};
 };
 
 // The value of an Acotado key in `textoIni` (its default when the text is not a whole number
 // in its range); SetUp reads the desktop's keys through this too.
 int LeerAcotado(std::string_view textoIni, Clave clave);
+
+// The button number of a Boton key in `textoIni` (its default's when the text names none).
+int LeerBoton(std::string_view textoIni, Clave clave);
 
 // Reads every key except DDraw into `config`, in the table's order, by the parse rules.
 void LeerConfiguracion(std::string_view textoIni, Configuracion& config);

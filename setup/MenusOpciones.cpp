@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "IdiomaInicial.h"
 #include "Numeros.h"
 #include "Perfil.h"
 
@@ -77,6 +78,7 @@ MenusOpciones::MenusOpciones(QWidget* ventana) : QObject(ventana) {
     pantalla->addSeparator();
     aspecto43 = Casilla(pantalla, false);
     nitido = Casilla(pantalla, true);
+    vsync = Casilla(pantalla, false);
 
     // Sound.
     efectosDeSonido = Casilla(menus_[1], true);
@@ -90,6 +92,8 @@ MenusOpciones::MenusOpciones(QWidget* ventana) : QObject(ventana) {
     noEsperarPuertas = Casilla(opciones, false);
     vidaExtra = Casilla(opciones, true);
     chicaAmenazada = Casilla(opciones, true);
+    opciones->addSeparator();
+    mando = new MenuMando(opciones);
     opciones->addSeparator();
     predeterminadas = Casilla(opciones, true);
     opciones->addSeparator();
@@ -141,12 +145,15 @@ void MenusOpciones::PonerTextos(const Textos& t) {
     scroll->setText(t.scroll);
     aspecto43->setText(t.aspecto43);
     nitido->setText(t.nitido);
+    vsync->setText(t.vsync);
     efectosDeSonido->setText(t.efectosDeSonido);
     musica->setText(t.musica);
     redefinir->setText(t.redefinir);
     noEsperarPuertas->setText(t.noEsperarPuertas);
     vidaExtra->setText(t.vidaExtra);
     chicaAmenazada->setText(t.chicaAmenazada);
+    mando->PonerTextos(t.mando, {t.nombresTeclas[2], t.nombresTeclas[3], t.nombresTeclas[4],
+                                 t.pausaMando, t.atrasMando});
     predeterminadas->setText(t.predeterminadas);
     restaurar->setText(t.restaurar);
     polvareda->setText(t.polvareda);
@@ -176,6 +183,7 @@ void MenusOpciones::Llenar(const std::vector<std::string>& extensiones,
 }
 
 void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas& teclas) {
+    mando->Leer(ini);
     const double ancho = LeerNumero(ini, Clave::Ancho, "640");
     const double alto = LeerNumero(ini, Clave::Alto, "400");
     std::size_t elegida = 4;
@@ -212,6 +220,8 @@ void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas
     // A classic file without these keys stays without them unless the player changes them.
     aspecto43->setData(LeerClave(ini, Clave::Aspecto, "-") != "-");
     nitido->setData(LeerClave(ini, Clave::Nitido, "-") != "-");
+    vsync->setChecked(LeerAcotado(ini, Clave::VSync) == 1);
+    vsync->setData(LeerClave(ini, Clave::VSync, "-") != "-");
 
     efectosDeSonido->setChecked(LeerNumero(ini, Clave::SND, "1") != 0);
     musica->setChecked(LeerNumero(ini, Clave::MUS, "1") != 0);
@@ -225,9 +235,12 @@ void MenusOpciones::Leer(std::string_view ini, int idiomaInterfaz, CapturaTeclas
     }
     teclas.PonerComprometidas(codigos);
 
-    const double idioma = LeerNumero(ini, Clave::Idioma, std::to_string(idiomaInterfaz));
+    // A file without a language (a fresh one) takes the desktop's.
+    const int inicial = IdiomaDelEscritorio(idiomaInterfaz);
+    const double idioma = LeerNumero(ini, Clave::Idioma, std::to_string(inicial));
     QAction* elegido = nullptr;
-    for (double buscado : {idioma, static_cast<double>(idiomaInterfaz)}) {
+    for (double buscado :
+         {idioma, static_cast<double>(inicial), static_cast<double>(idiomaInterfaz)}) {
         for (QAction* item : idiomas) {
             if (!elegido && item->data().toInt() == buscado) elegido = item;
         }
@@ -267,8 +280,9 @@ std::vector<ValorConfiguracion> MenusOpciones::Valores(const CapturaTeclas& tecl
         pasos = guardado != 0 ? std::to_string(guardado) : "5";
     }
     valores.push_back({Clave::Scroll, pasos});
-    for (const auto& [item, clave, porDefecto] :
-         {std::tuple{aspecto43, Clave::Aspecto, false}, {nitido, Clave::Nitido, true}}) {
+    for (const auto& [item, clave, porDefecto] : {std::tuple{aspecto43, Clave::Aspecto, false},
+                                                  {nitido, Clave::Nitido, true},
+                                                  {vsync, Clave::VSync, false}}) {
         if (item->data().toBool() || item->isChecked() != porDefecto)
             valores.push_back({clave, Bandera(item)});
     }
@@ -305,6 +319,7 @@ std::vector<ValorConfiguracion> MenusOpciones::Valores(const CapturaTeclas& tecl
     valores.push_back({Clave::NoEsperarPuertas, Bandera(noEsperarPuertas)});
     valores.push_back({Clave::VidaExtra, Bandera(vidaExtra)});
     valores.push_back({Clave::ChicaAmenazada, Bandera(chicaAmenazada)});
+    for (auto& [clave, valor] : mando->Valores()) valores.push_back({clave, std::move(valor)});
     return valores;
 }
 

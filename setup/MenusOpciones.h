@@ -15,6 +15,7 @@
 #include "CapturaTeclas.h"
 #include "Configuracion.h"
 #include "Listas.h"
+#include "MenuMando.h"
 #include "Textos.h"
 
 namespace polvareda::setup {
@@ -60,6 +61,7 @@ class MenusOpciones : public QObject {
     QAction* scroll = nullptr;
     QAction* aspecto43 = nullptr;  // [Pantalla] Aspecto
     QAction* nitido = nullptr;     // [Pantalla] Nitido
+    QAction* vsync = nullptr;      // [Pantalla] VSync
     QAction* efectosDeSonido = nullptr;
     QAction* musica = nullptr;
     QAction* redefinir = nullptr;
@@ -67,6 +69,7 @@ class MenusOpciones : public QObject {
     QAction* noEsperarPuertas = nullptr;
     QAction* vidaExtra = nullptr;
     QAction* chicaAmenazada = nullptr;
+    MenuMando* mando = nullptr;  // [Mando]
     QAction* predeterminadas = nullptr;
     QAction* restaurar = nullptr;
     QMenu* descargar = nullptr;

@@ -27,6 +27,9 @@ struct Textos {
         forzarPantallaCompleta, scroll, aspecto43, nitido, efectosDeSonido, musica, redefinir,
         noEsperarPuertas, vidaExtra, chicaAmenazada, predeterminadas, restaurar, polvareda,
         polvaredaPlus, descargar, acercaDe;
+    // The controller's submenu and its two roles beyond the fire keys.
+    QString mando, pausaMando, atrasMando;
+    QString vsync;  // [Pantalla] VSync
     // The credits.
     QString creditoPrograma, creditoVoces, creditoTraductores, creditoProbadores, portalTexto;
     // Key capture: the prompt and the names of the five controls.

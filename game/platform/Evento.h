@@ -2,7 +2,10 @@
 // the close request of the window, and the requests of a headless script.
 #pragma once
 
+#include <iterator>
 #include <string>
+
+#include "BotonesMando.h"
 
 namespace polvareda {
 
@@ -70,21 +73,8 @@ enum EjeMando {
 // stick resting near the mark does not chatter.
 constexpr int kEjePulsado = 16000;
 constexpr int kEjeSuelto = 8000;
-constexpr const char* kNombresBotonMando[kBotonesMando] = {"a",
-                                                           "b",
-                                                           "x",
-                                                           "y",
-                                                           "back",
-                                                           "guide",
-                                                           "start",
-                                                           "leftstick",
-                                                           "rightstick",
-                                                           "leftshoulder",
-                                                           "rightshoulder",
-                                                           "dpup",
-                                                           "dpdown",
-                                                           "dpleft",
-                                                           "dpright"};
+inline constexpr const auto& kNombresBotonMando = kNombresBoton;
+static_assert(std::size(kNombresBotonMando) == kBotonesMando);
 constexpr const char* kNombresEjeMando[kEjesMando] = {"leftx",  "lefty",       "rightx",
                                                       "righty", "lefttrigger", "righttrigger"};
 

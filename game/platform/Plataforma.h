@@ -42,6 +42,9 @@ struct Pantalla {
     std::string titulo;
     const Imagen* icono = nullptr;
     AjustePantalla ajuste;
+    // Each picture waits for the display's refresh before it shows ([Pantalla] VSync), so the
+    // scrolling wall never tears; without it the window's plain memory is sent at once.
+    bool vsync = false;
 };
 
 // The keyboard state of the classic platform: one byte per virtual-key code; bit 0x80 is

@@ -12,6 +12,8 @@ struct BorrarSDL {
     void operator()(SDL_Window* v) const { SDL_DestroyWindow(v); }
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
     void operator()(SDL_Cursor* c) const { SDL_FreeCursor(c); }
+    void operator()(SDL_Renderer* r) const { SDL_DestroyRenderer(r); }
+    void operator()(SDL_Texture* t) const { SDL_DestroyTexture(t); }
     void operator()(Mix_Chunk* m) const { Mix_FreeChunk(m); }
     void operator()(Mix_Music* m) const { Mix_FreeMusic(m); }
 };
@@ -19,6 +21,8 @@ struct BorrarSDL {
 using VentanaPtr = std::unique_ptr<SDL_Window, BorrarSDL>;
 using SuperficiePtr = std::unique_ptr<SDL_Surface, BorrarSDL>;
 using CursorPtr = std::unique_ptr<SDL_Cursor, BorrarSDL>;
+using RenderizadorPtr = std::unique_ptr<SDL_Renderer, BorrarSDL>;
+using TexturaPtr = std::unique_ptr<SDL_Texture, BorrarSDL>;
 using MuestraPtr = std::unique_ptr<Mix_Chunk, BorrarSDL>;
 using TemaPtr = std::unique_ptr<Mix_Music, BorrarSDL>;
 

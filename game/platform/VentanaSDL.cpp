@@ -26,6 +26,9 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
         SDL_CreateWindow(pantalla.titulo.c_str(), donde.x, donde.y, donde.w, donde.h, banderas);
     if (ventana == nullptr) return nullptr;
     std::unique_ptr<VentanaSDL> v(new VentanaSDL(ventana, l, pantalla.ajuste));
+    // Without a renderer that can wait for the refresh the window shows as without vsync.
+    if (pantalla.vsync)
+        v->renderizador_.reset(SDL_CreateRenderer(ventana, -1, SDL_RENDERER_PRESENTVSYNC));
     if (pantalla.icono != nullptr && !pantalla.icono->Empty()) {
         const Imagen& icono = *pantalla.icono;
         SuperficiePtr s(SDL_CreateRGBSurfaceWithFormatFrom(
@@ -42,7 +45,26 @@ std::unique_ptr<VentanaSDL> VentanaSDL::Abrir(const Pantalla& pantalla, Marco ma
 VentanaSDL::VentanaSDL(SDL_Window* ventana, Tamano lienzo, AjustePantalla ajuste)
     : ventana_(ventana), copia_(lienzo.ancho, lienzo.alto), ajuste_(ajuste) {}
 
+bool VentanaSDL::PrepararSincronizada() {
+    int ancho = 0;
+    int alto = 0;
+    if (SDL_GetRendererOutputSize(renderizador_.get(), &ancho, &alto) != 0 || ancho <= 0 ||
+        alto <= 0)
+        return false;
+    if (!propia_ || propia_->w != ancho || propia_->h != alto) {
+        propia_.reset(SDL_CreateRGBSurfaceWithFormat(0, ancho, alto, 32, SDL_PIXELFORMAT_RGB888));
+        textura_.reset(SDL_CreateTexture(renderizador_.get(), SDL_PIXELFORMAT_RGB888,
+                                         SDL_TEXTUREACCESS_STREAMING, ancho, alto));
+        if (!propia_ || !textura_) return false;
+    }
+    superficie_ = propia_.get();
+    encaje_ = CalcularEncaje({ancho, alto}, Lienzo(), ajuste_);
+    intermedia_.reset();
+    return true;
+}
+
 bool VentanaSDL::PrepararSuperficie() {
+    if (renderizador_) return PrepararSincronizada();
     superficie_ = SDL_GetWindowSurface(ventana_.get());
     if (superficie_ == nullptr) return false;
     encaje_ = CalcularEncaje({superficie_->w, superficie_->h}, Lienzo(), ajuste_);
@@ -84,10 +106,22 @@ void VentanaSDL::Presentar(const Imagen& lienzo, std::span<const Rect> cambios) 
         Enviar(r, enVentana);
         if (enVentana.w > 0 && enVentana.h > 0) enviados.push_back(enVentana);
     }
-    if (!enviados.empty()) {
+    if (!enviados.empty()) Mostrar(enviados);
+}
+
+void VentanaSDL::Mostrar(std::span<const SDL_Rect> enviados) {
+    if (!renderizador_) {
         SDL_UpdateWindowSurfaceRects(ventana_.get(), enviados.data(),
                                      static_cast<int>(enviados.size()));
+        return;
     }
+    for (const SDL_Rect& r : enviados) {
+        const auto* origen =
+            static_cast<const std::uint8_t*>(propia_->pixels) + r.y * propia_->pitch + r.x * 4;
+        SDL_UpdateTexture(textura_.get(), &r, origen, propia_->pitch);
+    }
+    SDL_RenderCopy(renderizador_.get(), textura_.get(), nullptr, nullptr);
+    SDL_RenderPresent(renderizador_.get());
 }
 
 void VentanaSDL::RepintarTodo() {
@@ -96,7 +130,8 @@ void VentanaSDL::RepintarTodo() {
     if (intermedia_) SDL_FillRect(intermedia_.get(), nullptr, 0);
     SDL_Rect enVentana{};
     Enviar(Rect{0, 0, copia_.Width(), copia_.Height()}, enVentana);
-    SDL_UpdateWindowSurface(ventana_.get());
+    const SDL_Rect todo{0, 0, superficie_->w, superficie_->h};
+    Mostrar(std::span(&todo, 1));
 }
 
 bool VentanaSDL::AlternarPantallaCompleta() {

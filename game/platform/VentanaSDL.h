@@ -1,6 +1,7 @@
-// One window of the SDL backend: a software window surface showing a canvas fitted to it and
-// centred on black. Only changed rectangles are copied and sent to the
-// display; an exposed or resized window is repainted whole from the window's own copy.
+// One window of the SDL backend: a software window surface (or, with vsync, a picture presented
+// through the renderer) showing a canvas fitted to it and centred on black. Only changed
+// rectangles are copied and sent to the display; an exposed or resized window is repainted
+// whole from the window's own copy.
 #pragma once
 
 #include <SDL.h>
@@ -36,8 +37,10 @@ class VentanaSDL {
 
   private:
     VentanaSDL(SDL_Window* ventana, Tamano lienzo, AjustePantalla ajuste);
-    bool PrepararSuperficie();  // (re)reads the window surface and places the canvas in it
+    bool PrepararSuperficie();    // (re)reads the window surface and places the canvas in it
+    bool PrepararSincronizada();  // the same for the picture shown through the renderer
     void Enviar(Rect lienzo, SDL_Rect& enVentana);
+    void Mostrar(std::span<const SDL_Rect> enviados);  // sends what Enviar drew
 
     VentanaPtr ventana_;
     Imagen copia_;                       // what the window shows, in canvas pixels
@@ -46,6 +49,11 @@ class VentanaSDL {
     SuperficiePtr intermedia_;
     Encaje encaje_;
     AjustePantalla ajuste_;
+    // With vsync the picture is drawn into `propia_`, copied to `textura_` and presented by the
+    // renderer, which waits for the refresh; the window surface is then never taken.
+    RenderizadorPtr renderizador_;
+    TexturaPtr textura_;
+    SuperficiePtr propia_;
 };
 
 }  // namespace polvareda

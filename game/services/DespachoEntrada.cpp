@@ -68,7 +68,13 @@ void DespachoEntrada::Atender(const Evento& e) {
                           conocido
                               ? ", \"button\": \"" + std::string(kNombresBotonMando[e.boton]) + "\""
                               : std::string());
-            Mando(e);
+            if (!conocido) {
+                Mando(e);
+                break;
+            }
+            Evento colocado = e;
+            colocado.boton = colocados_[static_cast<std::size_t>(e.boton)];
+            if (colocado.boton >= 0) Mando(colocado);
             break;
         }
         case TipoEvento::MandoEje:
@@ -84,6 +90,22 @@ void DespachoEntrada::Atender(const Evento& e) {
         }
         default:
             break;
+    }
+}
+
+std::array<int, kBotonesMando> DespachoEntrada::Identidad() {
+    std::array<int, kBotonesMando> identidad{};
+    for (std::size_t i = 0; i < identidad.size(); ++i) identidad[i] = static_cast<int>(i);
+    return identidad;
+}
+
+void DespachoEntrada::ColocarBotones(const std::array<int, kRolesMando>& botones) {
+    const auto& porDefecto = Configuracion{}.botonesMando;
+    colocados_ = Identidad();
+    for (int b : porDefecto) colocados_[static_cast<std::size_t>(b)] = -1;
+    for (std::size_t r = 0; r < kRolesMando; ++r) {
+        if (botones[r] >= 0 && botones[r] < kBotonesMando)
+            colocados_[static_cast<std::size_t>(botones[r])] = porDefecto[r];
     }
 }
 

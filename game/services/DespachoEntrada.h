@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "Configuracion.h"
 #include "Evento.h"
 #include "Modo.h"
 
@@ -42,6 +43,11 @@ class DespachoEntrada {
     // How the controller's buttons and sticks become key events (the rules' configured keys);
     // each key goes to the second argument.
     std::function<void(const Evento&, const std::function<void(const Evento&)>&)> mandoComoTeclas;
+    // The controller's buttons as the player placed them ([Mando]): the button given for a
+    // role is heard as the one that plays it by default, a default button moved away from its
+    // role plays nothing, every other button itself. Every mode hears the placed buttons.
+    void ColocarBotones(const std::array<int, kRolesMando>& botones);
+
     // From now on keys and mouse buttons write their trace lines: the game takes input.
     void TrazarEntradas() { trazar_ = true; }
 
@@ -61,6 +67,9 @@ class DespachoEntrada {
     std::vector<Regla> reglas_;
     std::vector<std::function<void(const Evento&)>> oyentes_;
     bool trazar_ = false;
+    std::array<int, kBotonesMando> colocados_ = Identidad();  // what each button plays; -1 none
+
+    static std::array<int, kBotonesMando> Identidad();
 };
 
 }  // namespace polvareda

@@ -10,6 +10,7 @@
 #include "Despacho.h"
 #include "Dispositivos.h"
 #include "Estado.h"
+#include "IdiomaInicial.h"
 #include "Modulo.h"
 #include "Recursos.h"
 #include "Salida.h"
@@ -109,6 +110,10 @@ int Arrancar(Modulo& m, const OpcionesArranque& opciones) {
     // The configuration is read once, here; only the device set-up reads DDraw later.
     m.textoConfiguracion = LeerArchivoAcotado(ini).value_or("");
     LeerConfiguracion(m.textoConfiguracion, m.configuracion);
+    if (SinIdioma(m.textoConfiguracion)) {
+        m.configuracion.idioma = static_cast<std::int16_t>(IdiomaDelEscritorio(0));
+    }
+    m.entrada.ColocarBotones(m.configuracion.botonesMando);
 
     // The game window is loaded: data files, pictures, texts, scores.
     m.ventana.graficos.vista.factorXGA = 1;

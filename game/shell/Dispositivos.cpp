@@ -41,6 +41,7 @@ bool Abrir(Modulo& m, const ModoPantalla& modo, bool conAspecto) {
     pantalla.lienzo = modo.lienzo;
     pantalla.pantallaCompleta = modo.pantallaCompleta;
     pantalla.ajuste.nitido = m.configuracion.nitido;
+    pantalla.vsync = m.configuracion.vsync;
     if (conAspecto && m.configuracion.aspecto43) pantalla.ajuste.proporcion = {4, 3};
     const std::optional<Imagen> icono = DecodificarImagen(Recurso("icono"));
     if (icono) pantalla.icono = &*icono;

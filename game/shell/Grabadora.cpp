@@ -23,16 +23,21 @@ std::vector<std::pair<std::string, long>> AjustesDeJuego(std::string_view textoI
     Configuracion c;
     LeerConfiguracion(textoIni, c);
     const auto nombre = [](Clave clave) { return std::string(Definicion(clave).nombre); };
-    return {{nombre(Clave::Scroll), c.scroll},
-            {nombre(Clave::Izquierda), c.teclasMovimiento[0]},
-            {nombre(Clave::Derecha), c.teclasMovimiento[1]},
-            {nombre(Clave::Disparo1), c.teclasDisparo[0]},
-            {nombre(Clave::Disparo2), c.teclasDisparo[1]},
-            {nombre(Clave::Disparo3), c.teclasDisparo[2]},
-            {nombre(Clave::NoEsperarPuertas), c.noEsperarPuertas},
-            {nombre(Clave::VidaExtra), c.vidaExtra},
-            {nombre(Clave::ChicaAmenazada), c.chicaAmenazada},
-            {nombre(Clave::PausaSinFoco), c.pausaSinFoco}};
+    std::vector<std::pair<std::string, long>> ajustes = {
+        {nombre(Clave::Scroll), c.scroll},
+        {nombre(Clave::Izquierda), c.teclasMovimiento[0]},
+        {nombre(Clave::Derecha), c.teclasMovimiento[1]},
+        {nombre(Clave::Disparo1), c.teclasDisparo[0]},
+        {nombre(Clave::Disparo2), c.teclasDisparo[1]},
+        {nombre(Clave::Disparo3), c.teclasDisparo[2]},
+        {nombre(Clave::NoEsperarPuertas), c.noEsperarPuertas},
+        {nombre(Clave::VidaExtra), c.vidaExtra},
+        {nombre(Clave::ChicaAmenazada), c.chicaAmenazada},
+        {nombre(Clave::PausaSinFoco), c.pausaSinFoco}};
+    // The controller's placed buttons, named apart from the keyboard's keys of the same names.
+    for (std::size_t r = 0; r < kRolesMando; ++r)
+        ajustes.emplace_back("Mando" + nombre(kClavesMando[r]), c.botonesMando[r]);
+    return ajustes;
 }
 
 std::string LineaDe(const Evento& e) {

@@ -1,12 +1,15 @@
 // The configuration table and the game's reading of "Polvareda.INI".
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Configuracion.h"
+#include "IdiomaInicial.h"
 #include "Perfil.h"
 
 using namespace polvareda;
@@ -44,13 +47,19 @@ TEST(TablaConfiguracion, ListsEveryKeyOnceInTheGamesReadingOrder) {
                            "Nitido",
                            "VolumenEfectos",
                            "VolumenMusica",
-                           "PausaSinFoco"};
+                           "PausaSinFoco",
+                           "VSync",
+                           "Disparo1",
+                           "Disparo2",
+                           "Disparo3",
+                           "Pausa",
+                           "Atras"};
     ASSERT_EQ(tabla.size(), std::size(orden));
-    std::set<std::string_view> nombres;
+    std::set<std::string> nombres;
     for (std::size_t i = 0; i < tabla.size(); ++i) {
         EXPECT_EQ(tabla[i].nombre, orden[i]);
         EXPECT_EQ(&Definicion(tabla[i].clave), &tabla[i]);
-        nombres.insert(tabla[i].nombre);
+        nombres.insert(std::string(tabla[i].seccion) + "/" + std::string(tabla[i].nombre));
     }
     EXPECT_EQ(nombres.size(), tabla.size());
 }
@@ -255,4 +264,26 @@ TEST(LeerConfiguracion, TheDesktopKeysTakeTheirDefaultForAnyValueOutsideTheirRan
         EXPECT_EQ(c.nitido, malo || uno) << valor;
         EXPECT_EQ(c.pausaSinFoco, malo || uno) << valor;
     }
+}
+
+TEST(IdiomaInicial, TheDesktopsLocaleNamesOneOfTheFiveLanguagesOrNone) {
+    EXPECT_EQ(IdiomaDeLocale("es_ES.UTF-8"), 0);
+    EXPECT_EQ(IdiomaDeLocale("en_GB.UTF-8"), 1);
+    EXPECT_EQ(IdiomaDeLocale("fr_CA"), 2);
+    EXPECT_EQ(IdiomaDeLocale("it"), 3);
+    EXPECT_EQ(IdiomaDeLocale("PT_br@euro"), 4);
+    for (const char* otro : {"", "C", "C.UTF-8", "POSIX", "de_DE.UTF-8", "eng", "e"}) {
+        EXPECT_EQ(IdiomaDeLocale(otro), std::nullopt) << otro;
+    }
+    EXPECT_TRUE(SinIdioma("[Pantalla]\r\nDDraw=0\r\n"));
+    EXPECT_FALSE(SinIdioma("[Opciones]\r\nIdioma=\r\n"));
+    EXPECT_FALSE(SinIdioma(ConfiguracionPorDefecto()));
+}
+
+TEST(LeerConfiguracion, ControllerButtonsByNameAnyCaseAndTheDefaultForAnythingElse) {
+    Configuracion c;
+    LeerConfiguracion("[Mando]\r\nDisparo1=B\r\nDisparo2=a\r\nDisparo3=trigger\r\nPausa=\r\n", c);
+    EXPECT_EQ(c.botonesMando, (std::array<int, kRolesMando>{1, 0, 2, 6, 4}));
+    LeerConfiguracion(ConfiguracionPorDefecto(), c);
+    EXPECT_EQ(c.botonesMando, Configuracion{}.botonesMando);
 }

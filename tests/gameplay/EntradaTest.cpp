@@ -190,9 +190,15 @@ TEST_F(EntradaTest, APadPlaysAndPullingItOutPauses) {
         pad(TipoEvento::MandoConectado, 0);
         EXPECT_TRUE(t.m.joystickConectado);
         t.Abrir(2, 2, 8, 7);
+        // Fire 3 placed on Y ([Mando] Disparo3=y): X, moved away, plays nothing.
+        t.m.entrada.ColocarBotones({kMandoA, kMandoB, kMandoY, kMandoStart, kMandoBack});
         pad(TipoEvento::MandoPulsado, kMandoX);
         pad(TipoEvento::MandoSoltado, kMandoX);
+        EXPECT_EQ(t.p.Puntos, 0);
+        pad(TipoEvento::MandoPulsado, kMandoY);
+        pad(TipoEvento::MandoSoltado, kMandoY);
         EXPECT_EQ(t.p.Puntos, 200);
+        t.m.entrada.ColocarBotones(Configuracion{}.botonesMando);
 
         for (auto& v : t.p.Visibles) v.Paso = 0;
         Evento suelta;

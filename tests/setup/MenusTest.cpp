@@ -222,6 +222,37 @@ TEST_F(MenusTest, LanguagesAreSortedByNameAndTheFileOrInterfaceLanguageIsTicked)
     EXPECT_FALSE(m_->idiomas[2]->isChecked());
     Aceptar();
     EXPECT_EQ(Valor("Opciones", "Idioma"), "1");
+
+    // A file without a language shows the desktop's, when the game has it.
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    Abrir("[Pantalla]\r\nDDraw=1\r\n");
+    setenv("LANG", "C.UTF-8", 1);
+    EXPECT_TRUE(m_->idiomas[2]->isChecked());
+}
+
+TEST_F(MenusTest, ControllerButtonsAndVsyncShowTheFileAndAreWrittenOnlyWhenChanged) {
+    Abrir("[Pantalla]\r\nDDraw=1\r\n");
+    EXPECT_TRUE(m_->mando->botones[0][0]->isChecked());  // fire 1 on a
+    Aceptar();
+    EXPECT_EQ(Valor("Mando", "Disparo1"), "<none>");
+    EXPECT_EQ(Valor("Pantalla", "VSync"), "<none>");
+    EXPECT_FALSE(m_->vsync->isChecked());
+    m_->vsync->trigger();
+    Aceptar();
+    EXPECT_EQ(Valor("Pantalla", "VSync"), "1");
+
+    Abrir("[Mando]\r\nDisparo1=b\r\nDisparo2=a\r\nPausa=nada\r\n");
+    EXPECT_TRUE(m_->mando->botones[0][1]->isChecked());
+    EXPECT_TRUE(m_->mando->botones[1][0]->isChecked());
+    EXPECT_TRUE(m_->mando->botones[3][6]->isChecked());  // start, the default
+    m_->mando->botones[2][3]->trigger();                 // fire 3 on y
+    EXPECT_FALSE(m_->mando->botones[2][2]->isChecked());
+    Aceptar();
+    EXPECT_EQ(Valor("Mando", "Disparo1"), "b");
+    EXPECT_EQ(Valor("Mando", "Disparo2"), "a");
+    EXPECT_EQ(Valor("Mando", "Disparo3"), "y");
+    EXPECT_EQ(Valor("Mando", "Pausa"), "start");
+    EXPECT_EQ(Valor("Mando", "Atras"), "back");
 }
 
 TEST(SetUpIdiomas, TwoFilesWithTheSameNumberGiveTwoItemsAndTheFirstWins) {

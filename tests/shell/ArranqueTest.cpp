@@ -388,6 +388,34 @@ TEST_F(ArranqueTest, MissingLanguageGivesZeroTextsAndTheRestStillLoads) {
     EXPECT_TRUE(Llamadas("mensaje").empty());
 }
 
+TEST_F(ArranqueTest, AFileWithoutLanguageSpeaksTheDesktopsAndAWrittenOneWins) {
+    struct Caso {
+        const char* lang;
+        std::string ini;
+        int idioma;
+    };
+    const Caso casos[] = {{"en_GB.UTF-8", "[Pantalla]\r\nDDraw=0\r\n", 1},
+                          {"es_ES.UTF-8", "[Pantalla]\r\nDDraw=0\r\n", 0},
+                          {"fr_FR.UTF-8", "[Opciones]\r\nIdioma=4\r\n", 4}};
+    for (const Caso& caso : casos) {
+        setenv("LANG", caso.lang, 1);
+        prueba::Escribir(juego_ / "Polvareda.INI", caso.ini);
+        int idioma = -1;
+        g_enElMenu = [&idioma](Modulo& m) -> Etapa {
+            idioma = m.configuracion.idioma;
+            Terminar(m);
+        };
+        PlataformaSinPantalla plataforma{43200.0};
+        RetenerGuion(plataforma);
+        OpcionesArranque opciones;
+        opciones.carpeta = juego_;
+        opciones.primeraEtapa = Etapa{EnElMenu};
+        EXPECT_EQ(Main(plataforma, opciones), 0);
+        EXPECT_EQ(idioma, caso.idioma) << caso.lang;
+    }
+    setenv("LANG", "C.UTF-8", 1);
+}
+
 TEST_F(ArranqueTest, EndOfScriptShutsDownInOrderFromThePlaceholderScreen) {
     EXPECT_EQ(CorrerConMenuDeEspera(), 0);
     EXPECT_TRUE(fs::exists(juego_ / "Polvareda.DAT"));
