@@ -9,6 +9,7 @@
 #include <string>
 
 #include "CarpetaDePrueba.h"
+#include "Entorno.h"
 
 namespace polvareda::prueba {
 
@@ -21,14 +22,14 @@ class JuegoDePrueba {
         const fs::path dist = fs::path(POLVAREDA_BINARY_DIR) / "dist";
         for (const char* carpeta : {"SND", "LNG"})
             fs::copy(dist / carpeta, juego_ / carpeta, fs::copy_options::recursive);
-        if (const char* antes = std::getenv("TMPDIR")) tmpdir_ = antes;
-        setenv("TMPDIR", sistema_.c_str(), 1);
+        if (const char* antes = std::getenv(kVariableTemporal)) tmpdir_ = antes;
+        PonerVariable(kVariableTemporal, sistema_.string());
     }
     ~JuegoDePrueba() {
         if (tmpdir_)
-            setenv("TMPDIR", tmpdir_->c_str(), 1);
+            PonerVariable(kVariableTemporal, *tmpdir_);
         else
-            unsetenv("TMPDIR");
+            QuitarVariable(kVariableTemporal);
     }
     JuegoDePrueba(const JuegoDePrueba&) = delete;
     JuegoDePrueba& operator=(const JuegoDePrueba&) = delete;

@@ -5,6 +5,7 @@
 
 #include "ArchivoAtomico.h"
 #include "CarpetaDePrueba.h"
+#include "SoloPosix.h"
 
 namespace polvareda {
 namespace {
@@ -18,6 +19,7 @@ TEST(ArchivoAtomico, ASiblingInTheWayIsNeverWrittenThroughAndALeftoverNeverBlock
     prueba::Escribir(archivo, "viejo");
     prueba::Escribir(victima, "intacta");
     // A link planted where the fixed sibling goes: the exclusive creation refuses it.
+    POLVAREDA_SOLO_POSIX("Windows has no symbolic links any user may make");
     fs::create_symlink(victima, carpeta / "Polvareda.DAT.nuevo");
     EXPECT_FALSE(ReemplazarArchivoPor(archivo, carpeta / "Polvareda.DAT.nuevo", "nuevo"));
     EXPECT_EQ(prueba::Leer(victima), "intacta");
@@ -38,7 +40,9 @@ TEST(ArchivoAtomico, PermissionsComeWithTheCreationAndLinksAreWrittenThrough) {
     const auto todos = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                        fs::perms::group_write | fs::perms::others_read;
     // A creation mask that would take bits away does not change what the old file had.
-    const mode_t mascara = ::umask(077);
+    POLVAREDA_SOLO_POSIX(
+        "Windows has no permission bits beyond read-only, nor links any user may make");
+    const auto mascara = ::umask(077);
     EXPECT_TRUE(ReemplazarArchivo(archivo, "a", todos));
     EXPECT_EQ(fs::status(archivo).permissions(), todos);
     // Read-only from its creation on, and written all the same.

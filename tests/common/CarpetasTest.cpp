@@ -11,6 +11,7 @@
 
 #include "ArchivoAcotado.h"
 #include "CarpetaDePrueba.h"
+#include "SoloPosix.h"
 
 namespace polvareda {
 namespace {
@@ -31,6 +32,7 @@ TEST(Carpetas, DataBesideTheProgramFirstThenTheInstalledShareFolder) {
 }
 
 TEST(Carpetas, TheGamesLayoutKeepsItsDataInShareGamesAndThePlayersFilesAtHome) {
+    POLVAREDA_SOLO_POSIX("The games layout is a Linux distribution's (/usr/share/games, $HOME)");
     prueba::CarpetaDePrueba raiz;
     const fs::path usr = raiz / "usr";
     const fs::path datos = usr / "share" / "games" / "polvareda";
@@ -52,6 +54,7 @@ TEST(Carpetas, TheGamesLayoutKeepsItsDataInShareGamesAndThePlayersFilesAtHome) {
 }
 
 TEST(Carpetas, ThePlayersFilesGoToTheUsersDataFolderWhenTheGameFolderIsNotWritable) {
+    POLVAREDA_SOLO_POSIX("/proc stands for a folder nobody can write to; Windows has none");
     prueba::CarpetaDePrueba raiz;
     std::map<std::string, std::string> variables;
     const Entorno entorno = [&](const char* nombre) -> const char* {

@@ -12,6 +12,7 @@
 
 #include "CarpetaDePrueba.h"
 #include "Perfil.h"
+#include "SoloPosix.h"
 
 using polvareda::EscribirPerfil;
 using polvareda::EscribirValorPerfil;
@@ -134,6 +135,7 @@ TEST(PerfilEscrituraArchivo, CreatesTheFileAndKeepsOtherLinesByteForByte) {
 }
 
 TEST(PerfilEscrituraArchivo, KeepsThePermissionsOfTheReplacedFile) {
+    POLVAREDA_SOLO_POSIX("Windows has no permission bits beyond read-only");
     polvareda::prueba::CarpetaDePrueba carpeta;
     const auto archivo = carpeta.Ruta() / "Polvareda.INI";
     polvareda::prueba::Escribir(archivo, "[Pantalla]\r\nScroll=15\r\n");

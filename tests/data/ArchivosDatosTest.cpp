@@ -7,6 +7,7 @@
 
 #include "CarpetaDePrueba.h"
 #include "Complemento.h"
+#include "SoloPosix.h"
 
 namespace polvareda {
 namespace {
@@ -188,6 +189,7 @@ TEST(DevolverMejores, ReadOnlyStoredFileStaysExactlyAsItWas) {
 }
 
 TEST(DevolverMejores, ALeftoverSiblingIsReplacedNeverWrittenThrough) {
+    POLVAREDA_SOLO_POSIX("Windows has no symbolic links any user may make");
     prueba::CarpetaDePrueba carpeta;
     const fs::path juego = carpeta / "juego";
     const fs::path victima = carpeta / "victima.txt";

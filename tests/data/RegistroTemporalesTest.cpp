@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CarpetaDePrueba.h"
+#include "SoloPosix.h"
 
 namespace polvareda {
 namespace {
@@ -11,6 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(RegistroTemporales, OnlyPathsStrictlyInsideTheFolderCount) {
+    POLVAREDA_SOLO_POSIX("The paths are POSIX ones (/tmp/...), which are not absolute on Windows");
     const fs::path c = "/tmp/polvareda-abc";
     EXPECT_TRUE(DentroDe("/tmp/polvareda-abc/snd1.tmp", c));
     EXPECT_TRUE(DentroDe("/tmp/polvareda-abc/./x/../snd1.tmp", c));
@@ -48,6 +50,7 @@ TEST(RegistroTemporales, DeletesTheListedFilesAndItself) {
 }
 
 TEST(RegistroTemporales, HostileLinesNeverDeleteOutsideTheFolder) {
+    POLVAREDA_SOLO_POSIX("Windows has no symbolic links any user may make");
     prueba::CarpetaDePrueba base;
     const fs::path dentro = base / "temporal";
     const fs::path victima = base / "victima.txt";

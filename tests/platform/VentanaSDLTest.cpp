@@ -5,11 +5,13 @@
 
 #include <cstdlib>
 
+#include "Entorno.h"
+
 namespace polvareda {
 namespace {
 
 TEST(VentanaSDL, WithVsyncTheCanvasReachesTheWindowThroughTheRenderer) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    prueba::PonerVariable("SDL_VIDEODRIVER", "dummy");
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     Pantalla pantalla;
     pantalla.lienzo = {320, 200};

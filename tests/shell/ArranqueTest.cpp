@@ -10,9 +10,11 @@
 #include "ArchivosDatos.h"
 #include "CarpetaDePrueba.h"
 #include "Despacho.h"
+#include "Entorno.h"
 #include "Modulo.h"
 #include "PlataformaSinPantalla.h"
 #include "Salida.h"
+#include "SoloPosix.h"
 #include "Teclas.h"
 
 namespace polvareda {
@@ -53,9 +55,9 @@ class ArranqueTest : public ::testing::Test {
   protected:
     ArranqueTest() {
         fs::create_directories(sistema_);
-        const char* antes = std::getenv("TMPDIR");
+        const char* antes = std::getenv(prueba::kVariableTemporal);
         if (antes) tmpdirAnterior_ = antes;
-        setenv("TMPDIR", sistema_.c_str(), 1);
+        prueba::PonerVariable(prueba::kVariableTemporal, sistema_.string());
         prueba::Escribir(juego_ / "Polvareda.INI", "[Pantalla]\r\nDDraw=0\r\n");
         plataforma_.FijarEstadoTeclas(TecladoInicial());
         RetenerGuion(plataforma_);
@@ -63,9 +65,9 @@ class ArranqueTest : public ::testing::Test {
     }
     ~ArranqueTest() override {
         if (tmpdirAnterior_)
-            setenv("TMPDIR", tmpdirAnterior_->c_str(), 1);
+            prueba::PonerVariable(prueba::kVariableTemporal, *tmpdirAnterior_);
         else
-            unsetenv("TMPDIR");
+            prueba::QuitarVariable(prueba::kVariableTemporal);
         g_enElMenu = nullptr;
     }
 
@@ -137,7 +139,10 @@ TEST_F(ArranqueTest, ShutdownDeletesEveryTemporaryFileAndThePrivateFolder) {
     g_enElMenu = [&](Modulo& m) -> Etapa {
         temporal = m.rutaTemporal;
         EXPECT_EQ(temporal.parent_path(), sistema_);
+#ifndef _WIN32
+        // Windows has no permission bits beyond read-only.
         EXPECT_EQ(fs::status(temporal).permissions(), fs::perms::owner_all);
+#endif
         EXPECT_EQ(m.listaTemporales.parent_path(), temporal);
         EXPECT_EQ(m.listaTemporales.extension(), ".tmp");
         const std::string letras = m.listaTemporales.stem().string();
@@ -222,8 +227,10 @@ TEST_F(ArranqueTest, MissingConfigurationStartsSetUpWithJuegoAndLeavesNothing) {
     fs::remove(juego_ / "Polvareda.INI");
     prueba::Escribir(juego_ / ("SetUp" + std::string(SufijoEjecutable())), "program");
     EXPECT_EQ(Correr(), 0);
-    EXPECT_EQ(Llamadas("programa"),
-              (std::vector<std::string>{(juego_ / "SetUp").generic_string() + " /juego"}));
+    EXPECT_EQ(
+        Llamadas("programa"),
+        (std::vector<std::string>{
+            (juego_ / ("SetUp" + std::string(SufijoEjecutable()))).generic_string() + " /juego"}));
     EXPECT_TRUE(Llamadas("mensaje").empty());
     EXPECT_TRUE(Llamadas("pantalla").empty());
     EXPECT_FALSE(plataforma_.PresentacionVisible());
@@ -287,7 +294,10 @@ TEST_F(ArranqueTest, AnInstalledGameKeepsThePlayersFilesApartAndStartsSetUpFromI
     bool arrancado = false;
     for (const auto& l : tercera.Llamadas())
         arrancado |=
-            l.que == "programa" && l.detalle == (programas / "SetUp").generic_string() + " /juego";
+            l.que == "programa" &&
+            l.detalle ==
+                (programas / ("SetUp" + std::string(SufijoEjecutable()))).generic_string() +
+                    " /juego";
     EXPECT_TRUE(arrancado);
 }
 
@@ -389,6 +399,7 @@ TEST_F(ArranqueTest, MissingLanguageGivesZeroTextsAndTheRestStillLoads) {
 }
 
 TEST_F(ArranqueTest, AFileWithoutLanguageSpeaksTheDesktopsAndAWrittenOneWins) {
+    POLVAREDA_SOLO_POSIX("Windows names the desktop's language in its own settings, not in LANG");
     struct Caso {
         const char* lang;
         std::string ini;
@@ -398,7 +409,7 @@ TEST_F(ArranqueTest, AFileWithoutLanguageSpeaksTheDesktopsAndAWrittenOneWins) {
                           {"es_ES.UTF-8", "[Pantalla]\r\nDDraw=0\r\n", 0},
                           {"fr_FR.UTF-8", "[Opciones]\r\nIdioma=4\r\n", 4}};
     for (const Caso& caso : casos) {
-        setenv("LANG", caso.lang, 1);
+        prueba::PonerVariable("LANG", caso.lang);
         prueba::Escribir(juego_ / "Polvareda.INI", caso.ini);
         int idioma = -1;
         g_enElMenu = [&idioma](Modulo& m) -> Etapa {
@@ -413,7 +424,7 @@ TEST_F(ArranqueTest, AFileWithoutLanguageSpeaksTheDesktopsAndAWrittenOneWins) {
         EXPECT_EQ(Main(plataforma, opciones), 0);
         EXPECT_EQ(idioma, caso.idioma) << caso.lang;
     }
-    setenv("LANG", "C.UTF-8", 1);
+    prueba::PonerVariable("LANG", "C.UTF-8");
 }
 
 TEST_F(ArranqueTest, EndOfScriptShutsDownInOrderFromThePlaceholderScreen) {

@@ -13,6 +13,7 @@
 #include "Arranque.h"
 #include "CarpetaDePrueba.h"
 #include "Composicion.h"
+#include "Entorno.h"
 #include "Fondo.h"
 #include "Modulo.h"
 #include "Panel.h"
@@ -98,14 +99,14 @@ class PresentacionTest : public ::testing::Test {
   protected:
     PresentacionTest() {
         fs::create_directories(sistema_);
-        if (const char* antes = std::getenv("TMPDIR")) tmpdirAnterior_ = antes;
-        setenv("TMPDIR", sistema_.c_str(), 1);
+        if (const char* antes = std::getenv(prueba::kVariableTemporal)) tmpdirAnterior_ = antes;
+        prueba::PonerVariable(prueba::kVariableTemporal, sistema_.string());
     }
     ~PresentacionTest() override {
         if (tmpdirAnterior_)
-            setenv("TMPDIR", tmpdirAnterior_->c_str(), 1);
+            prueba::PonerVariable(prueba::kVariableTemporal, *tmpdirAnterior_);
         else
-            unsetenv("TMPDIR");
+            prueba::QuitarVariable(prueba::kVariableTemporal);
         g_alLlegar = nullptr;
     }
 
