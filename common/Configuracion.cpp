@@ -271,6 +271,17 @@ double LeerDDraw(std::string_view textoIni) {
     return Val(Leer(textoIni, Definicion(Clave::DDraw)).texto);
 }
 
+bool EscribirConfiguracion(const std::filesystem::path& archivo,
+                           std::span<const ValorConfiguracion> valores) {
+    std::vector<ValorPerfil> perfil;
+    perfil.reserve(valores.size());
+    for (const ValorConfiguracion& v : valores) {
+        const DefinicionClave& d = Definicion(v.clave);
+        perfil.push_back({d.seccion, d.nombre, v.valor});
+    }
+    return EscribirPerfil(archivo, perfil);
+}
+
 std::string ConfiguracionPorDefecto() {
     std::string texto;
     for (Clave clave : kOrdenSetUp) {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace polvareda {
 
@@ -121,6 +122,19 @@ int LeerBoton(std::string_view textoIni, Clave clave);
 void LeerConfiguracion(std::string_view textoIni, Configuracion& config);
 // Reads DDraw (default "1", Val).
 double LeerDDraw(std::string_view textoIni);
+
+// One value to write, by its key in the table.
+struct ValorConfiguracion {
+    Clave clave;
+    std::string valor;
+};
+
+// Writes the values, in their order, into the settings file `archivo` in one atomic
+// replacement; every other key and line stays as it was. SetUp's OK and the game's options
+// screen both write through this, so the same choices give the same bytes. False (the file
+// as it was) when it cannot be written.
+bool EscribirConfiguracion(const std::filesystem::path& archivo,
+                           std::span<const ValorConfiguracion> valores);
 
 // The text of a fresh configuration as the setup program writes it by default: the classic
 // keys only (the desktop's keys are left out, so their defaults hold).

@@ -1,4 +1,5 @@
-// Writing the game's settings file from the option menus, and the settings of a fresh game.
+// The settings of a fresh game, as the option menus give them; they are written with
+// EscribirConfiguracion of the one table of keys.
 #pragma once
 
 #include <filesystem>
@@ -7,11 +8,6 @@
 #include "MenusOpciones.h"
 
 namespace polvareda::setup {
-
-// Writes the values into "Polvareda.INI" of the folder, all at once, through the one table of
-// keys. False (the file as it was) when it cannot be written.
-bool EscribirConfiguracion(const std::filesystem::path& carpetaJuego,
-                           const std::vector<ValorConfiguracion>& valores);
 
 // What OK writes for a game folder without settings: the menus read from nothing, with the
 // folder's languages and extensions listed.

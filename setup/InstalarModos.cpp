@@ -81,7 +81,7 @@ void Instalar::EscribirIdiomaSetUp() {
 
 void Instalar::Aceptar() {
     const fs::path ini = entorno_.Jugador() / kArchivoConfiguracion;
-    if (!EscribirConfiguracion(entorno_.Jugador(), menus_->Valores(teclas_))) {
+    if (!EscribirConfiguracion(ini, menus_->Valores(teclas_))) {
         // The choices stay on screen: the player can make the file writable and press OK
         // again, or cancel.
         const Textos& t = TextosDe(idioma_);

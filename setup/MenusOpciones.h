@@ -20,12 +20,6 @@
 
 namespace polvareda::setup {
 
-// One value to write, by its key in the configuration table.
-struct ValorConfiguracion {
-    Clave clave;
-    std::string valor;
-};
-
 class MenusOpciones : public QObject {
     Q_OBJECT
 

@@ -26,10 +26,19 @@ AQUI = os.path.dirname(os.path.abspath(__file__))
 # word plus a blank and a digit is written at columns 2, 13 and 24 on the level screen; the
 # credit and rights lines are followed by a name (and a year) on the same line; the lines of
 # the name prompt, the table heading and the sheriff screen start at column 0; the pause word
-# is centred over the middle of the play area and kept short enough to stay on it.
+# is centred over the middle of the play area and kept short enough to stay on it. On the
+# options screen the names of the rows take columns 1 to 16 and their values 18 to 31; the
+# title, the restart note and the key prompt (followed by a control's name and its number)
+# take a line of their own.
 LARGO_MAXIMO = {
     'Menu': {'Dedicado': 18, 'Jugar': 13, 'Teclado': 13, 'Joystick': 13, 'Nivel': 13,
-             'Elegir': 32, 'Programador': 14, 'Copyright': 12},
+             'Elegir': 32, 'Programador': 14, 'Copyright': 12, 'Opciones': 13},
+    'Opciones': {'Titulo': 32, 'Pantalla': 16, 'Ventana': 14, 'Completa': 14, 'Exclusiva': 14,
+                 'Aspecto': 16, 'Nitido': 16, 'VSync': 16, 'Efectos': 16, 'Musica': 16,
+                 'Idioma': 16, 'Teclas': 16, 'Mando1': 16, 'Mando2': 16, 'Mando3': 16,
+                 'MandoPausa': 16, 'MandoAtras': 16, 'CambiarAyB': 16, 'Volver': 16, 'Si': 14,
+                 'No': 14, 'Reiniciar': 32, 'Pulsa': 20, 'Izquierda': 10, 'Derecha': 10,
+                 'Disparo': 8, 'NombreIdioma': 14},
     'Juego': {'Dia': 8, 'Fase': 6, 'Puntos': 6, 'Vidas': 6, 'EscribeNombre': 31,
               'Mejores': 31, 'Sheriff1': 32, 'Sheriff2': 32, 'Sheriff3': 32, 'Pausa': 16},
 }

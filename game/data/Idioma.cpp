@@ -45,7 +45,36 @@ TextosMenu LeerTextosMenu(const Idioma& idioma) {
     textos.elegir = menu("Elegir");
     textos.programador = menu("Programador");
     textos.copyright = menu("Copyright");
+    textos.opciones = menu("Opciones");
     return textos;
+}
+
+TextosOpciones LeerTextosOpciones(const Idioma& idioma) {
+    auto texto = [&](std::string_view clave) { return idioma.Texto("Opciones", clave); };
+    TextosOpciones t;
+    t.titulo = texto("Titulo");
+    t.pantalla = texto("Pantalla");
+    t.ventana = texto("Ventana");
+    t.completa = texto("Completa");
+    t.exclusiva = texto("Exclusiva");
+    t.aspecto = texto("Aspecto");
+    t.nitido = texto("Nitido");
+    t.vsync = texto("VSync");
+    t.efectos = texto("Efectos");
+    t.musica = texto("Musica");
+    t.idioma = texto("Idioma");
+    t.teclas = texto("Teclas");
+    t.cambiarAyB = texto("CambiarAyB");
+    t.volver = texto("Volver");
+    t.si = texto("Si");
+    t.no = texto("No");
+    t.reiniciar = texto("Reiniciar");
+    t.pulsa = texto("Pulsa");
+    t.mando = {texto("Mando1"), texto("Mando2"), texto("Mando3"), texto("MandoPausa"),
+               texto("MandoAtras")};
+    t.controles = {texto("Izquierda"), texto("Derecha"), texto("Disparo")};
+    t.nombreIdioma = texto("NombreIdioma");
+    return t;
 }
 
 }  // namespace polvareda

@@ -41,8 +41,21 @@ TextosJuego LeerTextosJuego(const Idioma& idioma);
 // The menu entries and credit captions, read as they are each time the menu starts.
 struct TextosMenu {
     std::string jugar, teclado, joystick, nivel, elegir, programador, copyright;
+    std::string opciones;  // the fifth entry: the options screen
 };
 
 TextosMenu LeerTextosMenu(const Idioma& idioma);
+
+// The options screen's texts (section Opciones), read when it opens and when the player
+// changes the language on it.
+struct TextosOpciones {
+    std::string titulo, pantalla, ventana, completa, exclusiva, aspecto, nitido, vsync, efectos,
+        musica, idioma, teclas, cambiarAyB, volver, si, no, reiniciar, pulsa;
+    std::array<std::string, 5> mando;      // the pad's fire 1 to 3, pause and back
+    std::array<std::string, 3> controles;  // left, right and fire, for the key capture
+    std::string nombreIdioma;              // the language's own name, as the font draws it
+};
+
+TextosOpciones LeerTextosOpciones(const Idioma& idioma);
 
 }  // namespace polvareda

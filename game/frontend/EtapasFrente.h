@@ -22,6 +22,8 @@ Etapa Demostracion(Modulo& modulo);
 Etapa JugarPartida(Modulo& modulo);
 // Game over: the name of a qualifying player, the page of the table, a key; then the menu.
 Etapa FinDePartidaEtapa(Modulo& modulo);
+// The options screen opened from the menu, until the player leaves it; then the menu.
+Etapa PantallaOpciones(Modulo& modulo);
 // The level choice: three figures, a fire button, the animation; then a game.
 Etapa PantallaNivel(Modulo& modulo);
 

@@ -20,7 +20,7 @@ Frente& Frente::De(Modulo& m) {
     return dynamic_cast<Frente&>(*m.frente);
 }
 
-Frente::Frente(Modulo& m) : m_(m), j_(JuegoDe(m)) {}
+Frente::Frente(Modulo& m) : opciones(m, *this), m_(m), j_(JuegoDe(m)) {}
 
 void Frente::Limpiar() {
     m_.ventana.lienzo.Borrar();
@@ -30,6 +30,7 @@ void Frente::Limpiar() {
 bool Frente::MandoMenu(const Evento& e) {
     if (e.tipo != TipoEvento::MandoPulsado) return false;
     if (e.boton == kMandoA || e.boton == kMandoStart) TeclaMenu(vk::Cero);
+    if (e.boton == kMandoY) TeclaMenu(kTeclaOpciones);  // the options, as "4"
     return true;
 }
 
@@ -77,6 +78,12 @@ void Frente::InstalarManejadores() {
                            .soltar = {},
                            .raton = {},
                            .mando = [this](const Evento& e) { return MandoMenu(e); }});
+    d.Asignar(Modo::Opciones,
+              {.pulsar = [this](const Evento& e) { opciones.Tecla(e); },
+               .soltar = {},
+               .raton = [this](const Evento& e) { opciones.Raton(e); },
+               .mando = [this](const Evento& e) { return opciones.Mando(e); }});
+    j_.opcionesEnPausa = [this] { opciones.Abrir(Modo::Juego); };
     d.Asignar(Modo::Nivel,
               {.pulsar = tecla(&Frente::TeclaNivel), .soltar = {}, .raton = {}, .mando = {}});
     d.Asignar(Modo::Nombre, {.pulsar = tecla(&Frente::TeclaNombre),

@@ -13,6 +13,7 @@
 #include "Evento.h"
 #include "Idioma.h"
 #include "Juego.h"
+#include "Opciones.h"
 #include "Superficie.h"
 
 namespace polvareda {
@@ -77,8 +78,10 @@ class Frente : public ComponenteJuego {
     bool tablaSiguiente = false;
     bool demostrando = false;  // the demonstration's stage runs the attract game
     // What the menu's wait ended for: the screen of the stage that follows.
-    enum class Siguiente { Nada, Partida, Nivel };
+    enum class Siguiente { Nada, Partida, Nivel, Opciones };
     Siguiente siguiente = Siguiente::Nada;
+    // The options screen (Opciones.cpp), from the menu and from a paused game.
+    Opciones opciones;
 
   private:
     bool MandoMenu(const Evento& evento);

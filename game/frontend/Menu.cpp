@@ -66,6 +66,7 @@ void Frente::DibujarMenu() {
     Escribe(g, 0, 6, kTituloMenu, 3, kFondoDirecto);
     Escribe(g, kColumnaEntradas, 46, textos.jugar, 1, kFondoDirecto);
     Escribe(g, kColumnaEntradas, 118, textos.nivel, 1, kFondoDirecto);
+    Escribe(g, kColumnaEntradas, 142, textos.opciones, 1, kFondoDirecto);
     Escribe(g, 0, 158, textos.programador + " " + kProgramador, 2, kFondoDirecto);
     Escribe(g, 0, 174, textos.copyright + " " + kAutor + " " + kAnio, 4, kFondoDirecto);
     DibujarEntradasMando();
@@ -94,6 +95,10 @@ void Frente::TeclaMenu(int tecla) {
             joystick = true;
             DibujarEntradasMando();
         }
+    } else if (tecla == kTeclaOpciones) {
+        tablaSiguiente = false;
+        siguiente = Siguiente::Opciones;
+        opciones.Abrir(Modo::Ninguno);
     } else if (tecla == teclaNivel) {
         tablaSiguiente = false;
         CambiarModo(Modo::Nivel);
@@ -121,6 +126,7 @@ Etapa EsperarEnMenu(Modulo& m) {
     if (f.ModoActual() != Modo::Menu) {
         if (f.siguiente == Frente::Siguiente::Nivel) return Etapa{PantallaNivel};
         if (f.siguiente == Frente::Siguiente::Partida) return Etapa{JugarPartida};
+        if (f.siguiente == Frente::Siguiente::Opciones) return Etapa{PantallaOpciones};
         return Etapa{EsperarEnMenu};
     }
     f.CambiarModo(Modo::Ninguno);
@@ -129,6 +135,11 @@ Etapa EsperarEnMenu(Modulo& m) {
     f.CambiarModo(Modo::Auto);
     f.inicioAtraccion = m.plataforma.AhoraMs();
     return Etapa{f.tablaSiguiente ? TablaAtraccion : Demostracion};
+}
+
+Etapa PantallaOpciones(Modulo& m) {
+    Frente::De(m).EsperarModo(Modo::Opciones);
+    return Etapa{MenuPrincipal};  // the menu again, in the language chosen
 }
 
 Etapa JugarPartida(Modulo& m) {

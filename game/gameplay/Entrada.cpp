@@ -44,6 +44,7 @@ void Juego::TeclaJuego(int tecla, int shift) {
 
     if (tecla == c.teclasMovimiento[0] || tecla == vk::Izquierda) return desplazar(true);
     if (tecla == c.teclasMovimiento[1] || tecla == vk::Derecha) return desplazar(false);
+    if (tecla == kTeclaOpciones && EnPausa()) return AbrirOpciones();
     if (EsPausa(tecla)) {
         if (p_.secuencias > 0) {
             p_.pausaPedida = !p_.pausaPedida;  // taken when the sequence ends
@@ -222,7 +223,16 @@ void Juego::InstalarManejadores() {
     d.Asignar(Modo::Juego, {.pulsar = [this](const Evento& e) { TeclaJuego(e.tecla, e.shift); },
                             .soltar = [this](const Evento& e) { SoltarTecla(e.tecla); },
                             .raton = [this](const Evento& e) { Raton(e); },
-                            .mando = {}});
+                            // The pad's Y opens the options from a paused game; every other
+                            // button is heard as the keys.
+                            .mando =
+                                [this](const Evento& e) {
+                                    if (e.tipo != TipoEvento::MandoPulsado ||
+                                        e.boton != kMandoY || !EnPausa())
+                                        return false;
+                                    AbrirOpciones();
+                                    return true;
+                                }});
     d.Asignar(Modo::Duelo, {.pulsar = [this](const Evento& e) { TeclaDuelo(e.tecla); },
                             .soltar =
                                 [this](const Evento& e) {

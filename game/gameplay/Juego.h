@@ -51,6 +51,9 @@ class Sonidos;
 struct Graficos;
 struct Superficies;
 
+// The key that opens the options screen, in the main menu and in a paused game: "4".
+inline constexpr int kTeclaOpciones = 52;
+
 // Thrown when the game is over; caught by the stage that runs the game.
 struct FinDePartida {};
 
@@ -90,6 +93,11 @@ class Juego {
     // and the level choice fade it in and out this way).
     void FundirAmbiente(int desde, int hasta);
     bool TiempoActivo() const;  // the tick runs: play goes on
+    // The options screen, opened from a paused game with "4" or the pad's Y: the front end
+    // gives it; it opens the screen and returns at once. Back from it, VolverALaPausa shows
+    // the paused game's blinking word again.
+    std::function<void()> opcionesEnPausa;
+    void VolverALaPausa();
 
     // The play state's fields of the state line; `atraccion` is the front end's part of its
     // "demo" field (the attract screens hold the window), which the rules' attract game
@@ -149,6 +157,9 @@ class Juego {
     void PausaDesdeFuera();
     // Pauses or resumes play: the tick, and the word that blinks while paused.
     void Pausar(bool pausado);
+    // Play is paused by the player (not by a sequence): the options screen may open.
+    bool EnPausa() const;
+    void AbrirOpciones();
 
     // --- the timer `tiempo` ---
     void Tiempo(bool activo);

@@ -26,6 +26,23 @@ void Juego::Pausar(bool pausado) {
     }
 }
 
+bool Juego::EnPausa() const {
+    return ModoActual() == Modo::Juego && p_.secuencias == 0 && !TiempoActivo() && !p_.Demo;
+}
+
+void Juego::AbrirOpciones() {
+    if (!opcionesEnPausa) return;
+    // The screen keeps the paused picture without the word, and puts it back when it closes.
+    m_.bucle.Habilitar(parpadeoPausa_, false);
+    MarcaPausa(false);
+    opcionesEnPausa();
+}
+
+void Juego::VolverALaPausa() {
+    MarcaPausa(true);
+    m_.bucle.Habilitar(parpadeoPausa_, true);
+}
+
 void Juego::ParpadeoPausa() {
     // Only a game paused in play blinks; anything else that stopped the tick keeps its picture.
     if (ModoActual() != Modo::Juego || TiempoActivo()) {

@@ -23,17 +23,19 @@ enum class Modo : std::uint8_t {
     Bomba,       // the bomb goes off
     Duelo,       // the duel's shooting
     Sheriff,     // the sheriff's star, until a key
+    Opciones,    // the options screen, from the menu or a paused game
 };
 
 // How many modes there are: one more than the last value above.
-inline constexpr std::size_t kModos = 14;
-static_assert(static_cast<std::size_t>(Modo::Sheriff) + 1 == kModos);
+inline constexpr std::size_t kModos = 15;
+static_assert(static_cast<std::size_t>(Modo::Opciones) + 1 == kModos);
 
 // The mode's text: "" for Ninguno, otherwise its name in the state line and the trace.
 constexpr std::string_view TextoModo(Modo modo) {
     constexpr std::array<std::string_view, kModos> kTextos = {
         "",      "pantalla", "menu",        "auto", "nivel", "nombre", "mejores",
-        "trans", "juego",    "juego_trans", "bang", "bomba", "duelo",  "sheriff"};
+        "trans", "juego",    "juego_trans", "bang", "bomba", "duelo",  "sheriff",
+        "opciones"};
     return kTextos[static_cast<std::size_t>(modo)];
 }
 

@@ -48,6 +48,7 @@ bool Abrir(Modulo& m, const ModoPantalla& modo, bool conAspecto) {
     if (!m.plataforma.AbrirPantalla(pantalla)) return false;
     m.ventana.lienzo.Redimensionar(modo.lienzo.ancho, modo.lienzo.alto);
     m.ventana.abierta = true;
+    m.escritorio.pantallaCompleta = modo.pantallaCompleta;
     AplicarModo(m, modo);
     return true;
 }

@@ -81,7 +81,7 @@ bool TeclaDeEscritorio(Modulo& m, const Evento& e) {
     const bool control = (e.shift & kControl) != 0;
     if (e.tecla == vk::Intro && alt && !control) {
         // A held Alt+Enter repeats its key-down: only the first one switches.
-        if (!tomada) m.plataforma.AlternarPantallaCompleta();
+        if (!tomada) m.escritorio.pantallaCompleta = m.plataforma.AlternarPantallaCompleta();
     } else if (e.tecla == TeclaCaptura(m.configuracion) && e.tecla != 0) {
         if (!tomada) Captura(m);
     } else if ((e.tecla == kMas || e.tecla == kMenos) && control && !alt) {

@@ -21,6 +21,7 @@ struct Modulo;
 struct EstadoEscritorio {
     std::array<bool, 256> tomadas{};  // keys whose key-down the desktop took, until key-up
     bool sinFoco = false;
+    bool pantallaCompleta = false;  // the window covers the display (Alt+Enter switches it)
     bool capturas = true;  // the screenshot key saves a picture (a headless run saves none)
 };
 

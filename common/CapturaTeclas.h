@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace polvareda::setup {
+namespace polvareda {
 
 constexpr int kControles = 5;
 
@@ -43,4 +43,4 @@ class CapturaTeclas {
     int control_ = -1;
 };
 
-}  // namespace polvareda::setup
+}  // namespace polvareda

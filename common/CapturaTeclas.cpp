@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace polvareda::setup {
+namespace polvareda {
 
 bool CapturaTeclas::Pulsar(int tecla) {
     // The left and right arrows always move the wall in the game; they can never be assigned.
@@ -19,4 +19,4 @@ bool CapturaTeclas::Pulsar(int tecla) {
     return true;
 }
 
-}  // namespace polvareda::setup
+}  // namespace polvareda
