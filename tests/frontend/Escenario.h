@@ -34,7 +34,7 @@ inline std::string NombreEtapa(Etapa e) {
     const std::pair<Etapa (*)(Modulo&), const char*> nombres[] = {
         {MenuPrincipal, "menu"},  {EsperarEnMenu, "espera"}, {TablaAtraccion, "tabla"},
         {Demostracion, "demo"},   {JugarPartida, "partida"}, {FinDePartidaEtapa, "fin"},
-        {PantallaNivel, "nivel"},
+        {PantallaNivel, "nivel"}, {PantallaOpciones, "opciones"},
     };
     for (const auto& [f, n] : nombres)
         if (e.correr == f) return n;

@@ -6,6 +6,7 @@
 
 #include "ApoyoSetUp.h"
 #include "Listas.h"
+#include "OpcionesJuego.h"
 #include "Perfil.h"
 
 namespace polvareda::setup {
@@ -358,6 +359,53 @@ TEST_F(MenusTest, RestoreScoresDeletesTheStoredTableWithoutAQuestion) {
     m_->restaurar->trigger();  // nothing left: no message either
     EXPECT_TRUE(servicios_.mensajes.empty());
     EXPECT_TRUE(servicios_.preguntas.empty());
+}
+
+
+// The game's options screen writes through the same code: for the same choices (a window,
+// another fire key 1, pad A and B swapped, VSync) its file holds the bytes SetUp writes, and
+// SetUp shows what the game wrote.
+TEST(OpcionesDelJuego, TheSameChoicesGiveSetUpsBytesAndSetUpShowsThem) {
+    CarpetaDePrueba carpeta;
+    const std::string fresca = ConfiguracionPorDefecto();
+    const auto deSetUp = carpeta / "setup.ini";
+    const auto delJuego = carpeta / "juego.ini";
+    Escribir(deSetUp, fresca);
+    Escribir(delJuego, fresca);
+
+    QWidget dueno;
+    MenusOpciones menus(&dueno);
+    menus.Llenar({}, {});
+    CapturaTeclas teclas;
+    menus.Leer(fresca, 0, teclas);
+    menus.directDraw->setChecked(false);
+    menus.pantallaCompleta->setChecked(false);
+    teclas.PonerComprometidas({79, 80, 90, 50, 51});
+    menus.mando->botones[0][1]->setChecked(true);
+    menus.mando->botones[1][0]->setChecked(true);
+    menus.vsync->setChecked(true);
+    ASSERT_TRUE(EscribirConfiguracion(deSetUp, menus.Valores(teclas)));
+
+    const OpcionesJuego antes = LeerOpcionesJuego(fresca, 0);
+    EXPECT_TRUE(ValoresOpciones(antes, antes).empty());  // nothing changed, nothing written
+    OpcionesJuego ahora = antes;
+    ahora.pantalla = ModoVentana::Ventana;
+    ahora.teclas[2] = 90;
+    CambiarAyB(ahora.botones);
+    ahora.vsync = true;
+    ASSERT_TRUE(EscribirConfiguracion(delJuego, ValoresOpciones(antes, ahora)));
+    EXPECT_EQ(Leer(delJuego), Leer(deSetUp));
+
+    MenusOpciones vista(&dueno);
+    vista.Llenar({}, {});
+    CapturaTeclas leidas;
+    vista.Leer(Leer(delJuego), 0, leidas);
+    EXPECT_FALSE(vista.directDraw->isChecked());
+    EXPECT_FALSE(vista.pantallaCompleta->isChecked());
+    EXPECT_EQ(leidas.Comprometidas()[2], 90);
+    EXPECT_TRUE(vista.mando->botones[0][1]->isChecked());
+    EXPECT_TRUE(vista.mando->botones[1][0]->isChecked());
+    EXPECT_TRUE(vista.vsync->isChecked());
 }
 
 }  // namespace polvareda::setup
