@@ -154,7 +154,8 @@ TEST(Dist, EveryLanguageFileHoldsEveryKeyOfTheGame) {
         {"Menu", "Copyright"}, {"Juego", "Dia"},         {"Juego", "Fase"},
         {"Juego", "Puntos"},   {"Juego", "Vidas"},       {"Juego", "EscribeNombre"},
         {"Juego", "Mejores"},  {"Juego", "Sheriff1"},    {"Juego", "Sheriff2"},
-        {"Juego", "Sheriff3"},
+        {"Juego", "Sheriff3"},  {"Juego", "Pausa"},         {"Menu", "Opciones"},
+        {"Opciones", "Titulo"}, {"Opciones", "Reiniciar"}, {"Opciones", "NombreIdioma"},
     };
     constexpr std::string_view kAusente = "\x01(missing)";
     for (const auto& archivo : ArchivosEn(kDist / "LNG", std::regex(R"(Texto[0-9]+\.LNG)"))) {

@@ -33,7 +33,8 @@ estado() { sed -n "$1p" "$trabajo/$2.salida"; }
   tecla 40 2; tecla 13       # the keys: left, right, fire 1 to 3
   tecla 79; tecla 80; tecla 90; tecla 50; tecla 51
   boton dpdown 6; boton a    # swap A and B
-  boton back; echo 'advance 300'; echo 'state'
+  echo 'mousedown 1 48 178'; echo 'mouseup 1 48 178'  # a click on the last row, leave
+  echo 'advance 300'; echo 'state'
   tecla 27
 } > "$trabajo/menu.txt"
 jugar menu.txt
@@ -63,13 +64,14 @@ fuego() { estado "$1" partida.txt | grep -o '"fire": \[[a-z, ]*\]'; }
 [ "$(fuego 3)" = '"fire": [true, false, false, true]' ] || fallo "B did not fire: $(fuego 3)"
 [ "$(fuego 4)" = '"fire": [false, true, false, true]' ] || fallo "A is not fire 2: $(fuego 4)"
 
-# From a paused game: the effects lowered, back to the same paused game, which goes on.
+# From a game paused with the pad, by the pad alone: Y opens the options, the effects one
+# step down, Back returns to the same paused game, which Start lets go on.
 {
-  echo 'advance 4200'; tecla 48; echo 'advance 4800'
-  tecla 19; echo 'advance 100'; echo 'state'
-  tecla 52; echo 'state'
-  tecla 40 4; tecla 37; tecla 27; echo 'advance 600'; echo 'state'
-  tecla 19; echo 'advance 600'; echo 'state'
+  echo 'advance 4200'; tecla 48; echo 'advance 4800'; echo 'padconnect'
+  boton start; echo 'advance 100'; echo 'state'
+  boton y; echo 'state'
+  boton dpdown 4; boton dpleft; boton back; echo 'advance 600'; echo 'state'
+  boton start; echo 'advance 600'; echo 'state'
 } > "$trabajo/pausa.txt"
 cp "$juego/Polvareda.INI" "$trabajo/antes.ini"
 jugar pausa.txt
