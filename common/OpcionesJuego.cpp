@@ -51,7 +51,9 @@ std::vector<ValorConfiguracion> ValoresOpciones(const OpcionesJuego& antes,
                                                     : o.pantalla == ModoVentana::Completa;
     };
     si(completa(ahora) != completa(antes), Clave::PantallaCompleta,
-       !completa(ahora) ? "0" : ahora.pantallaLibre ? "2" : "1");
+       !completa(ahora)      ? "0"
+       : ahora.pantallaLibre ? "2"
+                             : "1");
     si(ahora.aspecto43 != antes.aspecto43, Clave::Aspecto, Bandera(ahora.aspecto43));
     si(ahora.nitido != antes.nitido, Clave::Nitido, Bandera(ahora.nitido));
     si(ahora.vsync != antes.vsync, Clave::VSync, Bandera(ahora.vsync));

@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-
 namespace polvareda::setup {
 
 std::vector<ValorConfiguracion> ValoresPorDefecto(const std::filesystem::path& carpetaJuego,

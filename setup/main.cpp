@@ -54,8 +54,9 @@ int PrepararPorDefecto(const std::filesystem::path& carpeta, const std::filesyst
     std::error_code error;
     const bool hayConfiguracion =
         std::filesystem::exists(carpeta / polvareda::kArchivoConfiguracion, error);
-    if ((!hayConfiguracion && !polvareda::EscribirConfiguracion(carpeta / polvareda::kArchivoConfiguracion,
-                                                               ValoresPorDefecto(datos, idioma))) ||
+    if ((!hayConfiguracion &&
+         !polvareda::EscribirConfiguracion(carpeta / polvareda::kArchivoConfiguracion,
+                                           ValoresPorDefecto(datos, idioma))) ||
         !MarcarInstalado(carpeta, idioma)) {
         std::cerr << "SetUp: cannot write the settings in " << TextoDeRuta(carpeta).toStdString()
                   << "\n";

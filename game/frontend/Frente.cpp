@@ -78,11 +78,10 @@ void Frente::InstalarManejadores() {
                            .soltar = {},
                            .raton = {},
                            .mando = [this](const Evento& e) { return MandoMenu(e); }});
-    d.Asignar(Modo::Opciones,
-              {.pulsar = [this](const Evento& e) { opciones.Tecla(e); },
-               .soltar = {},
-               .raton = [this](const Evento& e) { opciones.Raton(e); },
-               .mando = [this](const Evento& e) { return opciones.Mando(e); }});
+    d.Asignar(Modo::Opciones, {.pulsar = [this](const Evento& e) { opciones.Tecla(e); },
+                               .soltar = {},
+                               .raton = [this](const Evento& e) { opciones.Raton(e); },
+                               .mando = [this](const Evento& e) { return opciones.Mando(e); }});
     j_.opcionesEnPausa = [this] { opciones.Abrir(Modo::Juego); };
     d.Asignar(Modo::Nivel,
               {.pulsar = tecla(&Frente::TeclaNivel), .soltar = {}, .raton = {}, .mando = {}});

@@ -103,7 +103,8 @@ void Opciones::LeerIdiomas() {
         const auto texto = TextoIdioma(archivo);
         if (!texto) continue;
         std::string nombre = LeerTextosOpciones(Idioma::DesdeTexto(*texto)).nombreIdioma;
-        if (nombre == "0") nombre = Mayusculas(Idioma::DesdeTexto(*texto).Texto("General", "Idioma"));
+        if (nombre == "0")
+            nombre = Mayusculas(Idioma::DesdeTexto(*texto).Texto("General", "Idioma"));
         idiomas_.push_back({n, nombre});
     }
 }
@@ -167,9 +168,9 @@ void Opciones::Cambiar(int paso) {
                 std::find_if(idiomas_.begin(), idiomas_.end(),
                              [this](const IdiomaHallado& i) { return i.numero == ahora_.idioma; });
             const int n = static_cast<int>(idiomas_.size());
-            const int i = actual == idiomas_.end() ? 0
-                                                   : (static_cast<int>(actual - idiomas_.begin()) +
-                                                      paso + n) % n;
+            const int i = actual == idiomas_.end()
+                              ? 0
+                              : (static_cast<int>(actual - idiomas_.begin()) + paso + n) % n;
             PonerIdioma(idiomas_[static_cast<std::size_t>(i)].numero);
             break;
         }
@@ -399,10 +400,10 @@ void Opciones::Dibujar() {
                 kFondoDirecto);
     };
     centrado(kFilaTitulo, t.titulo, 3);
-    const std::string nombres[kFilas] = {t.pantalla, t.aspecto, t.nitido,  t.vsync,   t.efectos,
-                                         t.musica,   t.idioma,  t.teclas,  t.mando[0], t.mando[1],
-                                         t.mando[2], t.mando[3], t.mando[4], t.cambiarAyB,
-                                         t.volver};
+    const std::string nombres[kFilas] = {t.pantalla, t.aspecto,    t.nitido,   t.vsync,
+                                         t.efectos,  t.musica,     t.idioma,   t.teclas,
+                                         t.mando[0], t.mando[1],   t.mando[2], t.mando[3],
+                                         t.mando[4], t.cambiarAyB, t.volver};
     for (int fila = 0; fila < kFilas; ++fila) {
         const int y = kPrimeraFila + kAltoFila * fila;
         Escribe(g, kColumnaNombre, y, nombres[fila], fila == fila_ ? 2 : 1, kFondoDirecto);
@@ -411,9 +412,8 @@ void Opciones::Dibujar() {
     }
     if (captura_.Capturando()) {
         const int k = captura_.Control();
-        const std::string control =
-            k < 2 ? t.controles[static_cast<std::size_t>(k)]
-                  : t.controles[2] + " " + std::to_string(k - 1);
+        const std::string control = k < 2 ? t.controles[static_cast<std::size_t>(k)]
+                                          : t.controles[2] + " " + std::to_string(k - 1);
         centrado(kFilaPie, t.pulsa + " " + control, 3);
     } else if (PideReinicio()) {
         centrado(kFilaPie, t.reiniciar, 5);

@@ -220,19 +220,19 @@ void Juego::InstalarManejadores() {
         return true;
     });
 
-    d.Asignar(Modo::Juego, {.pulsar = [this](const Evento& e) { TeclaJuego(e.tecla, e.shift); },
-                            .soltar = [this](const Evento& e) { SoltarTecla(e.tecla); },
-                            .raton = [this](const Evento& e) { Raton(e); },
-                            // The pad's Y opens the options from a paused game; every other
-                            // button is heard as the keys.
-                            .mando =
-                                [this](const Evento& e) {
-                                    if (e.tipo != TipoEvento::MandoPulsado ||
-                                        e.boton != kMandoY || !EnPausa())
-                                        return false;
-                                    AbrirOpciones();
-                                    return true;
-                                }});
+    d.Asignar(Modo::Juego,
+              {.pulsar = [this](const Evento& e) { TeclaJuego(e.tecla, e.shift); },
+               .soltar = [this](const Evento& e) { SoltarTecla(e.tecla); },
+               .raton = [this](const Evento& e) { Raton(e); },
+               // The pad's Y opens the options from a paused game; every other
+               // button is heard as the keys.
+               .mando =
+                   [this](const Evento& e) {
+                       if (e.tipo != TipoEvento::MandoPulsado || e.boton != kMandoY || !EnPausa())
+                           return false;
+                       AbrirOpciones();
+                       return true;
+                   }});
     d.Asignar(Modo::Duelo, {.pulsar = [this](const Evento& e) { TeclaDuelo(e.tecla); },
                             .soltar =
                                 [this](const Evento& e) {

@@ -33,9 +33,8 @@ static_assert(static_cast<std::size_t>(Modo::Opciones) + 1 == kModos);
 // The mode's text: "" for Ninguno, otherwise its name in the state line and the trace.
 constexpr std::string_view TextoModo(Modo modo) {
     constexpr std::array<std::string_view, kModos> kTextos = {
-        "",      "pantalla", "menu",        "auto", "nivel", "nombre", "mejores",
-        "trans", "juego",    "juego_trans", "bang", "bomba", "duelo",  "sheriff",
-        "opciones"};
+        "",      "pantalla",    "menu", "auto",  "nivel", "nombre",  "mejores", "trans",
+        "juego", "juego_trans", "bang", "bomba", "duelo", "sheriff", "opciones"};
     return kTextos[static_cast<std::size_t>(modo)];
 }
 

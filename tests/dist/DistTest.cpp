@@ -148,13 +148,13 @@ TEST(Dist, EveryMusicPieceIsAStandardMidiFile) {
 
 TEST(Dist, EveryLanguageFileHoldsEveryKeyOfTheGame) {
     const std::vector<std::pair<std::string, std::string>> claves = {
-        {"General", "Idioma"}, {"General", "Traductor"}, {"Menu", "Dedicado"},
-        {"Menu", "Jugar"},     {"Menu", "Teclado"},      {"Menu", "Joystick"},
-        {"Menu", "Nivel"},     {"Menu", "Elegir"},       {"Menu", "Programador"},
-        {"Menu", "Copyright"}, {"Juego", "Dia"},         {"Juego", "Fase"},
-        {"Juego", "Puntos"},   {"Juego", "Vidas"},       {"Juego", "EscribeNombre"},
-        {"Juego", "Mejores"},  {"Juego", "Sheriff1"},    {"Juego", "Sheriff2"},
-        {"Juego", "Sheriff3"},  {"Juego", "Pausa"},         {"Menu", "Opciones"},
+        {"General", "Idioma"},  {"General", "Traductor"},  {"Menu", "Dedicado"},
+        {"Menu", "Jugar"},      {"Menu", "Teclado"},       {"Menu", "Joystick"},
+        {"Menu", "Nivel"},      {"Menu", "Elegir"},        {"Menu", "Programador"},
+        {"Menu", "Copyright"},  {"Juego", "Dia"},          {"Juego", "Fase"},
+        {"Juego", "Puntos"},    {"Juego", "Vidas"},        {"Juego", "EscribeNombre"},
+        {"Juego", "Mejores"},   {"Juego", "Sheriff1"},     {"Juego", "Sheriff2"},
+        {"Juego", "Sheriff3"},  {"Juego", "Pausa"},        {"Menu", "Opciones"},
         {"Opciones", "Titulo"}, {"Opciones", "Reiniciar"}, {"Opciones", "NombreIdioma"},
     };
     constexpr std::string_view kAusente = "\x01(missing)";

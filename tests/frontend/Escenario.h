@@ -32,8 +32,8 @@ inline const std::string kIniEscenario =
 // The stages by name, as the tests see them go by.
 inline std::string NombreEtapa(Etapa e) {
     const std::pair<Etapa (*)(Modulo&), const char*> nombres[] = {
-        {MenuPrincipal, "menu"},  {EsperarEnMenu, "espera"}, {TablaAtraccion, "tabla"},
-        {Demostracion, "demo"},   {JugarPartida, "partida"}, {FinDePartidaEtapa, "fin"},
+        {MenuPrincipal, "menu"},  {EsperarEnMenu, "espera"},      {TablaAtraccion, "tabla"},
+        {Demostracion, "demo"},   {JugarPartida, "partida"},      {FinDePartidaEtapa, "fin"},
         {PantallaNivel, "nivel"}, {PantallaOpciones, "opciones"},
     };
     for (const auto& [f, n] : nombres)

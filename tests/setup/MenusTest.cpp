@@ -361,7 +361,6 @@ TEST_F(MenusTest, RestoreScoresDeletesTheStoredTableWithoutAQuestion) {
     EXPECT_TRUE(servicios_.preguntas.empty());
 }
 
-
 // The game's options screen writes through the same code: for the same choices (a window,
 // another fire key 1, pad A and B swapped, VSync) its file holds the bytes SetUp writes, and
 // SetUp shows what the game wrote.
