@@ -10,6 +10,7 @@
 
 #include "Configuracion.h"
 #include "IdiomaInicial.h"
+#include "OpcionesJuego.h"
 #include "Perfil.h"
 
 using namespace polvareda;
@@ -286,4 +287,37 @@ TEST(LeerConfiguracion, ControllerButtonsByNameAnyCaseAndTheDefaultForAnythingEl
     EXPECT_EQ(c.botonesMando, (std::array<int, kRolesMando>{1, 0, 2, 6, 4}));
     LeerConfiguracion(ConfiguracionPorDefecto(), c);
     EXPECT_EQ(c.botonesMando, Configuracion{}.botonesMando);
+}
+
+// What the options screen writes into a file edited by hand: only the changed keys, in place;
+// the full screen filled (2) is kept when the full screen is chosen again, the 320 x 200 path
+// leaves PantallaCompleta alone, and comments, unknown keys and sections stay.
+TEST(ValoresOpciones, TouchOnlyWhatChangedAndKeepTheFullScreenFilled) {
+    const std::string texto =
+        "; mine\r\n[Pantalla]\r\nDDraw=0\r\nPantallaCompleta=2\r\nMio=x\r\n[Otra]\r\nY=1\r\n";
+    const OpcionesJuego antes = LeerOpcionesJuego(texto, 0);
+    EXPECT_EQ(antes.pantalla, ModoVentana::Completa);
+    const auto escrito = [&](const OpcionesJuego& ahora) {
+        std::string t = texto;
+        for (const ValorConfiguracion& v : ValoresOpciones(antes, ahora))
+            t = EscribirValorPerfil(t, Definicion(v.clave).seccion, Definicion(v.clave).nombre,
+                                    v.valor);
+        return t;
+    };
+    OpcionesJuego ahora = antes;
+    ahora.pantalla = ModoVentana::Ventana;
+    const std::string ventana = escrito(ahora);
+    EXPECT_EQ(ventana,
+              "; mine\r\n[Pantalla]\r\nDDraw=0\r\nPantallaCompleta=0\r\nMio=x\r\n"
+              "[Otra]\r\nY=1\r\n");
+    ahora.pantalla = ModoVentana::Completa;  // back again: the file's 2 stays
+    EXPECT_TRUE(ValoresOpciones(antes, ahora).empty());
+    const OpcionesJuego enVentana = LeerOpcionesJuego(ventana, 0);
+    OpcionesJuego completa = enVentana;
+    completa.pantalla = ModoVentana::Completa;
+    EXPECT_EQ(ValoresOpciones(enVentana, completa).at(0).valor, "1");
+    ahora.pantalla = ModoVentana::Exclusiva;
+    EXPECT_EQ(escrito(ahora),
+              "; mine\r\n[Pantalla]\r\nDDraw=1\r\nPantallaCompleta=2\r\nMio=x\r\n"
+              "[Otra]\r\nY=1\r\n");
 }
