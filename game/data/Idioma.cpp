@@ -1,6 +1,8 @@
 // The language file's texts: read from the decoded copy, "0" for whatever is missing.
 #include "Idioma.h"
 
+#include <utility>
+
 #include "ArchivoAcotado.h"
 #include "Perfil.h"
 
@@ -51,29 +53,33 @@ TextosMenu LeerTextosMenu(const Idioma& idioma) {
 
 TextosOpciones LeerTextosOpciones(const Idioma& idioma) {
     auto texto = [&](std::string_view clave) { return idioma.Texto("Opciones", clave); };
+    using T = TextosOpciones;
+    constexpr std::pair<std::string T::*, std::string_view> kCampos[] = {
+        {&T::titulo, "Titulo"},
+        {&T::pantalla, "Pantalla"},
+        {&T::ventana, "Ventana"},
+        {&T::completa, "Completa"},
+        {&T::exclusiva, "Exclusiva"},
+        {&T::aspecto, "Aspecto"},
+        {&T::nitido, "Nitido"},
+        {&T::vsync, "VSync"},
+        {&T::efectos, "Efectos"},
+        {&T::musica, "Musica"},
+        {&T::idioma, "Idioma"},
+        {&T::teclas, "Teclas"},
+        {&T::cambiarAyB, "CambiarAyB"},
+        {&T::volver, "Volver"},
+        {&T::si, "Si"},
+        {&T::no, "No"},
+        {&T::reiniciar, "Reiniciar"},
+        {&T::pulsa, "Pulsa"},
+        {&T::nombreIdioma, "NombreIdioma"},
+    };
     TextosOpciones t;
-    t.titulo = texto("Titulo");
-    t.pantalla = texto("Pantalla");
-    t.ventana = texto("Ventana");
-    t.completa = texto("Completa");
-    t.exclusiva = texto("Exclusiva");
-    t.aspecto = texto("Aspecto");
-    t.nitido = texto("Nitido");
-    t.vsync = texto("VSync");
-    t.efectos = texto("Efectos");
-    t.musica = texto("Musica");
-    t.idioma = texto("Idioma");
-    t.teclas = texto("Teclas");
-    t.cambiarAyB = texto("CambiarAyB");
-    t.volver = texto("Volver");
-    t.si = texto("Si");
-    t.no = texto("No");
-    t.reiniciar = texto("Reiniciar");
-    t.pulsa = texto("Pulsa");
+    for (const auto& [campo, clave] : kCampos) t.*campo = texto(clave);
     t.mando = {texto("Mando1"), texto("Mando2"), texto("Mando3"), texto("MandoPausa"),
                texto("MandoAtras")};
     t.controles = {texto("Izquierda"), texto("Derecha"), texto("Disparo")};
-    t.nombreIdioma = texto("NombreIdioma");
     return t;
 }
 
