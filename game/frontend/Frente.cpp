@@ -100,6 +100,7 @@ void Frente::InstalarManejadores() {
                            .mando = {}});
     // The last controller gone, the keyboard plays again; the menu shows what is attached.
     d.Escuchar([this](const Evento& e) {
+        if (e.tipo == TipoEvento::Cerrar) opciones.AlCerrarVentana();
         if (e.tipo != TipoEvento::MandoConectado && e.tipo != TipoEvento::MandoDesconectado) return;
         if (!m_.joystickConectado) joystick = false;
         if (ModoActual() == Modo::Menu) DibujarEntradasMando();

@@ -309,7 +309,11 @@ bool Opciones::Mando(const Evento& e) {
     return true;
 }
 
-void Opciones::Cerrar() {
+void Opciones::AlCerrarVentana() {
+    if (f_.ModoActual() == Modo::Opciones) Guardar();
+}
+
+void Opciones::Guardar() {
     const auto valores = ValoresOpciones(abiertas_, ahora_);
     if (!valores.empty()) {
         const std::filesystem::path ini = m_.rutaJugador / kArchivoConfiguracion;
@@ -321,6 +325,12 @@ void Opciones::Cerrar() {
                       << "\n";
         }
     }
+    // Written once: a window closed after leaving has nothing more to write.
+    abiertas_ = ahora_;
+}
+
+void Opciones::Cerrar() {
+    Guardar();
     m_.configuracion.volumenEfectos = ahora_.volumenEfectos;
     m_.configuracion.volumenMusica = ahora_.volumenMusica;
     if (volver_ == Modo::Juego) {

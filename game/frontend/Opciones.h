@@ -33,6 +33,8 @@ class Opciones {
     void Tecla(const Evento& evento);
     void Raton(const Evento& evento);
     bool Mando(const Evento& evento);
+    // The window closed with the screen open: what was changed is written, as leaving would.
+    void AlCerrarVentana();
 
   private:
     enum Fila {
@@ -58,6 +60,7 @@ class Opciones {
     void Cambiar(int paso);  // the value of the chosen row, one step either way
     void Activar();          // Enter, the pad's A, a left click
     void Cerrar();
+    void Guardar();
     void PonerIdioma(int numero);
     void LeerIdiomas();
     bool PideReinicio() const;  // the chosen row's value waits for the next start

@@ -83,7 +83,8 @@ void DespachoEntrada::Atender(const Evento& e) {
         case TipoEvento::MandoConectado:
         case TipoEvento::MandoDesconectado:
         case TipoEvento::FocoPerdido:
-        case TipoEvento::FocoGanado: {
+        case TipoEvento::FocoGanado:
+        case TipoEvento::Cerrar: {
             const auto oyentes = oyentes_;
             for (const auto& oyente : oyentes) oyente(e);
             break;

@@ -38,7 +38,8 @@ class DespachoEntrada {
 
     void Asignar(Modo modo, Manejador manejador);
     void Anteponer(Regla regla);  // asked in the order they were given
-    // Controllers plugged in or pulled out, and the window's focus: each listener is told.
+    // Controllers plugged in or pulled out, the window's focus and its closing: each listener
+    // is told.
     void Escuchar(std::function<void(const Evento&)> oyente);
     // How the controller's buttons and sticks become key events (the rules' configured keys);
     // each key goes to the second argument.

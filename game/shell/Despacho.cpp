@@ -57,6 +57,7 @@ void AtenderEvento(Modulo& m, const Evento& evento) {
             m.entrada.Atender(evento);
             break;
         case TipoEvento::Cerrar:
+            m.entrada.Atender(evento);  // what a screen holds unwritten is written first
             CierreDeVentana(m);
             throw FinDelPrograma{0};
         case TipoEvento::FinDelGuion:

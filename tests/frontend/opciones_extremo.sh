@@ -3,7 +3,8 @@
 # the music lowered, a window chosen, fire key 1 redefined, the pad's A and B swapped (the pad
 # and the keyboard both used); Polvareda.INI then holds exactly those changes, and a game
 # played afterwards obeys them (the new key fires, the old one does not, the pad's B fires
-# where A did). From a paused game the screen returns to the same paused game.
+# where A did). From a paused game the screen returns to the same paused game. Closing the
+# window with the screen open keeps what was changed.
 #   opciones_extremo.sh DIST_FOLDER
 set -euo pipefail
 trabajo=$(mktemp -d)
@@ -85,4 +86,9 @@ sed 's/^VolumenMusica=90\r$/VolumenMusica=90\r\nVolumenEfectos=90\r/' "$trabajo/
   > "$trabajo/esperado.ini"
 cmp -s "$trabajo/esperado.ini" "$juego/Polvareda.INI" ||
   fallo "Polvareda.INI after the pause: $(diff "$trabajo/esperado.ini" "$juego/Polvareda.INI")"
+
+# The window closed with the screen open: what was changed there is written all the same.
+{ echo 'advance 4200'; tecla 52; tecla 40 4; tecla 37; echo 'close'; } > "$trabajo/cierre.txt"
+jugar cierre.txt
+grep -q $'^VolumenEfectos=80\r$' "$juego/Polvareda.INI" || fallo "closing lost the options' changes"
 echo "1 passed, 0 failed"
