@@ -1,12 +1,10 @@
-"""The music as the web plays it, met as a player meets it: each piece rendered ahead lasts as
-its MIDI file and repeats in time where the game repeats it, and the game's own sound device
-playing the renderings sounds as it does synthesising the pieces, at the same level.
+"""The music as the web plays it: each piece rendered ahead lasts as its MIDI file and repeats
+in time where the game repeats it, and the game's sound device playing the renderings sounds as
+it does synthesising the pieces, at the same level. PLAYER and PLAYER_OGG are
+bench/polvareda_musica and polvareda_musica_ogg (the device as the web builds it), their mixes
+written by SDL's disk driver as fast as it can; COMPARE is bench/comparar_musica.py.
 
 Run: /usr/bin/python3 musica_ogg.py RENDERINGS PIECES SOUNDFONT PLAYER PLAYER_OGG COMPARE
-
-PLAYER and PLAYER_OGG are bench/polvareda_musica and polvareda_musica_ogg, the device with the
-synthesiser and as the web builds it; their mixes are written by SDL's disk driver, as fast as it
-can. COMPARE is bench/comparar_musica.py. Ends with status 1 and what failed.
 """
 
 import os
@@ -22,7 +20,6 @@ FRECUENCIA = 44100
 BLOQUE = 64  # the synthesiser's block: a play's events fall at a block's start
 SILENCIO = 32768 * 10 ** (-60 / 20)
 COMPARADOS = 15  # seconds of the two mixes compared
-
 fallos = []
 
 
@@ -32,30 +29,23 @@ def comprobar(bien, texto):
         fallos.append(texto)
 
 
-def decodificar(ogg):
-    crudo = subprocess.run(["sox", ogg, "-t", "raw", "-e", "signed", "-b", "16", "-L", "-"],
-                           capture_output=True, check=True).stdout
-    return np.frombuffer(crudo, dtype="<i2").reshape(-1, 2).astype(np.float64)
-
-
-def etiquetas(ogg):
-    texto = subprocess.run(["soxi", "-a", ogg], capture_output=True, text=True,
-                           check=True).stdout
-    return dict(linea.split("=", 1) for linea in texto.splitlines() if "=" in linea)
-
-
-def mezcla(ruta):
-    datos = np.fromfile(ruta, dtype="<i2").astype(np.float64)
-    return datos[: len(datos) // 2 * 2].reshape(-1, 2)
-
-
-def primer_sonido(estereo):
-    sonoro = np.nonzero(np.abs(estereo).max(axis=1) > SILENCIO)[0]
-    return sonoro[0] if len(sonoro) else None
+def leer(ruta):
+    """16-bit stereo: a raw mix, or an Ogg Vorbis file decoded."""
+    if ruta.endswith(".ogg"):
+        crudo = subprocess.run(["sox", ruta, "-t", "raw", "-e", "signed", "-b", "16", "-L", "-"],
+                               capture_output=True, check=True).stdout
+        datos = np.frombuffer(crudo, dtype="<i2")
+    else:
+        datos = np.fromfile(ruta, dtype="<i2")
+    return datos[: len(datos) // 2 * 2].astype(np.float64).reshape(-1, 2)
 
 
 def rms(estereo):
     return np.sqrt(np.mean(estereo ** 2) + 1e-20)
+
+
+def db(valor):
+    return 20 * np.log10(valor / 32768)
 
 
 def tocar(programa, juego, pieza, segundos, salida):
@@ -71,9 +61,9 @@ def main():
     grabaciones, piezas, soundfont, jugador, jugador_ogg, comparar = sys.argv[1:]
     trabajo = tempfile.mkdtemp()
     try:
-        # Through the game's sound device: the synthesiser, and the rendering as the web plays
-        # it (as piece 1, which is what the player calls the piece it is given). All six play
-        # at once, the synthesiser for longer: it plays live at first, slower.
+        # Each piece through both devices, the web's playing it as piece 1 (the number the
+        # player gives the piece it is given), all six at once; the synthesiser for longer,
+        # as it plays live at first, slower.
         procesos = []
         for n in (1, 2, 3):
             juego = os.path.join(trabajo, f"juego{n}")
@@ -89,24 +79,21 @@ def main():
 
         for n in (1, 2, 3):
             ogg = os.path.join(grabaciones, f"Tema{n}.ogg")
-            midi = os.path.join(piezas, f"Tema{n}.mid")
             print(f"Tema{n}:")
-            pcm = decodificar(ogg)
-            tags = etiquetas(ogg)
-            largo_midi = mido.MidiFile(midi).length * FRECUENCIA
+            pcm = leer(ogg)
+            texto = subprocess.run(["soxi", "-a", ogg], capture_output=True, text=True).stdout
+            tags = dict(linea.split("=", 1) for linea in texto.splitlines() if "=" in linea)
+            largo_midi = mido.MidiFile(os.path.join(piezas, f"Tema{n}.mid")).length * FRECUENCIA
             pico = np.abs(pcm).max()
-            comprobar(SILENCIO * 10 < pico < 32767,
-                      f"peak {20 * np.log10(pico / 32768):.1f} dBFS, neither silent nor clipped")
-            bucle = None
+            comprobar(SILENCIO * 10 < pico < 32767, f"peak {db(pico):.1f} dBFS, unclipped")
             if n < 3:
                 # The game repeats pieces 1 and 2: one whole play, the MIDI file's length.
                 inicio, largo = int(tags.get("LOOPSTART", -1)), int(tags.get("LOOPLENGTH", -1))
                 comprobar(0 <= largo - largo_midi < BLOQUE + 1,
                           f"a repeat lasts {largo / FRECUENCIA:.3f} s, the MIDI file "
                           f"{largo_midi / FRECUENCIA:.3f} s")
-                comprobar(0 <= inicio and inicio + largo == len(pcm),
+                comprobar(inicio >= 0 and inicio + largo == len(pcm),
                           "the loop is a whole play up to the file's end")
-                bucle = (inicio, largo)
             else:
                 # Piece 3 plays once, to the end of its last notes.
                 comprobar("LOOPSTART" not in tags and "LOOPLENGTH" not in tags, "no loop")
@@ -114,11 +101,10 @@ def main():
                           "the piece plays whole and its last notes fade out")
 
             sinte, web = (os.path.join(trabajo, f"{nombre}{n}.raw") for nombre in ("sin", "ogg"))
-            a, b = mezcla(sinte), mezcla(web)
-            fa, fb = primer_sonido(a), primer_sonido(b)
+            a, b = leer(sinte), leer(web)
+            fa, fb = (np.argmax(np.abs(x).max(axis=1) > SILENCIO) for x in (a, b))
             # The players stop the music before they end: only what came before is compared.
-            suficiente = (COMPARADOS + 1) * FRECUENCIA
-            if fa is None or fb is None or len(a) - fa < suficiente or len(b) - fb < suficiente:
+            if min(len(a) - fa, len(b) - fb) < (COMPARADOS + 1) * FRECUENCIA or not (fa and fb):
                 comprobar(False, "both devices played long enough to be compared")
                 continue
             resultado = subprocess.run(
@@ -128,28 +114,23 @@ def main():
             comprobar(resultado.returncode == 0,
                       "the rendering sounds as the synthesiser, at its level")
             pico = np.abs(b).max()
-            comprobar(pico < 32767, f"mix peak {20 * np.log10(pico / 32768):.1f} dBFS, unclipped")
-            if bucle:
-                # The repeat comes exactly one play after the first began: after the last
-                # notes' fade the second play is the first again, frame for frame.
-                inicio, largo = bucle
-                desde = fb + inicio + FRECUENCIA // 5
-                if len(b) < desde + largo + FRECUENCIA:
-                    comprobar(False, "the mix reaches the repeat")
-                    continue
-                primera = b[desde:desde + FRECUENCIA]
-                segunda = b[desde + largo:desde + largo + FRECUENCIA]
-                diferencia = 20 * np.log10(rms(segunda - primera) / rms(primera))
-                comprobar(diferencia < -30,
-                          f"the repeat is in time (differs from the first play by "
-                          f"{diferencia:.0f} dB)")
-                # And no gap where the piece starts again.
-                tramos = b[fb + largo - FRECUENCIA // 4:fb + largo + FRECUENCIA // 4]
-                tramos = tramos[: len(tramos) // 441 * 441].reshape(-1, 441, 2)
-                callado = min(rms(t) for t in tramos)
-                comprobar(callado > SILENCIO,
-                          f"no silence where it repeats (quietest 10 ms at "
-                          f"{20 * np.log10(callado / 32768):.0f} dBFS)")
+            comprobar(pico < 32767, f"mix peak {db(pico):.1f} dBFS, unclipped")
+            if n == 3:
+                continue
+            # The repeat comes exactly one play after the first began: after the last notes'
+            # fade the second play is the first again, frame for frame.
+            desde = fb + inicio + FRECUENCIA // 5
+            if len(b) < desde + largo + FRECUENCIA:
+                comprobar(False, "the mix reaches the repeat")
+                continue
+            primera, segunda = b[desde:desde + FRECUENCIA], b[desde + largo:][:FRECUENCIA]
+            diferencia = db(rms(segunda - primera)) - db(rms(primera))
+            comprobar(diferencia < -30, f"the repeat is in time ({diferencia:.0f} dB off)")
+            # And no gap where the piece starts again.
+            tramos = b[fb + largo - FRECUENCIA // 4:fb + largo + FRECUENCIA // 4]
+            callado = min(rms(t) for t in tramos.reshape(-1, 441, 2))
+            comprobar(callado > SILENCIO,
+                      f"no silence where it repeats (quietest 10 ms at {db(callado):.0f} dBFS)")
     finally:
         shutil.rmtree(trabajo, ignore_errors=True)
     if fallos:
