@@ -291,10 +291,9 @@ class AudioSDL : public Audio {
 
 #ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
     // The file the mixer plays for a piece: its MIDI file, or its rendering, which must be there.
-    std::optional<std::filesystem::path> ArchivoTema(int numero,
-                                                     const std::filesystem::path& midi) {
+    std::optional<std::filesystem::path> ArchivoTema(
+        [[maybe_unused]] int numero, [[maybe_unused]] const std::filesystem::path& midi) {
 #ifdef POLVAREDA_MUSICA_OGG
-        (void)midi;
         auto ogg = datos_ / "MUS" / ("Tema" + std::to_string(numero) + ".ogg");
         std::error_code error;
         if (std::filesystem::is_regular_file(ogg, error)) return ogg;
@@ -304,7 +303,6 @@ class AudioSDL : public Audio {
         musicaMudaDicha_ = true;
         return std::nullopt;
 #else
-        (void)numero;
         return midi;
 #endif
     }
