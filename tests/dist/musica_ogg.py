@@ -86,6 +86,7 @@ def main():
             largo_midi = mido.MidiFile(os.path.join(piezas, f"Tema{n}.mid")).length * FRECUENCIA
             pico = np.abs(pcm).max()
             comprobar(SILENCIO * 10 < pico < 32767, f"peak {db(pico):.1f} dBFS, unclipped")
+            antes = len(fallos)
             if n < 3:
                 # The game repeats pieces 1 and 2: one whole play, the MIDI file's length.
                 inicio, largo = int(tags.get("LOOPSTART", -1)), int(tags.get("LOOPLENGTH", -1))
@@ -99,6 +100,7 @@ def main():
                 comprobar("LOOPSTART" not in tags and "LOOPLENGTH" not in tags, "no loop")
                 comprobar(len(pcm) >= largo_midi and rms(pcm[-FRECUENCIA // 10:]) < SILENCIO,
                           "the piece plays whole and its last notes fade out")
+            repite = n < 3 and len(fallos) == antes
 
             sinte, web = (os.path.join(trabajo, f"{nombre}{n}.raw") for nombre in ("sin", "ogg"))
             a, b = leer(sinte), leer(web)
@@ -113,9 +115,8 @@ def main():
             print(resultado.stdout, end="")
             comprobar(resultado.returncode == 0,
                       "the rendering sounds as the synthesiser, at its level")
-            pico = np.abs(b).max()
-            comprobar(pico < 32767, f"mix peak {db(pico):.1f} dBFS, unclipped")
-            if n == 3:
+            comprobar(np.abs(b).max() < 32767, f"mix peak {db(np.abs(b).max()):.1f} dBFS")
+            if not repite:
                 continue
             # The repeat comes exactly one play after the first began: after the last notes'
             # fade the second play is the first again, frame for frame.
