@@ -35,7 +35,7 @@ namespace fs = std::filesystem;
 using polvareda::Sintetizador;
 
 constexpr int kFrecuencia = 44100;  // the game's sound device
-// Vorbis's quality scale: about 110 kbit/s, the three pieces in some 1.2 MB, with the
+// Vorbis's quality scale: about 100 kbit/s, the three pieces in some 1.2 MB, with the
 // instruments' sound intact up to 16 kHz.
 constexpr float kCalidad = 0.3f;
 // The pieces are a few kilobytes, and none plays for minutes.
