@@ -6,6 +6,8 @@
 // each effect's latency is measured: how long after the call the buffer that holds its start
 // was mixed (a real device then plays it after the buffer it is playing). With
 // TEMAS_EN_BUCLE=1 each piece repeats for as long as it is played (bench/contar_musica.sh).
+// polvareda_musica_ogg is the device as the web builds it: it plays the n-th piece's rendering,
+// MUS/Tema<n>.ogg in GAME_FOLDER.
 //   polvareda_musica GAME_FOLDER PIECE.mid[,PIECE.mid...] SECONDS [EFFECT.wav...]
 #include <sys/resource.h>
 

@@ -1,5 +1,5 @@
 // The sound device on SDL_mixer: effects on numbered channels, the music through the SoundFont
-// synthesiser.
+// synthesiser, the system's own (Windows) or the mixer's Ogg Vorbis player (the web).
 #include "AudioSDL.h"
 
 #include <SDL.h>
@@ -18,32 +18,50 @@
 
 #include "ArchivoAcotado.h"
 #include "Decibelios.h"
+#include "GananciaMusica.h"
 #include "Limitador.h"
 #include "PunterosSDL.h"
-#ifndef _WIN32
+
+// Who plays the pieces. Linux synthesises them with the SoundFont into the mixer's music hook.
+// Elsewhere the mixer plays a file of each piece itself: Windows the MIDI file, on the system's
+// own synthesiser; the web, which has none (and Linux built with POLVAREDA_MUSICA_OGG), the piece
+// rendered ahead at build time with the same synthesiser, MUS/Tema<n>.ogg in the data folder.
+#if defined(_WIN32) || defined(POLVAREDA_MUSICA_OGG)
+#define POLVAREDA_TEMAS_EN_MEZCLADOR 1
+#else
 #include "MusicaSintetizada.h"
+#endif
+#ifdef POLVAREDA_MUSICA_OGG
+#include "Carpetas.h"
 #endif
 
 namespace polvareda {
 namespace {
 
 using Muestra = MuestraPtr;
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
 using Tema = TemaPtr;
 #endif
 
 bool abierto = false;  // SDL_mixer has one device per process
 
-#ifdef _WIN32
+#ifdef POLVAREDA_MUSICA_OGG
+// The renderings need no SoundFont and keep the synthesiser's balance under the effects.
+constexpr bool kConSoundFont = false;
+constexpr double kNivelMusica = 0.25;
+constexpr int kFormatoTemas = MIX_INIT_OGG;
+#elif defined(_WIN32)
 // Windows plays the pieces on its own General MIDI synthesiser, as the classic game did: no
 // SoundFont is needed, and the synthesiser's level is the player's music volume as it is.
 constexpr bool kConSoundFont = false;
 constexpr double kNivelMusica = 1.0;
+constexpr int kFormatoTemas = MIX_INIT_MID;
 #else
 // The music's own level under the effects': a quarter of the mixer's full volume (see where the
 // device is opened).
 constexpr bool kConSoundFont = true;
 constexpr double kNivelMusica = 0.25;
+constexpr int kFormatoTemas = MIX_INIT_MID;
 #endif
 
 // The mixer's output on its way to the device. The limiter is made when the device opens
@@ -67,12 +85,24 @@ int NivelMusica(double ganancia) {
 }
 
 #ifndef _WIN32
-// The synthesiser's gain for a music level of the mixer, as the mixer's own MIDI player sets it
-// (full volume is a gain of 1.2), so the pieces keep the level they were balanced at.
-double GananciaSintetizador(int nivel) {
-    return nivel * 1.2 / MIX_MAX_VOLUME;
+static_assert(MIX_MAX_VOLUME == kVolumenPleno);
+// The pieces rendered ahead are made at the synthesiser's gain for this level.
+static_assert(kNivelMusica * Limitador::kMargen * MIX_MAX_VOLUME == kNivelMusicaPleno);
+#endif
+
+// The mixer's volume for the music: the synthesiser's music level, or the volume of the pieces the
+// mixer plays itself. A rendering holds a piece as the synthesiser plays it at full music
+// volume, so it is played at the same fraction of the mixer's full volume as the level is of
+// that full music level: the same steps, the same loudness.
+int VolumenTemas(double ganancia) {
+#ifdef POLVAREDA_MUSICA_OGG
+    return std::min(MIX_MAX_VOLUME, NivelMusica(ganancia) * MIX_MAX_VOLUME / kNivelMusicaPleno);
+#else
+    return NivelMusica(ganancia);
+#endif
 }
 
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
 // The mixer's music hook: the synthesiser writes straight into the stream, which holds silence,
 // before the effects are mixed on top.
 void AlTema(void* datos, Uint8* flujo, int bytes) {
@@ -95,14 +125,15 @@ std::string Utf8(const std::filesystem::path& ruta) {
 
 class AudioSDL : public Audio {
   public:
-    AudioSDL(std::optional<std::filesystem::path> soundFont, std::shared_ptr<void> vida)
-        : vida_(std::move(vida)), soundFont_(std::move(soundFont)) {}
+    AudioSDL(std::optional<std::filesystem::path> soundFont, std::filesystem::path datos,
+             std::shared_ptr<void> vida)
+        : vida_(std::move(vida)), soundFont_(std::move(soundFont)), datos_(std::move(datos)) {}
 
     ~AudioSDL() override {
         // Nothing may be playing while the chunks and pieces are freed.
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         cargado_.reset();
 #else
         Mix_HookMusic(nullptr, nullptr);
@@ -110,7 +141,7 @@ class AudioSDL : public Audio {
         muestras_.clear();
         Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
-#ifndef _WIN32
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
         musica_.reset();
 #endif
         limitador.reset();
@@ -138,8 +169,8 @@ class AudioSDL : public Audio {
 
     void VolumenGeneral(double efectos, double musica) override {
         Mix_MasterVolume(NivelEfectos(efectos));
-#ifdef _WIN32
-        Mix_VolumeMusic(NivelMusica(musica));
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
+        Mix_VolumeMusic(VolumenTemas(musica));
 #else
         if (musica_) musica_->Ganancia(GananciaSintetizador(NivelMusica(musica)));
 #endif
@@ -177,7 +208,7 @@ class AudioSDL : public Audio {
         temas_.erase(numero);
         // A SoundFont that does not load leaves the music silent, as having none does.
         if (kConSoundFont && (!soundFont_ || !ConSintetizador())) {
-            if (!sinSoundFontDicho_) {
+            if (!musicaMudaDicha_) {
                 if (soundFont_)
                     std::fprintf(stderr,
                                  "Polvareda: the SoundFont %s could not be loaded: the music "
@@ -188,16 +219,18 @@ class AudioSDL : public Audio {
                         "Polvareda: no SoundFont (.sf2) was found beside the game or in "
                         "/usr/share/sounds/sf2: the music stays silent\n",
                         stderr);
-                sinSoundFontDicho_ = true;
+                musicaMudaDicha_ = true;
             }
             return false;
         }
         // Only a standard MIDI file is a piece.
         const auto cabecera = LeerArchivoAcotado(midi, 4);
         if (!cabecera || *cabecera != "MThd") return false;
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
+        const auto archivo = ArchivoTema(numero, midi);
+        if (!archivo) return false;
         if (numero == numeroCargado_) Cargar(0);
-        temas_[numero] = midi;
+        temas_[numero] = *archivo;
         // One piece is held at a time: the first now, so that the music is ready, and any
         // other when it is played.
         if (numeroCargado_ == 0) Cargar(numero);
@@ -210,7 +243,7 @@ class AudioSDL : public Audio {
 
     void TocarTema(int numero, int repeticiones) override {
         if (temas_.find(numero) == temas_.end()) return;
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         if (numeroCargado_ != numero) Cargar(numero);
         if (numeroCargado_ == numero) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
 #else
@@ -219,7 +252,7 @@ class AudioSDL : public Audio {
     }
 
     void PararTema() override {
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         Mix_HaltMusic();
 #else
         if (musica_) musica_->Parar();
@@ -231,10 +264,10 @@ class AudioSDL : public Audio {
         return canal >= 0 && canal < kCanales;
     }
 
-    // The pieces' synthesiser is made, and the SoundFont read, with the first piece (Windows
-    // has its own synthesiser and needs none).
+    // The pieces' synthesiser is made, and the SoundFont read, with the first piece (where the
+    // mixer plays the pieces itself none is needed).
     bool ConSintetizador() {
-#ifndef _WIN32
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
         if (!musica_ && soundFont_ && !sinteFallido_) {
             int frecuencia = 0;
             Uint16 formato = 0;
@@ -256,7 +289,24 @@ class AudioSDL : public Audio {
 #endif
     }
 
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
+    // The file the mixer plays for a piece: its MIDI file, or its rendering, which must be there.
+    std::optional<std::filesystem::path> ArchivoTema(
+        [[maybe_unused]] int numero, [[maybe_unused]] const std::filesystem::path& midi) {
+#ifdef POLVAREDA_MUSICA_OGG
+        auto ogg = datos_ / "MUS" / ("Tema" + std::to_string(numero) + ".ogg");
+        std::error_code error;
+        if (std::filesystem::is_regular_file(ogg, error)) return ogg;
+        if (!musicaMudaDicha_)
+            std::fprintf(stderr, "Polvareda: the music %s is missing: the music stays silent\n",
+                         Utf8(ogg).c_str());
+        musicaMudaDicha_ = true;
+        return std::nullopt;
+#else
+        return midi;
+#endif
+    }
+
     // The next piece is loaded before the one held goes.
     void Cargar(int numero) {
         Tema nuevo;
@@ -275,10 +325,11 @@ class AudioSDL : public Audio {
 
     std::shared_ptr<void> vida_;
     std::optional<std::filesystem::path> soundFont_;
-    bool sinSoundFontDicho_ = false;
+    std::filesystem::path datos_;   // the game's data folder
+    bool musicaMudaDicha_ = false;  // why the music is silent has been said
     std::vector<Muestra> muestras_;
     std::map<int, std::filesystem::path> temas_;  // the pieces that can be played
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
     Tema cargado_;           // the one held in the mixer
     int numeroCargado_ = 0;  // its number, 0 for none
 #else
@@ -324,13 +375,14 @@ std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path
 }
 
 std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
-                                     std::shared_ptr<void> vida) {
+                                     std::shared_ptr<void> vida,
+                                     [[maybe_unused]] const std::filesystem::path& datos) {
     if (abierto) return nullptr;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         DecirSinSonido(SDL_GetError());
         return nullptr;
     }
-    Mix_Init(MIX_INIT_MID);
+    Mix_Init(kFormatoTemas);
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         DecirSinSonido(Mix_GetError());
         Mix_Quit();
@@ -354,11 +406,15 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
     // of full volume (gain 0.3) keeps their loudest notes 2 dB under full scale and the music
     // a few dB under the effects; the player's music volume applies on top, and the mix's
     // headroom under both.
-    Mix_VolumeMusic(NivelMusica(1.0));
+    Mix_VolumeMusic(VolumenTemas(1.0));
     std::optional<std::filesystem::path> soundFont;
     if (kConSoundFont) soundFont = BuscarSoundFont(carpetaJuego);
+    std::filesystem::path temas;
+#ifdef POLVAREDA_MUSICA_OGG
+    temas = datos.empty() ? CarpetaDeDatos(carpetaJuego) : datos;
+#endif
     abierto = true;
-    return std::make_unique<AudioSDL>(std::move(soundFont), std::move(vida));
+    return std::make_unique<AudioSDL>(std::move(soundFont), std::move(temas), std::move(vida));
 }
 
 }  // namespace polvareda

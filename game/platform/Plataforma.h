@@ -102,8 +102,10 @@ class Plataforma {
     virtual void Pitido() = 0;
 
     // --- devices ---
-    virtual std::unique_ptr<Audio> AbrirAudio() = 0;  // nullptr when there is no sound device
-    virtual int Joysticks() = 0;                      // attached game controllers
+    // nullptr when there is no sound device. `datos` is the game's data folder: a device that
+    // plays the pieces rendered ahead finds them there.
+    virtual std::unique_ptr<Audio> AbrirAudio(const std::filesystem::path& datos) = 0;
+    virtual int Joysticks() = 0;  // attached game controllers
 };
 
 // The real backend. Returns nullptr, with `error` set to one clear line, when there is no display.

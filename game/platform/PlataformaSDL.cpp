@@ -218,13 +218,13 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
         std::fflush(stderr);
     }
 
-    std::unique_ptr<Audio> AbrirAudio() override {
+    std::unique_ptr<Audio> AbrirAudio(const std::filesystem::path& datos) override {
         std::filesystem::path carpeta;
         if (char* base = SDL_GetBasePath()) {
             carpeta = std::filesystem::u8path(base);
             SDL_free(base);
         }
-        return AbrirAudioSDL(carpeta, vida_);
+        return AbrirAudioSDL(carpeta, vida_, datos);
     }
 
     int Joysticks() override { return mandos_.Cuantos(); }

@@ -225,7 +225,7 @@ void PlataformaSinPantalla::Pitido() {
     Anotar("pitido", "");
 }
 
-std::unique_ptr<Audio> PlataformaSinPantalla::AbrirAudio() {
+std::unique_ptr<Audio> PlataformaSinPantalla::AbrirAudio(const std::filesystem::path&) {
     Anotar("audio", sinAudio_ ? "sin dispositivo" : "abrir");
     if (sinAudio_) return nullptr;
     return std::make_unique<AudioGrabado>(registro_);

@@ -86,7 +86,7 @@ class PlataformaSinPantalla : public Plataforma {
     bool AbrirDocumento(const std::string& rutaOEnlace) override;
     void Mensaje(const std::string& titulo, const std::string& texto) override;
     void Pitido() override;
-    std::unique_ptr<Audio> AbrirAudio() override;
+    std::unique_ptr<Audio> AbrirAudio(const std::filesystem::path& datos) override;
     int Joysticks() override;
 
     void Anotar(std::string que, std::string detalle);  // also used by the recording Audio

@@ -47,6 +47,8 @@ void Sintetizador::Soltar() {
     if (reproductor_) delete_fluid_player(reproductor_);
     reproductor_ = nullptr;
     tocando_ = false;
+    marcos_ = 0;
+    marcosPieza_ = 0;
 }
 
 bool Sintetizador::Cargar(std::span<const char> midi) {
@@ -78,6 +80,11 @@ std::size_t Sintetizador::Sintetizar(std::span<std::int16_t> estereo) {
         const std::size_t n = std::min(kBloque, marcos - hechos);
         std::int16_t* destino = estereo.data() + 2 * hechos;
         fluid_synth_write_s16(sinte_, static_cast<int>(n), destino, 0, 2, destino, 1, 2);
+        // The player handles the events due at the start of each block, before it sounds.
+        if (marcosPieza_ == 0 && fluid_player_get_current_tick(reproductor_) >=
+                                     fluid_player_get_total_ticks(reproductor_))
+            marcosPieza_ = marcos_;
+        marcos_ += n;
         hechos += n;
         // The player notices the piece's end at the start of a block; the block is kept, so
         // a piece lasts the same whether it is played live or rendered ahead.

@@ -34,6 +34,9 @@ class Sintetizador {
     // synthesiser's own blocks of 64, and stops after the block in which the piece ends. Returns
     // the frames written: fewer than asked when the piece ended (0 when it had ended already).
     std::size_t Sintetizar(std::span<std::int16_t> estereo);
+    // Frames from the start of the play to the piece's last event, where a repeat of it begins
+    // in time (the play goes on after it while the last notes fade); 0 until it is reached.
+    std::size_t MarcosPieza() const { return marcosPieza_; }
     void Ganancia(double ganancia);
 
   private:
@@ -45,6 +48,8 @@ class Sintetizador {
     std::vector<char> pieza_;                 // the standard MIDI file held
     _fluid_player_t* reproductor_ = nullptr;  // the play going on
     bool tocando_ = false;
+    std::size_t marcos_ = 0;       // frames written since the play began
+    std::size_t marcosPieza_ = 0;  // those up to the piece's last event, once reached
 };
 
 }  // namespace polvareda

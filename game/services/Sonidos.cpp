@@ -11,10 +11,11 @@ namespace polvareda {
 
 namespace fs = std::filesystem;
 
-void Sonidos::Preparar(Plataforma& plataforma, const fs::path& carpeta, bool sonido, bool musica) {
+void Sonidos::Preparar(Plataforma& plataforma, const fs::path& carpeta, bool sonido, bool musica,
+                       const fs::path& datos) {
     if (!sonido && !musica) return;
     sonido_ = sonido;
-    audio_ = plataforma.AbrirAudio();
+    audio_ = plataforma.AbrirAudio(datos);
     if (!audio_) {
         if (sonido) plataforma.Pitido();
         return;

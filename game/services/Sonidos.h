@@ -26,8 +26,9 @@ class Sonidos {
 
     // Opens the device when sound or music is on (with sound on and no device: one beep), and
     // loads snd0.tmp to snd23.tmp (sound) and mus1.tmp to mus3.tmp (music) from `carpeta`.
+    // `datos`, the game's data folder, is where a device finds the pieces rendered ahead.
     void Preparar(Plataforma& plataforma, const std::filesystem::path& carpeta, bool sonido,
-                  bool musica);
+                  bool musica, const std::filesystem::path& datos = {});
     bool HayDispositivo() const { return audio_ != nullptr; }
 
     // Operations on one buffer (an effect or an EfectoPuerta).

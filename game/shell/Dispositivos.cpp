@@ -98,7 +98,7 @@ void PrepararDispositivos(Modulo& m) {
     }
 
     p.SalvapantallasActivo(true);
-    m.sonidos.Preparar(p, m.rutaTemporal, c.sonido, c.musica);
+    m.sonidos.Preparar(p, m.rutaTemporal, c.sonido, c.musica, m.rutaJuego);
     m.sonidos.Niveles(c.volumenEfectos, c.volumenMusica);
     m.joystickConectado = p.Joysticks() > 0;
 }

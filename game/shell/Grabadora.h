@@ -72,7 +72,9 @@ class PlataformaGrabadora : public Plataforma {
         real_.Mensaje(titulo, texto);
     }
     void Pitido() override { real_.Pitido(); }
-    std::unique_ptr<Audio> AbrirAudio() override { return real_.AbrirAudio(); }
+    std::unique_ptr<Audio> AbrirAudio(const std::filesystem::path& datos) override {
+        return real_.AbrirAudio(datos);
+    }
 
   private:
     void Avanzar(std::int64_t ahora);  // advance lines up to the game's time `ahora`

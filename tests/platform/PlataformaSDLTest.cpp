@@ -73,6 +73,9 @@ void EscribirWav(const fs::path& ruta, int ms, std::int16_t valor) {
 // Every piece that was accepted sounds, whether it plays live or already rendered, and a file
 // that is no MIDI piece is refused at once.
 TEST(PlataformaSDL, EveryAcceptedPieceSounds) {
+#ifdef POLVAREDA_MUSICA_OGG
+    GTEST_SKIP() << "this build plays only the game's pieces, from their renderings";
+#endif
     const fs::path carpeta = fs::path(POLVAREDA_BINARY_DIR) / "tests_tmp" / "platform" / "temas";
     fs::remove_all(carpeta);
     fs::create_directories(carpeta);

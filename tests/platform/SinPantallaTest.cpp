@@ -250,7 +250,7 @@ TEST(SinPantalla, RecordingAudioPlaysSoundsForTheirLengthInVirtualTime) {
     std::filesystem::create_directories(carpeta);
     PlataformaSinPantalla p;
     p.Encolar(10'000, Tecla(vk::Escape));
-    auto audio = p.AbrirAudio();
+    auto audio = p.AbrirAudio({});
     ASSERT_NE(audio, nullptr);
     const int disparo = audio->CargarMuestra(EscribirWav(carpeta / "snd0.tmp", 250));
     EXPECT_EQ(disparo, 0);
@@ -275,7 +275,7 @@ TEST(SinPantalla, RecordingAudioPlaysSoundsForTheirLengthInVirtualTime) {
 
     // The sound device may outlive the platform that made it.
     auto sinPlataforma = std::make_unique<PlataformaSinPantalla>();
-    auto suelto = sinPlataforma->AbrirAudio();
+    auto suelto = sinPlataforma->AbrirAudio({});
     sinPlataforma.reset();
     suelto->Tocar(0, 0, false);
     EXPECT_FALSE(suelto->Sonando(0));
@@ -300,7 +300,7 @@ TEST(SinPantalla, RecordingAudioPlaysSoundsForTheirLengthInVirtualTime) {
 TEST(SinPantalla, NoSoundDeviceWhenAskedFor) {
     PlataformaSinPantalla p;
     p.SinAudio(true);
-    EXPECT_EQ(p.AbrirAudio(), nullptr);
+    EXPECT_EQ(p.AbrirAudio({}), nullptr);
     EXPECT_EQ(p.Llamadas().back(), (Llamada{"audio", "sin dispositivo"}));
 }
 
