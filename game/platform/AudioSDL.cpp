@@ -17,6 +17,7 @@
 #include <string>
 
 #include "ArchivoAcotado.h"
+#include "Carpetas.h"
 #include "Decibelios.h"
 #include "GananciaMusica.h"
 #include "Limitador.h"
@@ -30,9 +31,6 @@
 #define POLVAREDA_TEMAS_EN_MEZCLADOR 1
 #else
 #include "MusicaSintetizada.h"
-#endif
-#ifdef POLVAREDA_MUSICA_OGG
-#include "Carpetas.h"
 #endif
 
 namespace polvareda {
@@ -356,17 +354,23 @@ void DecirSinSonido(const char* motivo) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path& carpetaJuego) {
+std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path& carpetaJuego,
+                                                     const std::filesystem::path& datos) {
     std::error_code error;
-    std::vector<std::filesystem::path> propias;
-    for (std::filesystem::directory_iterator it(carpetaJuego, error), fin; !error && it != fin;
-         it.increment(error)) {
-        auto extension = it->path().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (extension == ".sf2" && it->is_regular_file(error)) propias.push_back(it->path());
+    // An installed game keeps its SoundFont with its data, apart from the programs.
+    for (const std::filesystem::path& carpeta : {datos, carpetaJuego}) {
+        if (carpeta.empty()) continue;
+        std::vector<std::filesystem::path> propias;
+        for (std::filesystem::directory_iterator it(carpeta, error), fin; !error && it != fin;
+             it.increment(error)) {
+            auto extension = it->path().extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            if (extension == ".sf2" && it->is_regular_file(error)) propias.push_back(it->path());
+        }
+        if (!propias.empty()) return *std::min_element(propias.begin(), propias.end());
+        error.clear();
     }
-    if (!propias.empty()) return *std::min_element(propias.begin(), propias.end());
     for (const char* sistema :
          {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/default-GM.sf2"}) {
         if (std::filesystem::is_regular_file(sistema, error)) return std::filesystem::path(sistema);
@@ -376,7 +380,7 @@ std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path
 
 std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
                                      std::shared_ptr<void> vida,
-                                     [[maybe_unused]] const std::filesystem::path& datos) {
+                                     const std::filesystem::path& datos) {
     if (abierto) return nullptr;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         DecirSinSonido(SDL_GetError());
@@ -407,11 +411,12 @@ std::unique_ptr<Audio> AbrirAudioSDL(const std::filesystem::path& carpetaJuego,
     // a few dB under the effects; the player's music volume applies on top, and the mix's
     // headroom under both.
     Mix_VolumeMusic(VolumenTemas(1.0));
+    const std::filesystem::path datosJuego = datos.empty() ? CarpetaDeDatos(carpetaJuego) : datos;
     std::optional<std::filesystem::path> soundFont;
-    if (kConSoundFont) soundFont = BuscarSoundFont(carpetaJuego);
+    if (kConSoundFont) soundFont = BuscarSoundFont(carpetaJuego, datosJuego);
     std::filesystem::path temas;
 #ifdef POLVAREDA_MUSICA_OGG
-    temas = datos.empty() ? CarpetaDeDatos(carpetaJuego) : datos;
+    temas = datosJuego;
 #endif
     abierto = true;
     return std::make_unique<AudioSDL>(std::move(soundFont), std::move(temas), std::move(vida));

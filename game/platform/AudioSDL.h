@@ -12,9 +12,10 @@
 
 namespace polvareda {
 
-// The SoundFont for the music: any *.sf2 in the game's folder (the first by name), else the
-// usual system ones. Nothing when there is none.
-std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path& carpetaJuego);
+// The SoundFont for the music: any *.sf2 in the game's data folder `datos`, else in the
+// program's folder (the first by name), else the usual system ones. Nothing when there is none.
+std::optional<std::filesystem::path> BuscarSoundFont(const std::filesystem::path& carpetaJuego,
+                                                     const std::filesystem::path& datos = {});
 
 // Opens the device (44100 Hz, 16 bits, stereo) and allocates Audio::kCanales channels; nullptr
 // when there is no sound device. Only one can be open at a time. The renderings of the pieces

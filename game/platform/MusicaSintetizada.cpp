@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -83,6 +84,7 @@ void MusicaSintetizada::Empezar(int numero, const Tema& tema, int repeticiones) 
     actual_ = numero;
     vueltas_ = repeticiones < 0 ? -1 : repeticiones;
     posicion_ = 0;
+    repeticion_ = false;
     if (tema.grabado) return;
     if (!vivo_) {
         actual_ = 0;
@@ -123,6 +125,18 @@ void MusicaSintetizada::Copiar(std::span<const std::int16_t> origen,
         destino[i] = static_cast<std::int16_t>(std::lround(origen[i] * escala_));
 }
 
+void MusicaSintetizada::MezclarCola(const Grabacion& grabado, std::size_t desde,
+                                    std::span<std::int16_t> destino) const {
+    const std::size_t cola = grabado.marcos - grabado.pieza;
+    if (desde >= cola) return;
+    const std::size_t n = std::min(destino.size(), 2 * (cola - desde));
+    const std::size_t origen = 2 * (grabado.pieza + desde);
+    for (std::size_t i = 0; i < n; ++i) {
+        const long suma = destino[i] + std::lround(grabado.Muestra(origen + i) * escala_);
+        destino[i] = static_cast<std::int16_t>(std::clamp<long>(suma, INT16_MIN, INT16_MAX));
+    }
+}
+
 void MusicaSintetizada::Rellenar(std::span<std::int16_t> estereo) {
     std::lock_guard cerrado(cerrojo_);
     const std::size_t marcos = estereo.size() / 2;
@@ -133,9 +147,13 @@ void MusicaSintetizada::Rellenar(std::span<std::int16_t> estereo) {
         const auto resto = estereo.subspan(2 * hechos, 2 * (marcos - hechos));
         std::size_t n = 0;
         bool fin = false;
+        bool cortada = false;  // the play ends at the piece's last event, before its fade
         if (const auto& grabado = tema->second.grabado) {
-            // A piece that began live goes on from its rendering at the same frame.
-            const std::size_t total = grabado->marcos;
+            // A piece that began live goes on from its rendering at the same frame. A play
+            // that another follows ends at the piece's last event, in time; the last play keeps
+            // its fade.
+            const bool sigue = vueltas_ != 0 && grabado->pieza > 0;
+            const std::size_t total = sigue ? grabado->pieza : grabado->marcos;
             n = std::min(resto.size() / 2, total - std::min(posicion_, total));
             for (std::size_t copiados = 0; copiados < n;) {
                 const std::size_t p = posicion_ + copiados;
@@ -145,7 +163,10 @@ void MusicaSintetizada::Rellenar(std::span<std::int16_t> estereo) {
                 Copiar(std::span(tramo).subspan(2 * desde, 2 * m), resto.subspan(2 * copiados));
                 copiados += m;
             }
+            if (repeticion_ && grabado->pieza > 0)
+                MezclarCola(*grabado, posicion_, resto.subspan(0, 2 * n));
             fin = posicion_ + n >= total;
+            cortada = sigue;
         } else if (vivo_ && vivoTema_ == actual_) {
             n = vivo_->Sintetizar(resto);
             fin = n < resto.size() / 2;
@@ -164,6 +185,7 @@ void MusicaSintetizada::Rellenar(std::span<std::int16_t> estereo) {
         }
         if (vueltas_ > 0) --vueltas_;
         posicion_ = 0;
+        repeticion_ = cortada;
         if (!tema->second.grabado) vivo_->Empezar();
     }
 }
@@ -222,6 +244,7 @@ void MusicaSintetizada::Grabar(std::stop_token parar) {
                 }
                 if (n < kTramo) {
                     completo = grabacion->marcos > 0;
+                    grabacion->pieza = std::min(sinte->MarcosPieza(), grabacion->marcos);
                     break;
                 }
             }

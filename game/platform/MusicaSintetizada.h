@@ -53,6 +53,12 @@ class MusicaSintetizada {
     struct Grabacion {
         std::vector<std::vector<std::int16_t>> tramos;
         std::size_t marcos = 0;
+        // Frames to the piece's last event, where a repeat begins; the rest is the fade of the
+        // last notes, heard over the repeat's start. 0 when unknown: repeats follow the whole.
+        std::size_t pieza = 0;
+        std::int16_t Muestra(std::size_t i) const {
+            return tramos[i / (2 * kTramo)][i % (2 * kTramo)];
+        }
     };
     struct Tema {
         std::vector<char> midi;
@@ -65,6 +71,9 @@ class MusicaSintetizada {
     void Empezar(int numero, const Tema& tema, int repeticiones);
     void Grabar(std::stop_token parar);
     void Copiar(std::span<const std::int16_t> origen, std::span<std::int16_t> destino) const;
+    // Mixes the previous play's fade, from frame `desde` of this one, into `destino`.
+    void MezclarCola(const Grabacion& grabado, std::size_t desde,
+                     std::span<std::int16_t> destino) const;
 
     const std::filesystem::path soundFont_;
     const int frecuencia_;
@@ -77,6 +86,7 @@ class MusicaSintetizada {
     int actual_ = 0;                      // the piece playing, 0 for none
     int vueltas_ = 0;                     // plays left after this one (-1: for ever)
     std::size_t posicion_ = 0;            // frames into this play
+    bool repeticion_ = false;             // this play follows another of the same piece
     double escala_ = 1.0;                 // the music volume against the renderings' own
     bool grabando_ = false;
     std::jthread grabador_;  // renders the pieces that have no rendering, one after another
