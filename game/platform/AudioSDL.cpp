@@ -20,7 +20,13 @@
 #include "Decibelios.h"
 #include "Limitador.h"
 #include "PunterosSDL.h"
-#ifndef _WIN32
+
+// Where the mixer itself loads and plays the pieces instead of the SoundFont synthesiser:
+// Windows, on its own synthesiser, and the web, which has none (its pieces stay silent).
+#if defined(_WIN32) || defined(__EMSCRIPTEN__)
+#define POLVAREDA_TEMAS_EN_MEZCLADOR 1
+#endif
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
 #include "MusicaSintetizada.h"
 #endif
 
@@ -28,13 +34,13 @@ namespace polvareda {
 namespace {
 
 using Muestra = MuestraPtr;
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
 using Tema = TemaPtr;
 #endif
 
 bool abierto = false;  // SDL_mixer has one device per process
 
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
 // Windows plays the pieces on its own General MIDI synthesiser, as the classic game did: no
 // SoundFont is needed, and the synthesiser's level is the player's music volume as it is.
 constexpr bool kConSoundFont = false;
@@ -66,7 +72,7 @@ int NivelMusica(double ganancia) {
         std::lround(std::clamp(ganancia, 0.0, 1.0) * kNivelMusica * Margen() * MIX_MAX_VOLUME));
 }
 
-#ifndef _WIN32
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
 // The synthesiser's gain for a music level of the mixer, as the mixer's own MIDI player sets it
 // (full volume is a gain of 1.2), so the pieces keep the level they were balanced at.
 double GananciaSintetizador(int nivel) {
@@ -102,7 +108,7 @@ class AudioSDL : public Audio {
         // Nothing may be playing while the chunks and pieces are freed.
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         cargado_.reset();
 #else
         Mix_HookMusic(nullptr, nullptr);
@@ -110,7 +116,7 @@ class AudioSDL : public Audio {
         muestras_.clear();
         Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
-#ifndef _WIN32
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
         musica_.reset();
 #endif
         limitador.reset();
@@ -138,7 +144,7 @@ class AudioSDL : public Audio {
 
     void VolumenGeneral(double efectos, double musica) override {
         Mix_MasterVolume(NivelEfectos(efectos));
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         Mix_VolumeMusic(NivelMusica(musica));
 #else
         if (musica_) musica_->Ganancia(GananciaSintetizador(NivelMusica(musica)));
@@ -195,7 +201,7 @@ class AudioSDL : public Audio {
         // Only a standard MIDI file is a piece.
         const auto cabecera = LeerArchivoAcotado(midi, 4);
         if (!cabecera || *cabecera != "MThd") return false;
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         if (numero == numeroCargado_) Cargar(0);
         temas_[numero] = midi;
         // One piece is held at a time: the first now, so that the music is ready, and any
@@ -210,7 +216,7 @@ class AudioSDL : public Audio {
 
     void TocarTema(int numero, int repeticiones) override {
         if (temas_.find(numero) == temas_.end()) return;
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         if (numeroCargado_ != numero) Cargar(numero);
         if (numeroCargado_ == numero) Mix_PlayMusic(cargado_.get(), VueltasMezclador(repeticiones));
 #else
@@ -219,7 +225,7 @@ class AudioSDL : public Audio {
     }
 
     void PararTema() override {
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
         Mix_HaltMusic();
 #else
         if (musica_) musica_->Parar();
@@ -234,7 +240,7 @@ class AudioSDL : public Audio {
     // The pieces' synthesiser is made, and the SoundFont read, with the first piece (Windows
     // has its own synthesiser and needs none).
     bool ConSintetizador() {
-#ifndef _WIN32
+#ifndef POLVAREDA_TEMAS_EN_MEZCLADOR
         if (!musica_ && soundFont_ && !sinteFallido_) {
             int frecuencia = 0;
             Uint16 formato = 0;
@@ -256,7 +262,7 @@ class AudioSDL : public Audio {
 #endif
     }
 
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
     // The next piece is loaded before the one held goes.
     void Cargar(int numero) {
         Tema nuevo;
@@ -278,7 +284,7 @@ class AudioSDL : public Audio {
     bool sinSoundFontDicho_ = false;
     std::vector<Muestra> muestras_;
     std::map<int, std::filesystem::path> temas_;  // the pieces that can be played
-#ifdef _WIN32
+#ifdef POLVAREDA_TEMAS_EN_MEZCLADOR
     Tema cargado_;           // the one held in the mixer
     int numeroCargado_ = 0;  // its number, 0 for none
 #else
