@@ -7,7 +7,8 @@
 // 3. a second load in the same player's folder, on the table the first one left: tabla.txt
 //    plays the recording's first game again, up to its page of the table, and pictures it
 //    (OUT/tabla-web.png).
-// Any error on a page's console, any uncaught exception and any failed request fails the run.
+// Any error on a page's console, any complaint of the game's, any uncaught exception and any
+// failed request fails the run.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -25,6 +26,10 @@ async function abrir(navegador, consulta, hasta, limiteMs) {
   pagina.on('console', (m) => {
     const texto = m.text();
     if (m.type() === 'error') errores.push(`${consulta}: ${texto}`);
+    // The game's own complaints come on its standard error, a warning here; the moments of
+    // start-up (a word and a time) are no complaint.
+    if (m.type() === 'warn' && /^Polvareda: /.test(texto) && !/^Polvareda: \w+ \d+$/.test(texto))
+      errores.push(`${consulta}: ${texto}`);
     mensajes.push(texto);
     if (hasta && hasta.test(texto)) listo();
   });
