@@ -1,8 +1,10 @@
 // Number text as the game's files hold it.
 #include "Numeros.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace polvareda {
@@ -58,8 +60,17 @@ double Componer(const NumeroDecimal& n) {
         texto += n.digitosExponente;
     }
     double valor = 0;
+#ifdef __EMSCRIPTEN__
+    // The web build's C++ library reads no floating-point text; its C library reads the same
+    // digits the same way in every locale.
+    errno = 0;
+    char* fin = nullptr;
+    valor = std::strtod(texto.c_str(), &fin);
+    const std::errc error = errno == ERANGE ? std::errc::result_out_of_range : std::errc{};
+#else
     auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), valor,
                                         std::chars_format::general);
+#endif
     if (error == std::errc::result_out_of_range) {
         // The decimal magnitude tells an overflow from an underflow.
         const std::size_t primero = n.digitos.find_first_not_of('0');

@@ -5,6 +5,7 @@
 #include "Frente.h"
 #include "Juego.h"
 #include "Modulo.h"
+#include "Salida.h"
 #include "TablaMejores.h"
 #include "Teclas.h"
 #include "Texto.h"
@@ -74,6 +75,10 @@ Etapa FinDePartidaEtapa(Modulo& m) {
         f.EsperarModo(Modo::Nombre);
         InsertarMejor(m.mejores, lugar, f.Nombre, p.Puntos);
         m.mejoresNuevos.push_back({f.Nombre, p.Puntos});
+#ifdef __EMSCRIPTEN__
+        // A page is closed with its tab, never shut down: the record is kept at once.
+        GuardarMejoresNuevos(m);
+#endif
 
         const int primera = PrimeraDePagina(lugar);
         m.ventana.lienzo.Borrar();

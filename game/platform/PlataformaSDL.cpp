@@ -20,6 +20,9 @@
 #include "RelojJuego.h"
 #include "Teclas.h"
 #include "VentanaSDL.h"
+#ifdef __EMSCRIPTEN__
+#include "PaginaWeb.h"
+#endif
 
 namespace polvareda {
 namespace {
@@ -31,6 +34,13 @@ struct VidaSDL {
     VidaSDL& operator=(const VidaSDL&) = delete;
     ~VidaSDL() { SDL_Quit(); }
 };
+
+#ifdef __EMSCRIPTEN__
+// The game runs in a web page: one canvas, which the page fits to the browser's window.
+constexpr bool kEnPagina = true;
+#else
+constexpr bool kEnPagina = false;
+#endif
 
 constexpr int kLamparas[] = {vk::BloqMayus, vk::BloqNum, vk::BloqDespl};
 
@@ -63,6 +73,32 @@ std::int64_t HoraLocalMs() {
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(ahora.time_since_epoch()) % 1000;
     return ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000LL + ms.count();
+}
+
+// The display's size in pixels; in a web page, the page's.
+Tamano TamanoEscritorio() {
+#ifdef __EMSCRIPTEN__
+    return TamanoPagina();
+#else
+    SDL_DisplayMode modo{};
+    if (SDL_GetDesktopDisplayMode(0, &modo) != 0) return {};
+    return {modo.w, modo.h};
+#endif
+}
+
+// The game's window. In a web page, the page's canvas holding the game's canvas pixel for
+// pixel, which the page fits to the browser's window: the page decides about full screen.
+std::unique_ptr<VentanaSDL> AbrirVentanaJuego(const Pantalla& pantalla) {
+#ifdef __EMSCRIPTEN__
+    Pantalla enPagina = pantalla;
+    enPagina.pantallaCompleta = false;
+    enPagina.ajuste = {};
+    auto ventana = VentanaSDL::Abrir(enPagina, Marco::Pagina);
+    if (ventana) AjustarLienzoAPagina(pantalla.lienzo, pantalla.ajuste);
+    return ventana;
+#else
+    return VentanaSDL::Abrir(pantalla, Marco::Normal);
+#endif
 }
 
 class PlataformaSDL : public Plataforma, private FuenteReal {
@@ -98,13 +134,11 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
         return reloj_.EsperarEvento(*this, limiteMs);
     }
 
-    Tamano Escritorio() override {
-        SDL_DisplayMode modo{};
-        if (SDL_GetDesktopDisplayMode(0, &modo) != 0) return {};
-        return {modo.w, modo.h};
-    }
+    Tamano Escritorio() override { return TamanoEscritorio(); }
 
     bool MostrarPresentacion(const Imagen& cuadro) override {
+        // A web page has one canvas, the game's: the splash would take it from the game.
+        if (kEnPagina) return false;
         presentacion_ = VentanaSDL::Abrir(
             Pantalla{{cuadro.Width(), cuadro.Height()}, false, "", nullptr, {}}, Marco::SinBorde);
         if (!presentacion_) return false;
@@ -117,7 +151,7 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
     void QuitarPresentacion() override { presentacion_.reset(); }
 
     bool AbrirPantalla(const Pantalla& pantalla) override {
-        pantalla_ = VentanaSDL::Abrir(pantalla, Marco::Normal);
+        pantalla_ = AbrirVentanaJuego(pantalla);
         if (!pantalla_) {
             motivoPantalla_ = SDL_GetError();
             return false;
@@ -136,7 +170,8 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
     }
 
     bool AlternarPantallaCompleta() override {
-        if (!pantalla_) return false;
+        // The page decides about full screen, not the game.
+        if (!pantalla_ || kEnPagina) return false;
         const bool completa = pantalla_->AlternarPantallaCompleta();
         AplicarConfinamiento();
         return completa;
@@ -239,10 +274,14 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
             SDL_Event e;
             const std::int64_t resto = hastaMs - RealMs();
             // The wait ends at the deadline or at the first event: the thread sleeps in between.
+#ifdef __EMSCRIPTEN__
+            const bool hay = EsperarEventoPagina(e, resto);
+#else
             const bool hay =
                 resto <= 0 ? SDL_PollEvent(&e) != 0
                            : SDL_WaitEventTimeout(
                                  &e, static_cast<int>(std::min<std::int64_t>(resto, INT_MAX))) != 0;
+#endif
             if (!hay) {
                 if (RealMs() >= hastaMs) return std::nullopt;
                 continue;
@@ -285,7 +324,8 @@ class PlataformaSDL : public Plataforma, private FuenteReal {
     }
 
     void AplicarConfinamiento() {
-        if (!pantalla_) return;
+        // In a browser the pointer may only be locked, which would take it from the player.
+        if (!pantalla_ || kEnPagina) return;
         SDL_Window* ventana = pantalla_->Ventana();
         if (!confinamiento_) {
             SDL_SetWindowMouseRect(ventana, nullptr);
@@ -320,7 +360,7 @@ std::unique_ptr<Plataforma> CrearPlataformaSDL(std::string& error) {
     // machines without a graphics card is drawn by the processor at many times the cost of
     // sending the changed rectangles (the environment variable still overrides this).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-#if defined(__unix__) && !defined(__APPLE__)
+#if defined(__unix__) && !defined(__APPLE__) && !defined(__EMSCRIPTEN__)
     // With no desktop session at all, say so plainly instead of letting every video driver
     // probe and print its own complaint first.
     if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&

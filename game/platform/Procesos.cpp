@@ -63,6 +63,30 @@ bool AbrirConEscritorio(const std::string& rutaOEnlace) {
 
 }  // namespace polvareda
 
+#elif defined(__EMSCRIPTEN__)
+
+#include <emscripten.h>
+
+namespace polvareda {
+namespace {
+
+EM_JS(int, AbrirEnPestana, (const char* enlace),
+      { return window.open(UTF8ToString(enlace), "_blank") ? 1 : 0; });
+
+}  // namespace
+
+// A page starts no programs; a web address opens in a new tab of the browser.
+bool LanzarPrograma(const std::filesystem::path&, const std::vector<std::string>&) {
+    return false;
+}
+
+bool AbrirConEscritorio(const std::string& rutaOEnlace) {
+    if (rutaOEnlace.rfind("https://", 0) != 0 && rutaOEnlace.rfind("http://", 0) != 0) return false;
+    return AbrirEnPestana(rutaOEnlace.c_str()) != 0;
+}
+
+}  // namespace polvareda
+
 #else
 
 #include <spawn.h>

@@ -17,7 +17,9 @@
 
 namespace polvareda {
 
-enum class Marco { Normal, SinBorde };
+// Normal: the game window, resizable. SinBorde: the splash. Pagina: a web page's canvas, whose
+// size is the game canvas's and which the page itself fits to the browser's window.
+enum class Marco { Normal, SinBorde, Pagina };
 
 class VentanaSDL {
   public:

@@ -96,6 +96,14 @@ void Salir(Modulo& m) {
     CerrarVentana(m);
 }
 
+void GuardarMejoresNuevos(Modulo& m) {
+    if (m.apagado || m.mejoresNuevos.empty()) return;
+    const bool perdidos = m.datosPerdidos;
+    DevolverPuntuaciones(m);
+    // Written: the shutdown must not add them again. Not written: the shutdown tries again.
+    if (m.datosPerdidos == perdidos) m.mejoresNuevos.clear();
+}
+
 void Terminar(Modulo& m, int codigo) {
     Salir(m);
     throw FinDelPrograma{codigo};

@@ -17,6 +17,11 @@ struct FinDelPrograma {
 // Runs once; later calls do nothing.
 void Salir(Modulo& modulo);
 
+// Writes this run's new records into Polvareda.DAT now, as the shutdown would; the shutdown
+// then adds only the ones made after. For a game in a web page, which is closed with its tab
+// and never shuts down.
+void GuardarMejoresNuevos(Modulo& modulo);
+
 // Salir, then the end of the run.
 [[noreturn]] void Terminar(Modulo& modulo, int codigo = 0);
 

@@ -19,6 +19,10 @@
 #include "ProgramaPropio.h"
 #include "TextoRuta.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace fs = std::filesystem;
 using namespace polvareda;
 
@@ -78,9 +82,7 @@ int SinPantalla(const LineaOrdenes& linea, OpcionesArranque& opciones) {
     return Main(plataforma, opciones);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Ejecutar(int argc, char** argv) {
     UnirseALaConsola();
     const std::vector<std::string> argumentos = ArgumentosDelPrograma(argc, argv);
     const auto leida = LeerLineaOrdenes(argumentos);
@@ -146,4 +148,34 @@ int main(int argc, char** argv) {
         std::cerr << "Polvareda: " << e.what() << "\n";
         return 3;
     }
+}
+
+}  // namespace
+
+#ifdef __EMSCRIPTEN__
+// In a page, a game that waited for the browser ends long after main's caller has gone on, and
+// nobody ends the program for it: it is ended from the browser's next turn, where the page
+// hears of it (its end and its code) and nothing is left to unwind.
+EM_JS(void, TerminarEnLaPagina, (int codigo), {
+    setTimeout(
+        function() {
+            if (runtimeExited || ABORT) return;
+            noExitRuntime = false;
+            runtimeKeepaliveCounter = 0;
+            try {
+                exit(codigo);
+            } catch (e) {
+                if (!(e instanceof ExitStatus)) throw e;
+            }
+        },
+        0);
+});
+#endif
+
+int main(int argc, char** argv) {
+    const int codigo = Ejecutar(argc, argv);
+#ifdef __EMSCRIPTEN__
+    TerminarEnLaPagina(codigo);
+#endif
+    return codigo;
 }

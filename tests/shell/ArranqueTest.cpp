@@ -331,6 +331,24 @@ TEST_F(ArranqueTest, ScoresChangedInTheGameComeBackNextTime) {
     EXPECT_EQ(leido, (RegistroMejor{"NEW SHERIFF", 123456}));
 }
 
+TEST_F(ArranqueTest, ARecordKeptAtOnceIsStoredOnceAndNotAgainAtShutdown) {
+    std::optional<TablaMejores> enSeguida;
+    g_enElMenu = [&](Modulo& m) -> Etapa {
+        InsertarMejor(m.mejores, 1, "FAST DRAW", 500000);
+        m.mejoresNuevos.push_back({"FAST DRAW", 500000});
+        GuardarMejoresNuevos(m);
+        enSeguida = LeerMejoresGuardados(m.rutaJugador / kArchivoMejores);
+        Terminar(m);
+    };
+    EXPECT_EQ(Correr(), 0);
+    ASSERT_TRUE(enSeguida);
+    EXPECT_EQ((*enSeguida)[1], (RegistroMejor{"FAST DRAW", 500000}));
+    const auto alFinal = LeerMejoresGuardados(juego_ / "Polvareda.DAT");
+    ASSERT_TRUE(alFinal);
+    EXPECT_EQ((*alFinal)[1], (RegistroMejor{"FAST DRAW", 500000}));
+    EXPECT_EQ((*alFinal)[2], MejoresPorDefecto()[1]);
+}
+
 TEST_F(ArranqueTest, StoredScoresThatCannotBeReadAreNotOverwrittenWithTheDefaults) {
     // Too large to be copied for decoding: the run plays with the default table and leaves
     // the stored one as it was.
