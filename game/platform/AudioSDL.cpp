@@ -310,6 +310,14 @@ class AudioSDL : public Audio {
         Tema nuevo;
         const auto tema = temas_.find(numero);
         if (tema != temas_.end()) nuevo.reset(Mix_LoadMUS(Utf8(tema->second).c_str()));
+#ifdef POLVAREDA_MUSICA_OGG
+        // A rendering the mixer cannot decode is said once, as a missing one is.
+        if (tema != temas_.end() && !nuevo && !musicaMudaDicha_) {
+            std::fprintf(stderr, "Polvareda: the music %s could not be played: %s\n",
+                         Utf8(tema->second).c_str(), Mix_GetError());
+            musicaMudaDicha_ = true;
+        }
+#endif
         Mix_HaltMusic();
         cargado_ = std::move(nuevo);
         numeroCargado_ = cargado_ ? numero : 0;
