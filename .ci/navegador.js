@@ -1,7 +1,8 @@
 // Plays the served page in headless Chromium as .ci/web asks, in one browser profile, so the
 // browser's storage carries over from one load to the next:
 //   node navegador.js URL OUT
-// 1. the page as a player opens it: the menu's screenshot (OUT/menu.png), the start-up moments;
+// 1. the page as a player opens it: the menu's screenshot (OUT/menu.png), the start-up moments,
+//    and a game pad's Y opening the options (OUT/opciones-mando.png);
 // 2. the stored recording replayed in the page, from an empty table: its trace
 //    (OUT/traza-web.jsonl);
 // 3. a second load in the same player's folder, on the table the first one left: tabla.txt
@@ -17,9 +18,10 @@ const puppeteer = require('puppeteer-core');
 const [base, salida] = process.argv.slice(2);
 const errores = [];
 
-async function abrir(navegador, consulta, hasta, limiteMs) {
+async function abrir(navegador, consulta, hasta, limiteMs, antes) {
   const pagina = await navegador.newPage();
   await pagina.setViewport({width: 960, height: 720});
+  if (antes) await pagina.evaluateOnNewDocument(antes);
   const mensajes = [];
   let listo;
   const terminado = new Promise((r) => (listo = r));
@@ -57,12 +59,39 @@ const esperar = (ms) => new Promise((r) => setTimeout(r, ms));
   });
   try {
     // 1. The page as a player opens it; the menu comes after the dedication and the fade.
-    const uno = await abrir(navegador, '?tiempos', /Polvareda: ventana \d+/, 60000);
+    // A game pad as the browser's gamepad interface gives one (headless Chromium has none):
+    // plugged in once the menu shows, its buttons pressed by changing their state.
+    const conMando = () => {
+      const mando = {id: 'Mando de prueba', index: 0, connected: true, mapping: 'standard',
+        timestamp: 1, axes: [0, 0, 0, 0],
+        buttons: Array.from({length: 17}, () => ({pressed: false, touched: false, value: 0}))};
+      window.mandoDePrueba = mando;
+      navigator.getGamepads = () => [mando, null, null, null];
+    };
+    const uno = await abrir(navegador, '?tiempos', /Polvareda: ventana \d+/, 60000, conMando);
     const origen = await uno.pagina.evaluate(() => performance.timeOrigin);
     const ventana = uno.mensajes.map((t) => /Polvareda: ventana (\d+)/.exec(t)).find(Boolean);
     console.log(`window open ${Math.round(+ventana[1] - origen)} ms after navigation`);
     await esperar(9000);
     await uno.pagina.screenshot({path: path.join(salida, 'menu.png')});
+    // The pad's Y opens the options from the menu (as "4" does), well before the menu gives
+    // way to the table.
+    await uno.pagina.mouse.click(480, 360);
+    await uno.pagina.evaluate(() => {
+      const conectado = new Event('gamepadconnected');
+      conectado.gamepad = window.mandoDePrueba;
+      window.dispatchEvent(conectado);
+    });
+    await esperar(200);
+    for (const pulsado of [true, false]) {
+      await uno.pagina.evaluate((pulsado) => {
+        const mando = window.mandoDePrueba;
+        Object.assign(mando.buttons[3], {pressed: pulsado, value: pulsado ? 1 : 0});
+        mando.timestamp++;
+      }, pulsado);
+      await esperar(300);
+    }
+    await uno.pagina.screenshot({path: path.join(salida, 'opciones-mando.png')});
     await uno.pagina.close();
 
     // 2. The recording, replayed on the game's own clock.
