@@ -13,6 +13,14 @@ void Complementar(std::span<std::uint8_t> bytes) {
     for (auto& b : bytes) b = static_cast<std::uint8_t>(255 - b);
 }
 
+std::optional<std::string> LeerComplementado(const std::filesystem::path& archivo,
+                                             std::size_t limite, Exceso exceso) {
+    auto texto = LeerArchivoAcotado(archivo, limite, exceso);
+    if (texto)
+        Complementar(std::span(reinterpret_cast<std::uint8_t*>(texto->data()), texto->size()));
+    return texto;
+}
+
 bool ComplementarArchivo(const std::filesystem::path& archivo) {
     std::error_code error;
     // Only a regular file: a folder or a device must not be opened, let alone rewritten. A

@@ -1,6 +1,7 @@
 // Reading the options screen's settings and writing back what the player changed.
 #include "OpcionesJuego.h"
 
+#include <algorithm>
 #include <string>
 
 #include "BotonesMando.h"
@@ -14,6 +15,16 @@ std::string Bandera(bool valor) {
 }
 
 }  // namespace
+
+std::array<std::int16_t, kControles> TeclasDe(const Configuracion& c) {
+    return {c.teclasMovimiento[0], c.teclasMovimiento[1], c.teclasDisparo[0], c.teclasDisparo[1],
+            c.teclasDisparo[2]};
+}
+
+void PonerTeclas(Configuracion& c, const std::array<std::int16_t, kControles>& teclas) {
+    std::copy(teclas.begin(), teclas.begin() + 2, c.teclasMovimiento);
+    std::copy(teclas.begin() + 2, teclas.end(), c.teclasDisparo);
+}
 
 OpcionesJuego LeerOpcionesJuego(std::string_view textoIni, int idioma) {
     Configuracion c;
@@ -30,8 +41,7 @@ OpcionesJuego LeerOpcionesJuego(std::string_view textoIni, int idioma) {
     o.volumenEfectos = c.volumenEfectos;
     o.volumenMusica = c.volumenMusica;
     o.idioma = idioma;
-    o.teclas = {c.teclasMovimiento[0], c.teclasMovimiento[1], c.teclasDisparo[0],
-                c.teclasDisparo[1], c.teclasDisparo[2]};
+    o.teclas = TeclasDe(c);
     o.botones = c.botonesMando;
     return o;
 }

@@ -36,6 +36,10 @@ struct OpcionesJuego {
     bool operator==(const OpcionesJuego&) const = default;
 };
 
+// The five keys as the screen shows them (left, right, fire 1 to 3), and back.
+std::array<std::int16_t, kControles> TeclasDe(const Configuracion& c);
+void PonerTeclas(Configuracion& c, const std::array<std::int16_t, kControles>& teclas);
+
 // The screen's settings as the game reads the file (the language as given: the game picks
 // the desktop's when the file has none).
 OpcionesJuego LeerOpcionesJuego(std::string_view textoIni, int idioma);

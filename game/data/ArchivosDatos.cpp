@@ -150,9 +150,8 @@ std::vector<std::string> DatosQueFaltan(const fs::path& rutaJuego, int idioma,
 std::optional<TablaMejores> LeerMejoresGuardados(const fs::path& polvaredaDat) {
     std::error_code error;
     if (!fs::is_regular_file(polvaredaDat, error)) return std::nullopt;
-    auto texto = LeerArchivoAcotado(polvaredaDat, kLimiteTexto, Exceso::Rechazar);
+    const auto texto = LeerComplementado(polvaredaDat, kLimiteTexto, Exceso::Rechazar);
     if (!texto) return std::nullopt;
-    Complementar(std::span(reinterpret_cast<std::uint8_t*>(texto->data()), texto->size()));
     return LeerMejores(*texto);
 }
 
@@ -174,9 +173,8 @@ Devolucion DevolverMejores(const fs::path& mejoresTmp, const fs::path& polvareda
         permisos = estado.permissions();
     }
     if (!fs::is_regular_file(mejoresTmp, error)) return {};
-    auto texto = LeerArchivoAcotado(mejoresTmp, kLimiteArchivoDatos, Exceso::Rechazar);
+    const auto texto = LeerComplementado(mejoresTmp, kLimiteArchivoDatos, Exceso::Rechazar);
     if (!texto) return {};
-    Complementar(std::span(reinterpret_cast<std::uint8_t*>(texto->data()), texto->size()));
 
     fs::path nuevo = polvaredaDat;
     nuevo += ".nuevo";

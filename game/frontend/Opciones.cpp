@@ -47,14 +47,6 @@ std::string Mayusculas(std::string texto) {
     return texto;
 }
 
-// The decoded text of a language file; nothing when it cannot be read.
-std::optional<std::string> TextoIdioma(const std::filesystem::path& archivo) {
-    auto texto = LeerArchivoAcotado(archivo);
-    if (!texto) return std::nullopt;
-    Complementar({reinterpret_cast<std::uint8_t*>(texto->data()), texto->size()});
-    return texto;
-}
-
 // A stick's direction along one axis, -1, 0 or 1, with the menus' hysteresis.
 int Direccion(int valor, int antes) {
     if (valor <= -kEjePulsado) return -1;
@@ -77,8 +69,7 @@ void Opciones::Abrir(Modo volver) {
     abiertas_ = LeerOpcionesJuego(texto, c.idioma);
     abiertas_.volumenEfectos = m_.sonidos.NivelEfectos();
     abiertas_.volumenMusica = m_.sonidos.NivelMusica();
-    abiertas_.teclas = {c.teclasMovimiento[0], c.teclasMovimiento[1], c.teclasDisparo[0],
-                        c.teclasDisparo[1], c.teclasDisparo[2]};
+    abiertas_.teclas = TeclasDe(c);
     abiertas_.botones = c.botonesMando;
     if (abiertas_.pantalla != ModoVentana::Exclusiva && !m_.pantallaCompletaExclusiva)
         abiertas_.pantalla =
@@ -100,17 +91,18 @@ void Opciones::LeerIdiomas() {
         const auto archivo = ArchivoIdioma(m_.rutaJuego, n);
         std::error_code error;
         if (!std::filesystem::is_regular_file(archivo, error)) continue;
-        const auto texto = TextoIdioma(archivo);
+        const auto texto = LeerComplementado(archivo, kLimiteTexto, Exceso::Cortar);
         if (!texto) continue;
-        std::string nombre = LeerTextosOpciones(Idioma::DesdeTexto(*texto)).nombreIdioma;
-        if (nombre == "0")
-            nombre = Mayusculas(Idioma::DesdeTexto(*texto).Texto("General", "Idioma"));
+        const Idioma idioma = Idioma::DesdeTexto(*texto);
+        std::string nombre = LeerTextosOpciones(idioma).nombreIdioma;
+        if (nombre == "0") nombre = Mayusculas(idioma.Texto("General", "Idioma"));
         idiomas_.push_back({n, nombre});
     }
 }
 
 void Opciones::PonerIdioma(int numero) {
-    const auto texto = TextoIdioma(ArchivoIdioma(m_.rutaJuego, numero));
+    const auto texto =
+        LeerComplementado(ArchivoIdioma(m_.rutaJuego, numero), kLimiteTexto, Exceso::Cortar);
     if (!texto) return;
     // The decoded copy is what the menu and a new start of a screen read their texts from.
     ReemplazarArchivo(m_.rutaTemporal / kArchivoIdiomaTemporal, *texto);
@@ -212,10 +204,7 @@ void Opciones::Tecla(const Evento& e) {
             captura_.Abortar();
         } else if (captura_.Pulsar(e.tecla) && !captura_.Capturando()) {
             ahora_.teclas = captura_.Comprometidas();
-            Configuracion& c = m_.configuracion;
-            c.teclasMovimiento[0] = ahora_.teclas[0];
-            c.teclasMovimiento[1] = ahora_.teclas[1];
-            for (std::size_t k = 0; k < 3; ++k) c.teclasDisparo[k] = ahora_.teclas[k + 2];
+            PonerTeclas(m_.configuracion, ahora_.teclas);
         }
         return Dibujar();
     }
